@@ -1,0 +1,1 @@
+// Placeholder unit for a subsystem library that has no sources of its own yet.

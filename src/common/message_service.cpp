@@ -1,0 +1,105 @@
+// Message routing: collapsing within an operation and queueing during compiles.
+#include "common/message_service.h"
+
+#include <algorithm>
+
+namespace curvanta {
+namespace {
+
+MessageService* g_service = nullptr;
+int g_operationDepth = 0;
+std::vector<Message> g_shownInOperation;
+int g_deferralDepth = 0;
+std::vector<Message> g_queue;
+size_t g_raisedWhileDeferred = 0;
+
+bool SameBox(const Message& a, const Message& b) {
+  return a.text == b.text && a.title == b.title && a.icon == b.icon;
+}
+
+MsgAnswer Dismissed(MsgButtons buttons) {
+  switch (buttons) {
+    case MsgButtons::Ok: return MsgAnswer::Ok;
+    case MsgButtons::OkCancel: return MsgAnswer::Cancel;
+    case MsgButtons::YesNo: return MsgAnswer::No;
+    case MsgButtons::YesNoCancel: return MsgAnswer::Cancel;
+  }
+  return MsgAnswer::Ok;
+}
+
+MsgAnswer Deliver(const Message& m) {
+  if (!g_service) return Dismissed(m.buttons);
+  return g_service->show(m);
+}
+
+}  // namespace
+
+void SetMessageService(MessageService* service) { g_service = service; }
+MessageService* CurrentMessageService() { return g_service; }
+
+MsgAnswer ShowMessage(const std::string& text, const std::string& title, MsgIcon icon,
+                      MsgButtons buttons) {
+  Message m{text, title, icon, buttons};
+  if (g_operationDepth > 0) {
+    auto seen = std::find_if(g_shownInOperation.begin(), g_shownInOperation.end(),
+                             [&](const Message& s) { return SameBox(s, m); });
+    if (seen != g_shownInOperation.end()) return Dismissed(buttons);
+    g_shownInOperation.push_back(m);
+  }
+  if (g_deferralDepth > 0) {
+    ++g_raisedWhileDeferred;
+    auto queued = std::find_if(g_queue.begin(), g_queue.end(),
+                               [&](const Message& s) { return SameBox(s, m); });
+    if (queued == g_queue.end()) g_queue.push_back(m);
+    return Dismissed(buttons);
+  }
+  return Deliver(m);
+}
+
+MessageOperation::MessageOperation() {
+  if (g_operationDepth++ == 0) g_shownInOperation.clear();
+}
+
+MessageOperation::~MessageOperation() {
+  if (--g_operationDepth == 0) g_shownInOperation.clear();
+}
+
+MessageDeferral::MessageDeferral()
+    : queuedAtStart_(g_queue.size()), raisedAtStart_(g_raisedWhileDeferred) {
+  ++g_deferralDepth;
+}
+
+MessageDeferral::~MessageDeferral() {
+  if (--g_deferralDepth > 0) return;
+  std::vector<Message> pending;
+  pending.swap(g_queue);
+  g_raisedWhileDeferred = 0;
+  for (const Message& m : pending) Deliver(m);
+}
+
+bool MessageDeferral::queuedAny() const {
+  return g_raisedWhileDeferred > raisedAtStart_ || g_queue.size() > queuedAtStart_;
+}
+
+MsgAnswer RecordingMessageService::show(const Message& message) {
+  messages.push_back(message);
+  if (!answers_.empty()) {
+    MsgAnswer a = answers_.front();
+    answers_.pop_front();
+    return a;
+  }
+  if (!defaultAffirmative) return Dismissed(message.buttons);
+  switch (message.buttons) {
+    case MsgButtons::Ok:
+    case MsgButtons::OkCancel: return MsgAnswer::Ok;
+    default: return MsgAnswer::Yes;
+  }
+}
+
+ScopedMessageRecorder::ScopedMessageRecorder() : previous_(CurrentMessageService()) {
+  SetMessageService(&recorder);
+}
+
+ScopedMessageRecorder::~ScopedMessageRecorder() { SetMessageService(previous_); }
+
+}  // namespace curvanta

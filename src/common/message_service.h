@@ -1,0 +1,94 @@
+// The one message service of the program: every modal message box goes through here, so
+// that the engine needs no Qt, repeated messages of one operation are shown once, boxes
+// are held back while display lists compile, and tests script the answers.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace curvanta {
+
+enum class MsgIcon { None, Error, Exclamation, Information, Question };
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MsgAnswer { Ok, Cancel, Yes, No };
+
+struct Message {
+  std::string text;
+  std::string title;
+  MsgIcon icon = MsgIcon::None;
+  MsgButtons buttons = MsgButtons::Ok;
+  bool operator==(const Message&) const = default;
+};
+
+class MessageService {
+ public:
+  virtual ~MessageService() = default;
+  virtual MsgAnswer show(const Message& message) = 0;
+};
+
+// Installs the service used by ShowMessage (nullptr: messages are dropped, answer Ok).
+void SetMessageService(MessageService* service);
+MessageService* CurrentMessageService();
+
+// Shows a message through the installed service, honouring the open operation scopes and
+// deferrals below. A message that is not shown now answers with the first button's
+// "cancelling" choice: Ok for Ok, Cancel for OkCancel and YesNoCancel, No for YesNo.
+MsgAnswer ShowMessage(const std::string& text, const std::string& title, MsgIcon icon,
+                      MsgButtons buttons = MsgButtons::Ok);
+
+// While one of these lives (they nest; the outermost decides), a message equal in text,
+// title and icon to one already shown in it is not shown again.
+class MessageOperation {
+ public:
+  MessageOperation();
+  ~MessageOperation();
+  MessageOperation(const MessageOperation&) = delete;
+  MessageOperation& operator=(const MessageOperation&) = delete;
+};
+
+// While one of these lives (they nest), no box opens: messages are queued. When the
+// outermost ends, each distinct queued message is shown once, in the order raised.
+class MessageDeferral {
+ public:
+  MessageDeferral();
+  ~MessageDeferral();
+  MessageDeferral(const MessageDeferral&) = delete;
+  MessageDeferral& operator=(const MessageDeferral&) = delete;
+  // True when a message was queued while this deferral lived.
+  bool queuedAny() const;
+
+ private:
+  size_t queuedAtStart_;
+  size_t raisedAtStart_;
+};
+
+// Test service: records every message shown and answers from a script.
+class RecordingMessageService : public MessageService {
+ public:
+  MsgAnswer show(const Message& message) override;
+  void script(MsgAnswer answer) { answers_.push_back(answer); }
+  void clear() {
+    messages.clear();
+    answers_.clear();
+  }
+  std::vector<Message> messages;
+  // Answer when the script is empty; nullopt-like default: Ok/Yes for the first button.
+  bool defaultAffirmative = true;
+
+ private:
+  std::deque<MsgAnswer> answers_;
+};
+
+// Installs a fresh recorder for the lifetime of a test and restores the previous service.
+class ScopedMessageRecorder {
+ public:
+  ScopedMessageRecorder();
+  ~ScopedMessageRecorder();
+  RecordingMessageService recorder;
+
+ private:
+  MessageService* previous_;
+};
+
+}  // namespace curvanta
