@@ -1,15 +1,6 @@
 // Colour split and byte text.
 #include "scene/colour.h"
 
-int32_t DrawnColour(int32_t colour) {
-  const uint32_t u = uint32_t(colour);
-  if (u <= 0xFFFFFFu) return colour;
-  if ((u & 0xFF000000u) == 0x80000000u) {
-    return (u & 0x00FFFFFFu) == 2 ? int32_t(128u << 16) : 0;  // RGB(0, 0, 128)
-  }
-  return int32_t(u & 0xFFFFFFu);
-}
-
 int32_t RedOf(int32_t colour) { return DrawnColour(colour) & 255; }
 int32_t GreenOf(int32_t colour) { return (DrawnColour(colour) / 256) & 255; }
 int32_t BlueOf(int32_t colour) { return (DrawnColour(colour) / 65536) & 255; }

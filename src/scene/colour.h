@@ -6,10 +6,9 @@
 #include <string_view>
 #include <vector>
 
-// The colour a stored value draws as: 0..0xFFFFFF as it is; a system colour
-// 0x80000000 + index draws index 2 as RGB(0, 0, 128) and every other index black; any
-// other value is masked to 24 bits.
-int32_t DrawnColour(int32_t colour);
+#include "common/drawn_colour.h"
+
+using curvanta::DrawnColour;
 
 int32_t RedOf(int32_t colour);    // low byte of the drawn colour
 int32_t GreenOf(int32_t colour);  // (colour \ 256) and 255
