@@ -1,0 +1,92 @@
+// Cls6, the parser and evaluator of the expression language: infix text becomes postfix
+// text once (InfixToPostfix), which is then evaluated many times for the eight variables
+// (DoEvaluate). PostfixProgram is the compiled form of a postfix text for hot loops.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The values of the eight variables U, V, X, Y, A, R, B, T.
+struct VarValues {
+  float U = 0, V = 0, X = 0, Y = 0, A = 0, R = 0, B = 0, T = 0;
+};
+
+// A postfix text compiled once into a list of operations. Evaluate behaves exactly as
+// Cls6::DoEvaluate on the same text: the same results, the same message boxes, the same
+// raised errors at the same point of the evaluation.
+class PostfixProgram {
+ public:
+  static PostfixProgram Compile(const std::string& postfix);
+
+  // True with sngResult set; False (sngResult unchanged) for an empty text or after a
+  // domain message box. Raises curvanta::EngineError for an unrecognised token or an empty
+  // stack, curvanta::ArithmeticError for an arithmetic fault.
+  bool Evaluate(bool bolDegree, float& sngResult, const VarValues& vars) const;
+
+  // Whether the text holds the mark of the variable (one of U V X Y A R B T, upper case).
+  bool UsesVariable(char upperLetter) const;
+
+  // True when the text holds no token (evaluation gives False).
+  bool IsEmpty() const { return code_.empty(); }
+
+  struct Instr {
+    uint8_t op = 0;
+    uint32_t arg = 0;
+    double value = 0;
+  };
+
+ private:
+  std::vector<Instr> code_;
+  std::vector<std::string> badTokens_;
+  int32_t maxDepth_ = 0;
+  uint32_t usedVars_ = 0;
+};
+
+class Cls6 {
+ public:
+  // Converts infix text into postfix text, appended to sBuffer. Returns 0, or the
+  // position (at least 1) of a syntax error after its message box has been shown.
+  int32_t InfixToPostfix(const std::string& sExpression, std::string& sBuffer);
+
+  // Evaluates postfix text for the given variable values; see PostfixProgram::Evaluate.
+  bool DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult, float sngU,
+                  float sngV, float sngX, float sngY, float sngA, float sngR, float sngB,
+                  float sngT);
+  bool DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult,
+                  const VarValues& vars);
+
+  // The text of the last syntax-error message ("" before the first one).
+  const std::string& LastErrorMessage() const { return m_sErrorMessage; }
+
+ private:
+  static int32_t OperatorPriority(std::string_view token);
+  int32_t SyntaxError(int32_t position, const std::string& message);
+  const PostfixProgram& ProgramFor(const std::string& postfix);
+
+  std::string m_sErrorMessage;
+
+  // Recently compiled postfix texts, so that repeated evaluation of the same text does not
+  // parse it again. Invisible to callers; a copy of a Cls6 starts with an empty cache.
+  struct CompiledCache {
+    struct Entry {
+      std::string text;
+      std::unique_ptr<PostfixProgram> program;
+    };
+    CompiledCache() = default;
+    CompiledCache(const CompiledCache&) {}
+    CompiledCache& operator=(const CompiledCache&) {
+      entries.clear();
+      last = 0;
+      return *this;
+    }
+    CompiledCache(CompiledCache&&) = default;
+    CompiledCache& operator=(CompiledCache&&) = default;
+    std::vector<Entry> entries;
+    size_t last = 0;
+    size_t nextVictim = 0;
+  };
+  CompiledCache cache_;
+};

@@ -1,0 +1,414 @@
+// PostfixProgram: a postfix text compiled into a list of operations and its evaluation with
+// the 30 functions, the domain messages and the arithmetic-fault checks. Every
+// intermediate value is tested for finiteness, so that faults never depend on
+// floating-point traps.
+#include <cfloat>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "common/errors.h"
+#include "common/globals.h"
+#include "common/message_service.h"
+#include "common/number_text.h"
+#include "expr/engine_texts.h"
+#include "expr/expression_parser.h"
+#include "expr/function_table.h"
+#include "expr/random_sequence.h"
+
+namespace {
+
+using curvanta::ArithmeticError;
+using curvanta::ArithmeticFault;
+using curvanta::Function;
+namespace t = curvanta::texts;
+
+enum Op : uint8_t {
+  kConst,
+  kVar,
+  kAdd,
+  kSub,
+  kMul,
+  kDiv,
+  kPow,
+  kNeg,
+  kFunc,
+  kRaiseUnknown,    // an unrecognised token: arg indexes the token text
+  kRaiseUnderflow,  // a pop from the empty stack
+  kRaiseOverflow,   // a number token beyond the range of a double
+};
+
+[[noreturn]] void Fault(ArithmeticFault fault) {
+  switch (fault) {
+    case ArithmeticFault::Overflow:
+      throw ArithmeticError(fault, t::kFaultOverflow);
+    case ArithmeticFault::InvalidOperation:
+      throw ArithmeticError(fault, t::kFaultInvalidOperation);
+    case ArithmeticFault::DivisionByZero:
+      throw ArithmeticError(fault, t::kFaultDivisionByZero);
+    case ArithmeticFault::InvalidPower:
+      break;
+  }
+  throw ArithmeticError(fault, t::kFaultInvalidPower);
+}
+
+// A value computed from finite operands that is not finite has overflowed.
+inline double Chk(double v) {
+  if (!std::isfinite(v)) [[unlikely]]
+    Fault(ArithmeticFault::Overflow);
+  return v;
+}
+
+// Division inside a function formula: a zero divisor is a fault.
+inline double Dv(double a, double b) {
+  if (b == 0) [[unlikely]]
+    Fault(ArithmeticFault::DivisionByZero);
+  return Chk(a / b);
+}
+
+inline double Sq(double a) {
+  if (a < 0) [[unlikely]]
+    Fault(ArithmeticFault::InvalidOperation);
+  return std::sqrt(a);
+}
+
+inline double Lg(double a) {
+  if (!(a > 0)) [[unlikely]]
+    Fault(ArithmeticFault::InvalidOperation);
+  return std::log(a);
+}
+
+inline double Ex(double a) { return Chk(std::exp(a)); }
+
+inline double Sgn(double a) { return a > 0 ? 1.0 : (a < 0 ? -1.0 : 0.0); }
+
+const double kHalfPi = 2 * std::atan(1.0);  // 2·Atn(1)
+
+double Power(double base, double exponent) {
+  if (base < 0 && exponent != std::floor(exponent)) [[unlikely]]
+    Fault(ArithmeticFault::InvalidPower);
+  if (base == 0 && exponent < 0) [[unlikely]]
+    Fault(ArithmeticFault::DivisionByZero);
+  // Small whole exponents by repeated squaring: as exact as the power function for a
+  // 32-bit result and much faster on the sampling path.
+  if (exponent == std::floor(exponent) && std::fabs(exponent) <= 16) {
+    unsigned n = unsigned(std::fabs(exponent));
+    double result = 1, b = base;
+    while (n) {
+      if (n & 1u) result *= b;
+      n >>= 1;
+      if (n) b *= b;
+    }
+    Chk(result);
+    return exponent < 0 ? Dv(1, result) : result;
+  }
+  return Chk(std::pow(base, exponent));
+}
+
+// Shows an evaluation domain message.
+void DomainMessage(const char* text) {
+  curvanta::ShowMessage(text, t::kEvalTitle, curvanta::MsgIcon::Error);
+}
+
+// Degree mode converts the operand with 3.1416, multiplication first.
+inline double ToRadians(double x) { return Chk(x * 3.1416) / 180; }
+
+// The inverse hyperbolic sine as the language defines it, Log(x + Sqr(x·x + 1)), taken for
+// |x| so that large negative arguments do not cancel to Log(0).
+double AsinhFormula(double x) {
+  const double a = std::fabs(x);
+  const double r = Lg(Chk(a + Sq(Chk(Chk(a * a) + 1))));
+  return x < 0 ? -r : r;
+}
+
+// Log((Sgn(x)·Sqr(x·x + 1) + 1) / x), taken for |x| for the same reason (odd function).
+double AcsechFormula(double x) {
+  if (x == 0) Fault(ArithmeticFault::DivisionByZero);
+  const double a = std::fabs(x);
+  const double r = Lg(Dv(Chk(Sq(Chk(Chk(a * a) + 1)) + 1), a));
+  return x < 0 ? -r : r;
+}
+
+// Applies function f to x. False after a domain message box; raises on faults.
+bool Apply(Function f, double x, bool degree, double& out) {
+  switch (f) {
+    case Function::SIN:
+      if (degree) x = ToRadians(x);
+      out = std::sin(x);
+      return true;
+    case Function::COS:
+      if (degree) x = ToRadians(x);
+      out = std::cos(x);
+      return true;
+    case Function::LOG:
+      if (x <= 0) {
+        DomainMessage(t::kLogDomain);
+        return false;
+      }
+      out = std::log(x);
+      return true;
+    case Function::EXP:
+      out = Ex(x);
+      return true;
+    case Function::ABS:
+      out = std::fabs(x);
+      return true;
+    case Function::ATN:
+      out = std::atan(x);
+      return true;
+    case Function::INT:
+      out = std::floor(x);
+      return true;
+    case Function::RND:
+      out = double(curvanta::NextRandomSingle());
+      return true;
+    case Function::SQR:
+      if (x < 0) {
+        DomainMessage(t::kSqrDomain);
+        return false;
+      }
+      out = std::sqrt(x);
+      return true;
+    case Function::TAN:
+      if (degree) x = ToRadians(x);
+      out = Chk(std::tan(x));
+      return true;
+    case Function::SEC:
+      if (degree) x = ToRadians(x);
+      out = Dv(1, std::cos(x));
+      return true;
+    case Function::CSEC:
+      if (degree) x = ToRadians(x);
+      out = Dv(1, std::sin(x));
+      return true;
+    case Function::CTAN:
+      if (degree) x = ToRadians(x);
+      out = Dv(1, Chk(std::tan(x)));
+      return true;
+    case Function::ASIN:
+      if (x == 1 || x == -1) {
+        out = x * kHalfPi;
+        return true;
+      }
+      out = std::atan(Dv(x, Sq(Chk(Chk(-x * x) + 1))));
+      return true;
+    case Function::ACOS:
+      if (x == 1) {
+        out = 0;
+        return true;
+      }
+      if (x == -1) {
+        out = 4 * std::atan(1.0);
+        return true;
+      }
+      out = std::atan(Dv(-x, Sq(Chk(Chk(-x * x) + 1)))) + kHalfPi;
+      return true;
+    case Function::ASEC:
+      if (!(std::fabs(x) >= 1)) Fault(ArithmeticFault::InvalidOperation);
+      out = std::acos(1 / x);
+      return true;
+    case Function::ACSEC:
+      if (!(std::fabs(x) >= 1)) Fault(ArithmeticFault::InvalidOperation);
+      out = std::asin(1 / x);
+      return true;
+    case Function::ACTAN:
+      out = kHalfPi - std::atan(x);
+      return true;
+    case Function::SINH:
+      out = Chk(Ex(x) - Ex(-x)) / 2;
+      return true;
+    case Function::COSH:
+      out = Chk(Ex(x) + Ex(-x)) / 2;
+      return true;
+    case Function::TANH: {
+      const double p = Ex(x), m = Ex(-x);
+      out = Dv(Chk(p - m), Chk(p + m));
+      return true;
+    }
+    case Function::CTANH: {
+      const double p = Ex(x), m = Ex(-x);
+      out = Dv(Chk(p + m), Chk(p - m));
+      return true;
+    }
+    case Function::SECH:
+      out = Dv(2, Chk(Ex(x) + Ex(-x)));
+      return true;
+    case Function::CSECH:
+      out = Dv(2, Chk(Ex(x) - Ex(-x)));
+      return true;
+    case Function::ASINH:
+      out = AsinhFormula(x);
+      return true;
+    case Function::ACOSH:
+      out = Lg(Chk(x + Sq(Chk(Chk(x * x) - 1))));
+      return true;
+    case Function::ATANH:
+      out = Lg(Dv(Chk(1 + x), Chk(1 - x))) / 2;
+      return true;
+    case Function::ASECH:
+      out = Lg(Dv(Chk(Sq(Chk(Chk(-x * x) + 1)) + 1), x));
+      return true;
+    case Function::ACSECH:
+      out = AcsechFormula(x);
+      return true;
+    case Function::ACTANH:
+      out = Lg(Dv(Chk(x + 1), Chk(x - 1))) / 2;
+      return true;
+  }
+  return false;
+}
+
+// Beyond this a double rounds to an infinite float.
+const double kFloatOverflow = double(FLT_MAX) + std::ldexp(1.0, 103);
+
+}  // namespace
+
+PostfixProgram PostfixProgram::Compile(const std::string& postfix) {
+  PostfixProgram p;
+  int32_t depth = 0;
+  auto add = [&p](uint8_t op, uint32_t arg = 0, double value = 0) {
+    Instr in;
+    in.op = op;
+    in.arg = arg;
+    in.value = value;
+    p.code_.push_back(in);
+  };
+  auto raiseUnknown = [&](std::string_view token) {
+    p.badTokens_.emplace_back(token);
+    add(kRaiseUnknown, uint32_t(p.badTokens_.size() - 1));
+  };
+  size_t begin = 0;
+  for (;;) {
+    const size_t blank = postfix.find(' ', begin);
+    if (blank == std::string::npos) break;  // text after the last blank is ignored
+    const std::string_view token(postfix.data() + begin, blank - begin);
+    begin = blank + 1;
+
+    int popped = 0;  // operands the token takes
+    const char c0 = token.empty() ? '\0' : token[0];
+    if (c0 != '\0' && (curvanta::IsAsciiDigit(c0) || c0 == '.' || c0 == ',')) {
+      std::string number(token);
+      for (char& ch : number)
+        if (ch == ',') ch = '.';
+      const double value = curvanta::LeadingNumber(number);
+      if (!std::isfinite(value)) {
+        add(kRaiseOverflow);
+        break;
+      }
+      add(kConst, 0, value);
+    } else if (token.size() == 1 && (c0 == '+' || c0 == '-' || c0 == '*' || c0 == '/' ||
+                                     c0 == '^')) {
+      popped = 2;
+      if (depth < 2) {
+        add(kRaiseUnderflow);
+        break;
+      }
+      add(c0 == '+' ? kAdd : c0 == '-' ? kSub : c0 == '*' ? kMul : c0 == '/' ? kDiv : kPow);
+    } else if (const int f = curvanta::FunctionIndex(token); f >= 0) {
+      popped = 1;
+      if (depth < 1) {
+        add(kRaiseUnderflow);
+        break;
+      }
+      add(kFunc, uint32_t(f));
+    } else if (token.size() == 2 && token[0] == token[1] &&
+               curvanta::VariableIndex(token[0]) >= 0) {
+      const int v = curvanta::VariableIndex(token[0]);
+      p.usedVars_ |= 1u << v;
+      add(kVar, uint32_t(v));
+    } else if (token == "(-)") {
+      popped = 1;
+      if (depth < 1) {
+        add(kRaiseUnderflow);
+        break;
+      }
+      add(kNeg);
+    } else {
+      raiseUnknown(token);
+      break;
+    }
+    depth = depth - popped + 1;
+    if (depth > p.maxDepth_) p.maxDepth_ = depth;
+  }
+  return p;
+}
+
+bool PostfixProgram::UsesVariable(char upperLetter) const {
+  const int v = curvanta::VariableIndex(upperLetter);
+  return v >= 0 && (usedVars_ & (1u << v)) != 0;
+}
+
+bool PostfixProgram::Evaluate(bool bolDegree, float& sngResult, const VarValues& vars) const {
+  if (code_.empty()) return false;
+  constexpr int32_t kLocalDepth = 64;
+  double local[kLocalDepth];
+  std::vector<double> heap;
+  double* sp = local;
+  if (maxDepth_ > kLocalDepth) {
+    heap.resize(size_t(maxDepth_));
+    sp = heap.data();
+  }
+  const double* const bottom = sp;
+  const float values[8] = {vars.U, vars.V, vars.X, vars.Y, vars.A, vars.R, vars.B, vars.T};
+
+  for (const Instr& in : code_) {
+    switch (in.op) {
+      case kConst:
+        *sp++ = in.value;
+        break;
+      case kVar:
+        *sp++ = double(values[in.arg]);
+        break;
+      case kAdd:
+        --sp;
+        sp[-1] = Chk(sp[-1] + sp[0]);
+        break;
+      case kSub:
+        --sp;
+        sp[-1] = Chk(sp[-1] - sp[0]);
+        break;
+      case kMul:
+        --sp;
+        sp[-1] = Chk(sp[-1] * sp[0]);
+        break;
+      case kDiv: {
+        --sp;
+        double right = sp[0];
+        if (right == 0) {
+          if (DivZeroIsError) {
+            DomainMessage(t::kDivisionByZero);
+            return false;
+          }
+          right = 0.00001;
+        }
+        sp[-1] = Chk(sp[-1] / right);
+        break;
+      }
+      case kPow:
+        --sp;
+        sp[-1] = Power(sp[-1], sp[0]);
+        break;
+      case kNeg:
+        sp[-1] = -sp[-1];
+        break;
+      case kFunc: {
+        double r;
+        if (!Apply(Function(in.arg), sp[-1], bolDegree, r)) return false;
+        sp[-1] = r;
+        break;
+      }
+      case kRaiseUnknown:
+        throw curvanta::EngineError(curvanta::kErrUnknownToken,
+                                    std::string(t::kUnknownTokenPrefix) + badTokens_[in.arg]);
+      case kRaiseUnderflow:
+        throw curvanta::EngineError(curvanta::kErrPopEmpty, t::kPopEmpty);
+      case kRaiseOverflow:
+        Fault(ArithmeticFault::Overflow);
+    }
+  }
+  const double top = sp[-1];
+  (void)bottom;
+  if (!(std::fabs(top) < kFloatOverflow)) Fault(ArithmeticFault::Overflow);
+  sngResult = float(top);
+  return true;
+}
