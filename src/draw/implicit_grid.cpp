@@ -1,0 +1,108 @@
+// Grid walk of implicit and inequality plots.
+#include "draw/implicit_grid.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace curvanta {
+
+namespace {
+
+int32_t PitchOf(int32_t funForm) { return funForm == 1 ? 40 : 30; }
+
+bool Passes(int32_t funForm, float value) {
+  if (funForm == 1) return -0.025f < value && value < 0.025f;
+  return value < 0;
+}
+
+}  // namespace
+
+namespace {
+
+// Number of grid points of one coordinate, as a double so that absurd domains don't wrap.
+double AxisCount(float minValue, float maxValue, int32_t n, double factor) {
+  if (!std::isfinite(minValue) || !std::isfinite(maxValue) || !(factor >= 1)) return 0;
+  const double base = double(minValue) * n;
+  const double top = double(maxValue) * n;
+  if (base > top) return 0;
+  double steps = std::floor((top - base) / factor);
+  if (steps > 1e15) return steps + 1;  // far beyond any cap; no exact count needed
+  while (steps > 0 && base + steps * factor > top) steps -= 1;
+  while (base + (steps + 1) * factor <= top) steps += 1;
+  return steps + 1;
+}
+
+}  // namespace
+
+int64_t ImplicitAxisCount(float minValue, float maxValue, int32_t n, double factor) {
+  const double count = AxisCount(minValue, maxValue, n, factor);
+  return count > 4e18 ? INT64_MAX : static_cast<int64_t>(count);
+}
+
+double ImplicitGridFactor(const ImplicitGridSpec& spec) {
+  const int32_t n = PitchOf(spec.funForm);
+  const double cap = double(kImplicitGridCap);
+  auto fits = [&](double factor) {
+    return AxisCount(spec.minU, spec.maxU, n, factor) * AxisCount(spec.minV, spec.maxV, n, factor) <=
+           cap;
+  };
+  if (fits(1.0)) return 1.0;
+  const double whole = AxisCount(spec.minU, spec.maxU, n, 1.0) * AxisCount(spec.minV, spec.maxV, n, 1.0);
+  double factor = std::max(1.0, std::floor(std::sqrt(whole / cap)));
+  if (factor > 1e12) {
+    // Whole numbers this large are not counted one by one: grow until the grid fits.
+    while (!fits(factor)) factor = std::ceil(factor * 1.01);
+    return factor;
+  }
+  while (factor > 1 && fits(factor - 1)) factor -= 1;
+  while (!fits(factor)) factor += 1;
+  return factor;
+}
+
+ImplicitPlot PlotImplicitGrid(const ImplicitGridSpec& spec, const ImplicitFunction& f) {
+  ImplicitPlot plot;
+  const bool polar = spec.coordType == 2;
+  if (spec.coordType != 1 && !polar) return plot;
+  if (spec.funForm != 1 && spec.funForm != 4) return plot;
+  const int32_t n = PitchOf(spec.funForm);
+  const double factor = ImplicitGridFactor(spec);
+  const int64_t count1 = ImplicitAxisCount(spec.minU, spec.maxU, n, factor);
+  const int64_t count2 = ImplicitAxisCount(spec.minV, spec.maxV, n, factor);
+  const double base1 = double(spec.minU) * n;
+  const double base2 = double(spec.minV) * n;
+  double minX = 1000, maxX = -1000, minY = 1000, maxY = -1000;
+  for (int64_t i = 0; i < count1; ++i) {
+    const float c1 = static_cast<float>((base1 + double(i) * factor) / n);
+    for (int64_t k = 0; k < count2; ++k) {
+      const float c2 = static_cast<float>((base2 + double(k) * factor) / n);
+      ++plot.evaluations;
+      const std::optional<float> value = f(c1, c2);
+      if (!value || !std::isfinite(*value) || !Passes(spec.funForm, *value)) continue;
+      if (!polar) {
+        plot.points.push_back({double(c1), double(c2)});
+        continue;
+      }
+      const double x = double(c2) * std::cos(double(c1));
+      const double y = double(c2) * std::sin(double(c1));
+      plot.points.push_back({x, y});
+      if (x < minX) minX = x;
+      if (x > maxX) maxX = x;
+      if (y < minY) minY = y;
+      if (y > maxY) maxY = y;
+    }
+  }
+  if (polar) {
+    if (minX > 0) minX = 0;
+    if (maxX < 0) maxX = 0;
+    if (minY > 0) minY = 0;
+    if (maxY < 0) maxY = 0;
+    plot.minX = static_cast<float>(minX);
+    plot.maxX = static_cast<float>(maxX);
+    plot.minY = static_cast<float>(minY);
+    plot.maxY = static_cast<float>(maxY);
+  }
+  return plot;
+}
+
+}  // namespace curvanta
