@@ -1,0 +1,50 @@
+// The QDialogs of the coordinate system: thin views over frmF20 and frmF3.
+#pragma once
+
+#include <QDialog>
+
+#include "scene/axes_dialog_state.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+
+namespace curvanta {
+
+class Swatch;
+
+class AxesDialog2D : public QDialog {
+  Q_OBJECT
+ public:
+  explicit AxesDialog2D(QWidget* parent = nullptr);
+  void accept() override;  // OK
+  void reject() override;  // Cancel, Esc, close box
+
+ private:
+  frmF20 state_;
+  QCheckBox* check1_;
+  QCheckBox* check2_;
+  Swatch* picture1_;
+  QComboBox* combo1_;
+};
+
+class AxesDialog3D : public QDialog {
+  Q_OBJECT
+ public:
+  explicit AxesDialog3D(QWidget* parent = nullptr);
+  void accept() override;
+  void reject() override;
+
+ private:
+  void showEnabledState();
+  frmF3 state_;
+  QCheckBox* checks_[11] = {};
+  Swatch* pictures_[10] = {};
+  QComboBox* combos_[4] = {};
+  QLineEdit* texts_[7] = {};
+  QLabel* panelLabels_[4][2] = {};  // "颜色" and "材质" of each panel
+};
+
+}  // namespace curvanta

@@ -1,0 +1,9 @@
+// The settings dialogs of the drawing: coordinate system (2D and 2.5D/3D), light and view.
+// Each opens modally on the shared settings and writes them on OK.
+#pragma once
+
+class QWidget;
+
+// Draw > coordinate system: frmF20 in a 2D document, frmF3 otherwise. Returns AxisChanged
+// (True after OK); the caller rebuilds the lists when it is True and then clears it.
+bool ShowAxesDialog(QWidget* parent);
