@@ -1,0 +1,252 @@
+// OK of the 2D function dialog: filter order, checks of each form and the built item.
+#include <gtest/gtest.h>
+
+#include "dialogs/function/f5_accept.h"
+
+namespace {
+
+F5State Explicit(const std::string& f, const std::string& lo, const std::string& hi,
+                 const std::string& segments, bool polar = false) {
+  F5State s = F5PresetForCreate(polar, false, 10);
+  s.texts["Text2"] = f;
+  s.texts["Text4"] = lo;
+  s.texts["Text5"] = hi;
+  s.texts["Text6"] = segments;
+  return s;
+}
+
+void Form(F5State& s, int form) {
+  s.formIndex = form;
+  F5Combo3Click(s);
+}
+
+std::string RefusalOf(F5State s) {
+  auto out = F5Accept(s, 1);
+  return out.refusal ? out.refusal->text : std::string("accepted");
+}
+
+TEST(F5Accept, RefusalsInTheirOrder) {
+  struct Case {
+    const char* what;
+    F5State state;
+    const char* expected;
+  };
+  auto parametric = Explicit("cos(u)", "1", "0", "10");
+  Form(parametric, 1);
+  parametric.texts["Text3"] = "sin(u)";
+  auto paramSegments = Explicit("cos(u)", "0", "1", "abc");
+  Form(paramSegments, 1);
+  paramSegments.texts["Text3"] = "sin(u)";
+  auto implicit = Explicit("x^2+y^2-1", "-1", "1", "");
+  Form(implicit, 2);
+  auto inequality = implicit;
+  Form(inequality, 3);
+  auto animated = F5PresetForCreate(false, true, 1);
+  animated.texts["Text2"] = "sin(x+t)";
+  animated.texts["Text4"] = "0";
+  animated.texts["Text6"] = "10";
+  animated.texts["Text7"] = "0";
+  animated.texts["Text8"] = "1";
+  auto tRange = animated;
+  tRange.texts["Text9"] = "10";
+  tRange.texts["Text5"] = "1";
+  tRange.texts["Text8"] = "0";
+  auto integral = Explicit("x", "0", "1", "10");
+  integral.texts["Text13"] = "1/2";
+  auto integralDisabled = integral;
+  Form(integralDisabled, 1);
+  integralDisabled.texts["Text3"] = "u";
+  auto tooManySegments = Explicit("x", "0", "1", "1e20");
+  auto bigWidth = Explicit("x", "0", "1", "10");
+  bigWidth.texts["Combo2"] = "99999999999";
+  auto bigRange = Explicit("x", "0", std::string(45, '9'), "10");
+  auto tooMany = Explicit("x", "0", "1", "10");
+  tooMany.positions["List2"].entries.assign(51, "1");
+
+  const Case cases[] = {
+      {"empty expression", Explicit("", "0", "1", "10"), "存在不合法的表达式或数值"},
+      {"bad character", Explicit("sin(x)$", "0", "1", "10"), "存在不合法的表达式或数值"},
+      {"empty range field", Explicit("x", "", "1", "10"), "请输入所有必需的参数"},
+      {"empty segment field", Explicit("x", "0", "1", ""), "请输入所有必需的参数"},
+      {"equal ends", Explicit("x", "0", "0", "10"), "最小 x 必须小于最大 x"},
+      {"polar equal ends", Explicit("x", "2", "2", "10", true), "最小 x 必须小于最大 x"},
+      {"parametric ends", parametric, "最小 u 必须小于最大 u"},
+      {"one segment", Explicit("x", "0", "1", "1"), "段数 x 必须大于 1"},
+      {"parametric segments", paramSegments, "段数 u 必须大于 1"},
+      {"implicit empty second range", implicit, "最小 y 必须小于最大 y"},
+      {"inequality empty second range", inequality, "请输入所有必需的参数"},
+      {"t segments before missing fields", animated, "段数 t 必须大于 1"},
+      {"t range", tRange, "最小 t 必须小于最大 t"},
+      {"enabled option filtered", integral, "存在不合法的表达式或数值"},
+      {"disabled option not filtered", integralDisabled, "accepted"},
+      {"segments beyond 32 bits", tooManySegments, "存在不合法的表达式或数值"},
+      {"width beyond 32 bits", bigWidth, "存在不合法的表达式或数值"},
+      {"range beyond a float", bigRange, "存在不合法的表达式或数值"},
+      {"51 positions", tooMany, "最多只能添加 50 个位置"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RefusalOf(c.state), c.expected) << c.what;
+}
+
+TEST(F5Accept, FilteredTextsAreWrittenBackUpToTheFailure) {
+  auto s = Explicit("sin( x )", "0,5", "1x", "10");
+  auto out = F5Accept(s, 1);
+  ASSERT_TRUE(out.refusal);
+  EXPECT_EQ(out.refusal->title, "出错");
+  EXPECT_EQ(out.refusal->icon, curvanta::MsgIcon::Error);
+  EXPECT_FALSE(out.graphModeSet);
+  EXPECT_EQ(s.text("Text2"), "sin(x)");
+  EXPECT_EQ(s.text("Text4"), "0.5");
+  EXPECT_EQ(s.text("Text5"), "1x");
+
+  auto late = Explicit("x", "0", "0", "10");
+  out = F5Accept(late, 1);
+  EXPECT_TRUE(out.graphModeSet);
+  EXPECT_EQ(out.refusal->title, "注意");
+  EXPECT_EQ(out.refusal->icon, curvanta::MsgIcon::Exclamation);
+
+  auto tRange = F5PresetForCreate(false, true, 10);
+  for (auto [f, v] : {std::pair{"Text2", "x"}, {"Text4", "0"}, {"Text5", "1"}, {"Text6", "9"},
+                      {"Text7", "1"}, {"Text8", "1"}})
+    tRange.texts[f] = v;
+  out = F5Accept(tRange, 1);
+  EXPECT_TRUE(out.playbackEnabled);
+  EXPECT_FALSE(out.item);
+}
+
+TEST(F5Accept, ExplicitCartesianItem) {
+  auto s = Explicit("sin(x)", "-3", "3", "100");
+  auto out = F5Accept(s, 7);
+  ASSERT_FALSE(out.refusal) << out.refusal->text;
+  const Cls9& g = *out.item;
+  EXPECT_EQ(g.ID, 7);
+  EXPECT_EQ(g.NameS, "Untitled");
+  EXPECT_EQ(g.GraphType, 0);
+  EXPECT_EQ(g.CoordType, 1);
+  EXPECT_EQ(g.FunForm, 2);
+  EXPECT_EQ(g.ExpressX, "0");
+  EXPECT_EQ(g.ExpressY, "x");
+  EXPECT_EQ(g.ExpressZ, "sin(x)");
+  EXPECT_EQ(g.StepU, 1);
+  EXPECT_EQ(g.StepV, 100);
+  EXPECT_EQ(g.MinU, 0.0f);
+  EXPECT_EQ(g.MaxU, 1.0f);
+  EXPECT_EQ(g.MinV, -3.0f);
+  EXPECT_EQ(g.MaxV, 3.0f);
+  EXPECT_EQ(g.FillStyle, 4);
+  EXPECT_EQ(g.FirstColor, 0xFF0000);
+  EXPECT_EQ(g.SecondColor, 0xFF0000);
+  EXPECT_EQ(g.LineColor, 0xFF0000);
+  EXPECT_EQ(g.LineWidth, 1);
+  EXPECT_EQ(g.Material, 4);
+  EXPECT_EQ(g.Show, 2);
+  EXPECT_EQ(g.Smoothness, 2);
+  EXPECT_EQ(g.contourlevel, 0);
+  EXPECT_TRUE(g.Show2DCurve);
+  EXPECT_FALSE(g.Animation);
+  EXPECT_EQ(g.MaxSize, 2);
+  EXPECT_EQ(g.MaxSymbol, 1);
+  EXPECT_EQ(g.InvColor, 0x0000FF);
+  EXPECT_EQ(F5EditLineText(g), "二维曲线  y=sin(x)");
+}
+
+TEST(F5Accept, SegmentCountsRoundHalfToEven) {
+  for (auto [text, steps] : {std::pair{"1.4", 1}, {"2.5", 2}, {"3.5", 4}, {"3,5", 3}}) {
+    auto s = Explicit("x", "0", "1", text);
+    auto out = F5Accept(s, 1);
+    ASSERT_TRUE(out.item) << text;
+    EXPECT_EQ(out.item->StepV, steps) << text;
+  }
+}
+
+TEST(F5Accept, FormsMapOntoTheItem) {
+  auto param = Explicit("cos(u)", "0", "6.3", "50");
+  Form(param, 1);
+  param.texts["Text3"] = "sin(u)";
+  auto out = F5Accept(param, 1);
+  ASSERT_TRUE(out.item);
+  EXPECT_EQ(out.item->FunForm, 3);
+  EXPECT_EQ(out.item->ExpressY, "cos(u)");
+  EXPECT_EQ(out.item->ExpressZ, "sin(u)");
+  EXPECT_EQ(F5EditLineText(*out.item), "二维曲线  x=cos(u), y=sin(u)");
+
+  auto implicit = Explicit("a-r", "0", "1", "", true);
+  Form(implicit, 2);
+  implicit.texts["Text10"] = "0";
+  implicit.texts["Text11"] = "2";
+  out = F5Accept(implicit, 1);
+  ASSERT_TRUE(out.item);
+  const Cls9& g = *out.item;
+  EXPECT_EQ(g.FunForm, 1);
+  EXPECT_EQ(g.CoordType, 2);
+  EXPECT_EQ(g.ExpressY, "a");
+  EXPECT_EQ(g.StepU, 0);
+  EXPECT_EQ(g.StepV, 0);
+  EXPECT_EQ(g.MinU, 0.0f);
+  EXPECT_EQ(g.MaxU, 1.0f);
+  EXPECT_EQ(g.MinV, 0.0f);
+  EXPECT_EQ(g.MaxV, 2.0f);
+  EXPECT_EQ(F5EditLineText(g), "二维曲线  a-r=0");
+
+  auto inequality = implicit;
+  Form(inequality, 3);
+  out = F5Accept(inequality, 1);
+  EXPECT_EQ(out.item->FunForm, 4);
+  EXPECT_EQ(F5EditLineText(*out.item), "二维不等式  a-r<0");
+}
+
+TEST(F5Accept, AnalysisOptionsAndPositions) {
+  auto s = Explicit("x^3", "-2", "2", "40");
+  s.checks["Check1"] = true;
+  s.checks["Check3"] = false;
+  s.checks["Check4"] = true;
+  s.texts["Text13"] = "-1";
+  s.texts["Text14"] = "0,5";
+  s.checks["Check13"] = true;
+  s.texts["Text17"] = "0";
+  s.texts["Text18"] = "1";
+  s.symbols["Combo17"] = 5;
+  s.texts["Combo11"] = "7";
+  s.texts["Combo16"] = "3";
+  s.colors["Picture12"] = 0x123456;
+  s.positions["List1"].entries = {"0.5", "-1"};
+  s.positions["List3"].entries = {"2"};
+  auto out = F5Accept(s, 1);
+  ASSERT_TRUE(out.item);
+  const Cls9& g = *out.item;
+  EXPECT_TRUE(g.ShowInverse);
+  EXPECT_FALSE(g.Show2DCurve);
+  EXPECT_TRUE(g.ShowInt);
+  EXPECT_EQ(g.IntFrom, -1.0f);
+  EXPECT_EQ(g.IntTo, 0.5f);
+  EXPECT_EQ(s.text("Text14"), "0.5");
+  EXPECT_TRUE(g.ShowLen);
+  EXPECT_EQ(g.LenTo, 1.0f);
+  EXPECT_EQ(g.GuaiSymbol, 6);
+  EXPECT_EQ(g.GuaiSize, 7);
+  EXPECT_EQ(g.NmlWidth, 3);
+  EXPECT_EQ(g.NmlColor, 0x123456);
+  EXPECT_EQ(g.CurvNum, 2);
+  EXPECT_EQ(g.CurvX(1), 0.5f);
+  EXPECT_EQ(g.CurvX(2), -1.0f);
+  EXPECT_EQ(g.QieNum, 0);
+  EXPECT_EQ(g.NmlNum, 1);
+  EXPECT_EQ(g.NmlX(1), 2.0f);
+  EXPECT_EQ(s.positions["List1"].selected, 1);
+}
+
+TEST(F5Accept, AnimatedItem) {
+  auto s = F5PresetForCreate(false, true, 10);
+  for (auto [f, v] : {std::pair{"Text2", "sin(x+t)"}, {"Text4", "0"}, {"Text5", "6"},
+                      {"Text6", "60"}, {"Text7", "0"}, {"Text8", "6,28"}})
+    s.texts[f] = v;
+  auto out = F5Accept(s, 1);
+  ASSERT_TRUE(out.item) << out.refusal->text;
+  EXPECT_TRUE(out.playbackEnabled);
+  EXPECT_TRUE(out.item->Animation);
+  EXPECT_EQ(out.item->GraphType, 9);
+  EXPECT_EQ(out.item->MinT, 0.0f);
+  EXPECT_EQ(out.item->MaxT, 6.28f);
+  EXPECT_EQ(F5EditLineText(*out.item), "二维曲线动画  y=sin(x+t)");
+}
+
+}  // namespace
