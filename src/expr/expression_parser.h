@@ -39,6 +39,8 @@ class PostfixProgram {
   };
 
  private:
+  void Fuse();
+
   std::vector<Instr> code_;
   std::vector<std::string> badTokens_;
   int32_t maxDepth_ = 0;
