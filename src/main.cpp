@@ -1,7 +1,8 @@
-// Curvanta's entry point.
+// Curvanta's entry point: the GL surface format, the application, the message boxes and the
+// main window, which loads (association, command line, new 2D document) and shows.
 #include <QApplication>
-#include <cstdio>
 
+#include "app/main_window.h"
 #include "common/globals.h"
 #include "common/gl_api.h"
 #include "common/ui/forwarding_gl.h"
@@ -17,6 +18,18 @@ int main(int argc, char** argv) {
   curvanta::ForwardingGl gl;
   curvanta::SetGl(&gl);
   ResetGlobals();
-  std::fputs("Curvanta: the engine is built; the main window is not part of this build yet.\n", stdout);
-  return 0;
+
+  int rc = 0;
+  {
+    frmF1 window;
+    messages.setParent(&window);
+    frmF1::LoadOptions options;
+    options.arguments = QApplication::arguments();
+    window.Load(options);
+    window.show();
+    rc = app.exec();
+    messages.setParent(nullptr);
+  }
+  curvanta::SetMessageService(nullptr);
+  return rc;
 }

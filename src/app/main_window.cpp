@@ -1,0 +1,565 @@
+// The main window: its controls, life cycle, layout and document kinds.
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/command_line.h"
+#include "app/splitter_bar.h"
+#include "common/globals.h"
+#include "common/message_service.h"
+#include "common/ui/qt_message_service.h"
+
+using namespace curvanta;
+
+namespace {
+
+const char kSaveQuestion[] = "保存图形吗？";
+const char kNoteTitle[] = "注意";
+
+// A small drawn icon for a toolbar button: the first character of its tooltip in a frame.
+QIcon MakeIcon(const ToolbarButton& b, int bar) {
+  QPixmap pm(24, 24);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  static const QColor colours[3] = {QColor(40, 90, 160), QColor(150, 70, 30), QColor(30, 120, 60)};
+  p.setPen(QPen(colours[bar], 1.5));
+  p.setBrush(QColor(245, 245, 245));
+  p.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 4, 4);
+  QString text = QString::fromUtf8(b.tooltip);
+  QString glyph;
+  // Skip the common leading verbs so that neighbouring buttons differ.
+  for (const char* prefix : {"添加", "创建新的", "修改"}) {
+    QString pre = QString::fromUtf8(prefix);
+    if (text.startsWith(pre)) {
+      text = text.mid(pre.size());
+      break;
+    }
+  }
+  glyph = text.left(text.startsWith(QStringLiteral("二维")) || text.startsWith(QStringLiteral("三维")) ? 2 : 1);
+  QFont f = p.font();
+  f.setPixelSize(glyph.size() > 1 ? 9 : 13);
+  p.setFont(f);
+  p.setPen(colours[bar]);
+  p.drawText(QRectF(0, 0, 24, 24), Qt::AlignCenter, glyph);
+  return QIcon(pm);
+}
+
+}  // namespace
+
+frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
+  // Window creation: the evaluator's flag and the shared model objects.
+  DivZeroIsError = false;
+  GraphMode = 0;
+
+  setObjectName(QStringLiteral("frmF1"));
+  setWindowTitle(QStringLiteral("Curvanta"));
+  setMinimumSize(640, 480);
+  BuildMenus();
+  BuildToolbars();
+  BuildCentralArea();
+  statusHint_ = new QLabel(this);
+  statusHint_->setObjectName(QStringLiteral("StatusBar1Panel1"));
+  statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+  statusBar()->addWidget(statusHint_, 1);
+  statusBar()->setSizeGripEnabled(true);
+  timer1_ = new QTimer(this);
+  timer1_->setObjectName(QStringLiteral("Timer1"));
+  resize(1024, 720);
+}
+
+frmF1::~frmF1() = default;
+
+QMenu* frmF1::AddMenu(QMenu* parent, const char* name, const char* caption) {
+  QMenu* m = parent ? parent->addMenu(QString::fromUtf8(caption))
+                    : menuBar()->addMenu(QString::fromUtf8(caption));
+  m->setObjectName(QString::fromLatin1(name));
+  m->menuAction()->setObjectName(QString::fromLatin1(name));
+  actions_[QString::fromLatin1(name)] = m->menuAction();
+  return m;
+}
+
+QAction* frmF1::AddEntry(QMenu* menu, const char* name, const char* caption, bool enabled,
+                         const char* shortcut) {
+  QAction* a = menu->addAction(QString::fromUtf8(caption));
+  QString n = QString::fromLatin1(name);
+  a->setObjectName(n);
+  a->setEnabled(enabled);
+  if (shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+  actions_[n] = a;
+  connect(a, &QAction::triggered, this, [this, n] { RunCommand(n); });
+  return a;
+}
+
+void frmF1::BuildMenus() {
+  QMenu* file = AddMenu(nullptr, "mnuFile", "文件");
+  QMenu* fileNew = AddMenu(file, "mnuFileNew", "新建");
+  AddEntry(fileNew, "mnuFileNew2D", "二维图形");
+  AddEntry(fileNew, "mnuFileNew25D", "二维半图形");
+  AddEntry(fileNew, "mnuFileNew3D", "三维图形");
+  AddEntry(file, "mnuFileOpen", "打开...", true, "Ctrl+O");
+  AddEntry(file, "mnuFileSave", "保存", false, "Ctrl+S");
+  AddEntry(file, "mnuFileSaveAs", "另存为...", false);
+  file->addSeparator();
+  AddEntry(file, "mnuFileSaveAVI", "动画另存为AVI文件", false);
+  file->addSeparator();
+  AddEntry(file, "mnuFilePrint", "打印...", false, "Ctrl+P");
+  file->addSeparator();
+  AddEntry(file, "mnuFileExit", "退出", true, "Ctrl+X");
+
+  QMenu* edit = AddMenu(nullptr, "mnuEdit", "编辑");
+  AddEntry(edit, "mnuEditCut", "剪切", false);
+  AddEntry(edit, "mnuEditCopy", "复制", false, "Ctrl+C");
+  AddEntry(edit, "mnuEditCopyAs", "按位图复制", false);
+  AddEntry(edit, "mnuEditPaste", "粘帖", false);
+  edit->addSeparator();
+  AddEntry(edit, "mnuEditDelete", "删除");
+  AddEntry(edit, "mnuEditDelAll", "删除所有");
+
+  QMenu* view = AddMenu(nullptr, "mnuView", "视图");
+  AddEntry(view, "mnuViewMove", "平移");
+  AddEntry(view, "mnuViewZoom", "缩小或放大");
+  AddEntry(view, "mnuViewFit", "合适大小");
+  AddEntry(view, "mnuViewRotate", "旋转");
+  view->addSeparator();
+  AddEntry(view, "mnuViewFront", "前视图");
+  AddEntry(view, "mnuViewRight", "右视图");
+  AddEntry(view, "mnuViewTop", "上视图");
+  AddEntry(view, "mnuViewISO", "ISO视图");
+  view->addSeparator();
+  AddEntry(view, "mnuViewSet", "设置...");
+
+  QMenu* draw = AddMenu(nullptr, "mnuDraw", "绘图");
+  AddEntry(draw, "mnuDrawPoint", "点");
+  QMenu* d2 = AddMenu(draw, "mnuDrawFun2D", "二维函数图形");
+  AddEntry(d2, "mnuDraw2DCart", "直角坐标");
+  AddEntry(d2, "mnuDraw2DPolar", "极坐标");
+  QMenu* d25 = AddMenu(draw, "mnuDraw25d", "二维半函数图形");
+  AddEntry(d25, "mnuDraw25DCart", "直角坐标");
+  AddEntry(d25, "mnuDraw25DPolar", "极坐标");
+  QMenu* d3 = AddMenu(draw, "mnuDrawFun3D", "三维函数图形");
+  AddEntry(d3, "mnuDraw3DCart", "直角坐标");
+  AddEntry(d3, "mnuDraw3DCyl", "柱面坐标");
+  AddEntry(d3, "mnuDraw3DSph", "球面坐标");
+  QMenu* tab = AddMenu(draw, "mnuDrawTab", "表数据图形");
+  AddEntry(tab, "mnuDrawTab2D", "二维表数据图形");
+  AddEntry(tab, "mnuDrawTab25D", "二维半表数据图形");
+  AddEntry(tab, "mnuDrawTab3D", "三维表数据图形");
+  QMenu* spe = AddMenu(draw, "mnuDrawSpe", "特殊图形");
+  AddEntry(spe, "mnuDrawStep", "阶梯图");
+  AddEntry(spe, "mnuDrawHcg", "火柴杆图");
+  AddEntry(spe, "mnuDrawIP", "二维曲线相交", false);
+  draw->addSeparator();
+  AddEntry(draw, "mnuDrawAxis", "坐标系...");
+  AddEntry(draw, "mnuDrawLight", "光照...");
+
+  QMenu* ani = AddMenu(nullptr, "mnuAni", "动画");
+  AddEntry(ani, "mnuAniPoint", "点动画");
+  QMenu* a2 = AddMenu(ani, "mnuAni2DCur", "二维动画");
+  AddEntry(a2, "mnuAniCur2DCart", "直角坐标");
+  AddEntry(a2, "mnuAniCur2DPol", "极坐标");
+  QMenu* a25 = AddMenu(ani, "mnuAniCur25D", "二维半动画");
+  AddEntry(a25, "mnuAni25DCurCart", "直角坐标");
+  AddEntry(a25, "mnuAni25DCurPol", "极坐标");
+  QMenu* a3 = AddMenu(ani, "mnuAniSur", "三维动画");
+  AddEntry(a3, "mnuAniSurCart", "直角坐标");
+  AddEntry(a3, "mnuAniSurCyl", "柱面坐标");
+  AddEntry(a3, "mnuAniSurSph", "球面坐标");
+  ani->addSeparator();
+  AddEntry(ani, "mnuAniStartb", "开始", false);
+  AddEntry(ani, "mnuAniPause", "暂停", false);
+  AddEntry(ani, "mnuAniStop", "停止", false);
+  AddEntry(ani, "mnuAniFirst", "第一帧", false);
+  AddEntry(ani, "mnuAniPre", "前一帧", false);
+  AddEntry(ani, "mnuAniNext", "后一帧", false);
+  AddEntry(ani, "mnuAniLast", "最后一帧", false);
+  ani->addSeparator()->setObjectName(QStringLiteral("mnuAniSep2"));
+  AddEntry(ani, "mnuAniNormal", "正向模式", false);
+  AddEntry(ani, "mnuAniRev", "逆向模式", false);
+  AddEntry(ani, "mnuAniRepeat", "正向循环", false);
+  AddEntry(ani, "mnuAniRevRepeat", "逆向循环", false);
+  ani->addSeparator();
+  AddEntry(ani, "mnuAniOpt", "选项...");
+
+  QMenu* tool = AddMenu(nullptr, "mnuTool", "工具");
+  AddEntry(tool, "mnuToolCal", "数学计算器");
+
+  QMenu* help = AddMenu(nullptr, "mnuHelp", "帮助");
+  AddEntry(help, "mnuHelpCon", "内容...");
+  help->addSeparator();
+  AddEntry(help, "mnuHelpHome", "主页");
+  AddEntry(help, "mnuHelpCus", "客户服务");
+  help->addSeparator();
+  AddEntry(help, "mnuHelpAbout", "关于...");
+
+  // The two popups never show in the menu bar.
+  funEdit_ = new QMenu(this);
+  funEdit_->setObjectName(QStringLiteral("FunEdit"));
+  AddEntry(funEdit_, "mnuFunEdit", "编辑...");
+  AddEntry(funEdit_, "mnuFunCut", "剪切", false);
+  AddEntry(funEdit_, "mnuFunCopy", "复制", false);
+  AddEntry(funEdit_, "mnuFunDelete", "删除");
+
+  graphEdit_ = new QMenu(this);
+  graphEdit_->setObjectName(QStringLiteral("GraphEdit"));
+  AddEntry(graphEdit_, "mnuGraphPaste", "粘帖", false);
+  AddEntry(graphEdit_, "mnuGraphCutAll", "剪切所有");
+  AddEntry(graphEdit_, "mnuGraphCopyAll", "复制所有");
+  AddEntry(graphEdit_, "mnuGraphCopyAs", "按位图复制", false);
+  AddEntry(graphEdit_, "mnuGraphDelAll", "删除所有");
+  graphEdit_->addSeparator();
+  AddEntry(graphEdit_, "mnuGraphAxis", "坐标系...");
+  AddEntry(graphEdit_, "mnuGraphLight", "光照...");
+
+  // Commands this window carries out; entries of later parts have none yet.
+  commands_[QStringLiteral("mnuFileNew2D")] = [this] { mnuFileNew2D_Click(); };
+  commands_[QStringLiteral("mnuFileNew25D")] = [this] { mnuFileNew25D_Click(); };
+  commands_[QStringLiteral("mnuFileNew3D")] = [this] { mnuFileNew3D_Click(); };
+  commands_[QStringLiteral("mnuFileExit")] = [this] { mnuFileExit_Click(); };
+  commands_[QStringLiteral("mnuEditDelAll")] = [this] { mnuEditDelAll_Click(); };
+  commands_[QStringLiteral("mnuGraphDelAll")] = [this] { mnuGraphDelAll_Click(); };
+}
+
+void frmF1::BuildToolbars() {
+  const std::vector<ToolbarButton>* tables[3] = {&Toolbar1Buttons(), &Toolbar2Buttons(),
+                                                 &Toolbar3Buttons()};
+  // Buttons whose menu entries start disabled start disabled too.
+  for (int bar = 0; bar < 3; ++bar) {
+    QToolBar* tb = new QToolBar(this);
+    tb->setObjectName(QStringLiteral("Toolbar%1").arg(bar + 1));
+    tb->setMovable(false);
+    tb->setFloatable(false);
+    tb->setIconSize(QSize(24, 24));
+    tb->setMouseTracking(true);
+    tb->installEventFilter(this);
+    toolbars_[bar] = tb;
+    if (bar == 2) {
+      tb->setOrientation(Qt::Vertical);
+      addToolBar(Qt::RightToolBarArea, tb);
+    } else {
+      if (bar == 1) addToolBarBreak(Qt::TopToolBarArea);
+      addToolBar(Qt::TopToolBarArea, tb);
+    }
+    for (const ToolbarButton& b : *tables[bar]) {
+      if (b.separator()) {
+        toolbarActions_[bar].push_back(tb->addSeparator());
+        continue;
+      }
+      QAction* a = tb->addAction(MakeIcon(b, bar), QString::fromUtf8(b.tooltip));
+      a->setObjectName(QString::fromLatin1(b.key));
+      a->setToolTip(QString::fromUtf8(b.tooltip));
+      QString command = QString::fromLatin1(b.command);
+      auto menu = actions_.find(command);
+      if (menu != actions_.end()) a->setEnabled(menu->second->isEnabled());
+      connect(a, &QAction::triggered, this, [this, command] { RunCommand(command); });
+      toolbarActions_[bar].push_back(a);
+      if (QWidget* w = tb->widgetForAction(a)) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+      }
+    }
+  }
+}
+
+void frmF1::BuildCentralArea() {
+  central_ = new QWidget(this);
+  central_->setObjectName(QStringLiteral("CentralArea"));
+  setCentralWidget(central_);
+  list1_ = new QListWidget(central_);
+  list1_->setObjectName(QStringLiteral("List1"));
+  result_ = new QPlainTextEdit(central_);
+  result_->setObjectName(QStringLiteral("Result"));
+  result_->setReadOnly(true);
+  splitter_ = new SplitterBar(Qt::Vertical, central_);
+  splitter_->setObjectName(QStringLiteral("Splitter"));
+  splitter2_ = new SplitterBar(Qt::Horizontal, central_);
+  splitter2_->setObjectName(QStringLiteral("Splitter2"));
+  picDraw_ = new QWidget(central_);
+  picDraw_->setObjectName(QStringLiteral("picDraw"));
+  picDraw_->setAutoFillBackground(true);
+  QPalette pal = picDraw_->palette();
+  pal.setColor(QPalette::Window, Qt::white);
+  picDraw_->setPalette(pal);
+  splitter_->raise();
+  splitter2_->raise();
+  connect(splitter_, &SplitterBar::pressed, this, [this] { OnSplitterPressed(true); });
+  connect(splitter_, &SplitterBar::moved, this, [this](int d) { OnSplitterMoved(true, d); });
+  connect(splitter_, &SplitterBar::released, this, [this] { OnSplitterReleased(true); });
+  connect(splitter2_, &SplitterBar::pressed, this, [this] { OnSplitterPressed(false); });
+  connect(splitter2_, &SplitterBar::moved, this, [this](int d) { OnSplitterMoved(false, d); });
+  connect(splitter2_, &SplitterBar::released, this, [this] { OnSplitterReleased(false); });
+}
+
+QAction* frmF1::Action(const QString& objectName) const {
+  auto it = actions_.find(objectName);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+QAction* frmF1::ToolbarAction(Bar bar, int index) const {
+  const auto& v = toolbarActions_[int(bar) - 1];
+  if (index < 1 || index > int(v.size())) return nullptr;
+  return v[size_t(index - 1)];
+}
+
+QToolBar* frmF1::Toolbar(Bar bar) const { return toolbars_[int(bar) - 1]; }
+
+void frmF1::RunCommand(const QString& name) {
+  auto it = commands_.find(name);
+  if (it == commands_.end() || !it->second) return;
+  it->second();
+}
+
+// ---------------------------------------------------------------------------------------
+// Load and close
+
+void frmF1::Load(const LoadOptions& options) {
+  timer1_->setInterval(100);
+  timer1_->stop();
+  AnimFrame = 1;
+  AnimFrameCount = 10;
+  AnimSpeed = 10;
+  AnimPlayMode = 1;
+  AxisChanged = false;
+  EditMode = false;
+  CrLfText = "\r\n";
+  TabText = "\t";
+  loaded_ = true;
+
+  if (options.writeAssociation) {
+    FileAssociationPaths paths = options.association;
+    if (paths.dataHome.isEmpty()) paths.dataHome = DefaultXdgDataHome();
+    if (paths.programPath.isEmpty()) paths.programPath = QCoreApplication::applicationFilePath();
+    if (paths.programDir.isEmpty()) paths.programDir = QCoreApplication::applicationDirPath();
+    ProcessRunner runner = options.processRunner;
+    if (!runner)
+      runner = [](const QString& program, const QStringList& args) {
+        QProcess::startDetached(program, args);
+      };
+    associationWritten_ = WriteFileAssociation(paths, runner);
+  }
+
+  QString path = DocumentPathFromArguments(options.arguments);
+  bool loaded = false;
+  if (!path.isEmpty() && options.loadDocument) loaded = options.loadDocument(path);
+  if (!loaded) mnuFileNew2D_Click();
+}
+
+void frmF1::mnuFileExit_Click() { close(); }
+
+void frmF1::closeEvent(QCloseEvent* event) {
+  if (closing_) {
+    event->accept();
+    return;
+  }
+  // Ask before anything is torn down; a save that does not complete keeps the window.
+  if (list1_->count() > 0) {
+    MsgAnswer a = ShowMessage(kSaveQuestion, kNoteTitle, MsgIcon::Exclamation, MsgButtons::YesNo);
+    if (a == MsgAnswer::Yes && !SaveDocument()) {
+      event->ignore();
+      return;
+    }
+  }
+  closing_ = true;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w != this && w->isVisible() && w->isWindow() && !qobject_cast<QMenu*>(w)) w->close();
+  timer1_->stop();
+  event->accept();
+}
+
+bool frmF1::SaveDocument() {
+  // The document writer is not part of the program yet: nothing can be saved.
+  SavedFlag = false;
+  return false;
+}
+
+// ---------------------------------------------------------------------------------------
+// Document kinds
+
+void frmF1::mnuFileNew2D_Click() { NewDocument(1); }
+void frmF1::mnuFileNew25D_Click() { NewDocument(2); }
+void frmF1::mnuFileNew3D_Click() { NewDocument(3); }
+
+void frmF1::NewDocument(int kind) {
+  if (list1_->count() >= 1) {
+    MsgAnswer a =
+        ShowMessage(kSaveQuestion, kNoteTitle, MsgIcon::Exclamation, MsgButtons::YesNoCancel);
+    if (a == MsgAnswer::Yes) {
+      if (!SaveDocument()) return;
+      mnuEditDelAll_Click();
+      ApplyKindSettings(kind);
+      SavedFlag = false;
+      return;
+    }
+    if (a != MsgAnswer::No) return;
+    mnuEditDelAll_Click();
+  }
+  ApplyKindSettings(kind);
+}
+
+void frmF1::ApplyKindSettings(int kind) {
+  GraphMode = kind;
+  EnableCommands(kind);
+}
+
+void frmF1::EnableCommands2D() { EnableCommands(1); }
+void frmF1::EnableCommands25D() { EnableCommands(2); }
+void frmF1::EnableCommands3D() { EnableCommands(3); }
+
+void frmF1::EnableCommands(int graphMode) {
+  for (const CommandSetRow& row : CommandSetTable()) {
+    bool on = row.OnFor(graphMode);
+    for (const char* name : row.menuEntries)
+      if (QAction* a = Action(QString::fromLatin1(name))) a->setEnabled(on);
+    for (int i : row.buttons)
+      if (QAction* a = ToolbarAction(row.bar, i)) a->setEnabled(on);
+  }
+}
+
+void frmF1::EnablePlayback() {
+  for (int i = 13; i <= 23; ++i)
+    if (QAction* a = ToolbarAction(Bar::Toolbar2, i)) a->setEnabled(true);
+  for (const char* name : PlaybackMenuEntries())
+    if (QAction* a = Action(QString::fromLatin1(name))) a->setEnabled(true);
+}
+
+void frmF1::mnuEditDelAll_Click() { DeleteAllGraphs(); }
+void frmF1::mnuGraphDelAll_Click() { DeleteAllGraphs(); }
+
+void frmF1::DeleteAllGraphs() {
+  list1_->clear();
+}
+
+// ---------------------------------------------------------------------------------------
+// Layout and splitters
+
+int frmF1::ToolbarThicknessTwips() const { return toolbars_[0]->height() * TwipsPerPixel(); }
+
+int frmF1::StatusHeightTwips() const {
+  return statusBar()->isVisible() ? statusBar()->height() * TwipsPerPixel() : 0;
+}
+
+void frmF1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  Form_Resize();
+}
+
+void frmF1::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  Form_Resize();
+}
+
+void frmF1::Form_Resize() {
+  if (!central_) return;
+  const int k = TwipsPerPixel();
+  const int T = ToolbarThicknessTwips();
+  const int S = StatusHeightTwips();
+  const int W = (central_->width() + toolbars_[2]->width()) * k;
+  const int H = central_->height() * k + 2 * T + S;
+  if (!splitter2Placed_ && isVisible()) {
+    splitter2Top_ = InitialSplitter2Top(H, T);
+    splitter2Placed_ = true;
+  }
+  // A bar that a shrinking window left outside the panes comes back inside.
+  splitterLeft_ = std::max(0, std::min(splitterLeft_, W - T - kSplitterWidth));
+  splitter2Top_ = std::max(2 * T, std::min(splitter2Top_, H - S - kSplitter2Height));
+
+  LayoutInput in{W, H, T, S, splitterLeft_, splitter2Top_, result_->height() * k};
+  LayoutResult r = ComputeLayout(in);
+  auto place = [&](QWidget* w, const std::optional<TwipRect>& rect) {
+    if (!rect) return;
+    w->setGeometry(rect->left / k, (rect->top - 2 * T) / k, rect->width / k, rect->height / k);
+  };
+  place(splitter_, r.splitter);
+  place(splitter2_, r.splitter2);
+  place(picDraw_, r.picDraw);
+  place(result_, r.result);
+  place(list1_, r.list1);
+  picDraw_->update();
+}
+
+void frmF1::OnSplitterPressed(bool vertical) {
+  splitterDragging_ = true;
+  (vertical ? splitter_ : splitter2_)->SetPressedLook(true);
+}
+
+void frmF1::OnSplitterMoved(bool vertical, int deltaPixels) {
+  if (!splitterDragging_) return;
+  const int k = TwipsPerPixel();
+  const int T = ToolbarThicknessTwips();
+  if (vertical) {
+    splitterLeft_ += deltaPixels * k;
+    splitter_->move(splitterLeft_ / k, splitter_->y());
+  } else {
+    splitter2Top_ += deltaPixels * k;
+    splitter2_->move(splitter2_->x(), (splitter2Top_ - 2 * T) / k);
+  }
+}
+
+void frmF1::OnSplitterReleased(bool vertical) {
+  const int k = TwipsPerPixel();
+  const int T = ToolbarThicknessTwips();
+  const int S = StatusHeightTwips();
+  const int W = (central_->width() + toolbars_[2]->width()) * k;
+  const int H = central_->height() * k + 2 * T + S;
+  splitterDragging_ = false;
+  if (vertical) {
+    splitter_->SetPressedLook(false);
+    splitterLeft_ = ReleasedSplitterLeft(splitterLeft_, W);
+  } else {
+    splitter2_->SetPressedLook(false);
+    splitter2Top_ = ReleasedSplitter2Top(splitter2Top_, H, T);
+  }
+  Form_Resize();
+}
+
+// ---------------------------------------------------------------------------------------
+// Status hints
+
+bool frmF1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove) {
+    QWidget* w = qobject_cast<QWidget*>(watched);
+    for (QToolBar* bar : toolbars_) {
+      if (w && (w == bar || bar->isAncestorOf(w))) {
+        UpdateHint(bar, static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        break;
+      }
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void frmF1::UpdateHint(QToolBar* bar, const QPoint& globalPos) {
+  int index = bar == toolbars_[0] ? 0 : bar == toolbars_[1] ? 1 : 2;
+  const std::vector<ToolbarButton>& table =
+      index == 0 ? Toolbar1Buttons() : index == 1 ? Toolbar2Buttons() : Toolbar3Buttons();
+  const bool vertical = index == 2;
+  QPoint inBar = bar->mapFromGlobal(globalPos);
+  QPoint inWindow = mapFromGlobal(globalPos);
+  std::vector<ButtonExtent> extents;
+  for (QAction* a : toolbarActions_[index]) {
+    QWidget* bw = bar->widgetForAction(a);
+    QRect g = bw ? bw->geometry() : QRect();
+    extents.push_back(vertical ? ButtonExtent{g.top(), g.height()} : ButtonExtent{g.left(), g.width()});
+  }
+  QRect band = bar->geometry();
+  std::optional<std::string> hint =
+      vertical ? HintAt(table, extents, inBar.y(), inWindow.x(), band.left(), band.width())
+               : HintAt(table, extents, inBar.x(), inWindow.y(), band.top(), band.height());
+  if (hint) statusHint_->setText(ToQ(*hint));
+}

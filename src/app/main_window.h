@@ -1,0 +1,138 @@
+// frmF1, the main window: menus, toolbars, status bar, graph list, result box, the two
+// splitter bars and the drawing area; its life cycle and the document kinds.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "app/command_sets.h"
+#include "app/layout.h"
+#include "app/toolbar_tables.h"
+#include "platform/file_association.h"
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QTimer;
+class QToolBar;
+
+namespace curvanta {
+class SplitterBar;
+}
+
+class frmF1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // What the load step takes from outside: the command line and where the association goes.
+  struct LoadOptions {
+    QStringList arguments;             // as QCoreApplication::arguments()
+    bool writeAssociation = true;
+    curvanta::FileAssociationPaths association;  // empty dataHome: the user's XDG directory
+    curvanta::ProcessRunner processRunner;       // empty: start update-mime-database detached
+    // Opens a document; true when it replaced the current one. Empty: no loader yet.
+    std::function<bool(const QString& path)> loadDocument;
+  };
+
+  // Form_Initialize: the shared objects, then the window's controls.
+  explicit frmF1(QWidget* parent = nullptr);
+  ~frmF1() override;
+
+  // Form_Load.
+  void Load(const LoadOptions& options);
+
+  // Commands, named after their menu entries.
+  void mnuFileNew2D_Click();
+  void mnuFileNew25D_Click();
+  void mnuFileNew3D_Click();
+  void mnuFileExit_Click();
+  void mnuEditDelAll_Click();
+  void mnuGraphDelAll_Click();
+  void EnableCommands2D();
+  void EnableCommands25D();
+  void EnableCommands3D();
+  // Enables the eleven playback entries and Toolbar2 buttons 13..23.
+  void EnablePlayback();
+
+  // Runs the command of a menu entry or toolbar action by its object name.
+  void RunCommand(const QString& name);
+
+  // Controls, for the other parts of the program and for tests.
+  QAction* Action(const QString& objectName) const;
+  QAction* ToolbarAction(curvanta::Bar bar, int index) const;  // 1-based, separators counted
+  QToolBar* Toolbar(curvanta::Bar bar) const;
+  QListWidget* List1() const { return list1_; }
+  QPlainTextEdit* Result() const { return result_; }
+  QWidget* picDraw() const { return picDraw_; }
+  QLabel* StatusHint() const { return statusHint_; }
+  QMenu* FunEdit() const { return funEdit_; }
+  QMenu* GraphEdit() const { return graphEdit_; }
+  QTimer* Timer1() const { return timer1_; }
+
+  // Window fields of the life cycle.
+  bool SavedFlag = false;
+  int AnimPlayMode = 1;
+  int SplitterLeft() const { return splitterLeft_; }
+  int Splitter2Top() const { return splitter2Top_; }
+  bool SplitterDragging() const { return splitterDragging_; }
+  // Lays the panes out again (Form_Resize).
+  void Form_Resize();
+
+  // Counts of the file association writes of the last load (for tests).
+  bool associationWritten() const { return associationWritten_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildToolbars();
+  void BuildCentralArea();
+  QMenu* AddMenu(QMenu* parent, const char* name, const char* caption);
+  QAction* AddEntry(QMenu* menu, const char* name, const char* caption, bool enabled = true,
+                    const char* shortcut = nullptr);
+  void EnableCommands(int graphMode);
+  void NewDocument(int kind);
+  void ApplyKindSettings(int kind);
+  void DeleteAllGraphs();
+  bool SaveDocument();
+  int TwipsPerPixel() const { return 15; }
+  int ToolbarThicknessTwips() const;
+  int StatusHeightTwips() const;
+  void OnSplitterPressed(bool vertical);
+  void OnSplitterMoved(bool vertical, int deltaPixels);
+  void OnSplitterReleased(bool vertical);
+  void UpdateHint(QToolBar* bar, const QPoint& globalPos);
+
+  std::map<QString, std::function<void()>> commands_;
+  std::map<QString, QAction*> actions_;
+  std::vector<QAction*> toolbarActions_[3];
+  QToolBar* toolbars_[3] = {nullptr, nullptr, nullptr};
+  QListWidget* list1_ = nullptr;
+  QPlainTextEdit* result_ = nullptr;
+  QWidget* central_ = nullptr;
+  QWidget* picDraw_ = nullptr;
+  curvanta::SplitterBar* splitter_ = nullptr;
+  curvanta::SplitterBar* splitter2_ = nullptr;
+  QLabel* statusHint_ = nullptr;
+  QMenu* funEdit_ = nullptr;
+  QMenu* graphEdit_ = nullptr;
+  QTimer* timer1_ = nullptr;
+
+  int splitterLeft_ = curvanta::kSplitterStartLeft;
+  int splitter2Top_ = 0;
+  bool splitter2Placed_ = false;
+  bool splitterDragging_ = false;
+  bool loaded_ = false;
+  bool closing_ = false;
+  bool associationWritten_ = false;
+};

@@ -1,0 +1,33 @@
+// The ".pgp" file association, recorded per user the XDG way: a shared-mime-info package
+// that names the document type and a desktop entry that opens it with this program.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace curvanta {
+
+struct FileAssociationPaths {
+  QString dataHome;     // the XDG data directory, e.g. ~/.local/share
+  QString programDir;   // folder of the program (holds Curvanta.ico)
+  QString programPath;  // the program file itself
+};
+
+// Runs a program detached with arguments (the MIME database update). Injectable so that
+// tests record the call instead of starting anything.
+using ProcessRunner = std::function<void(const QString& program, const QStringList& args)>;
+
+// The texts written (exposed for tests).
+QString MimePackageText();
+QString DesktopEntryText(const FileAssociationPaths& paths);
+// Quotes a path for the Exec key of a desktop entry.
+QString QuoteDesktopExecArgument(const QString& arg);
+
+// The default data directory: $XDG_DATA_HOME, else ~/.local/share.
+QString DefaultXdgDataHome();
+
+// Writes both files when their content differs from what is there and then asks the MIME
+// database to update. Every failure is passed over. Returns true when a file was written.
+bool WriteFileAssociation(const FileAssociationPaths& paths, const ProcessRunner& runner);
+
+}  // namespace curvanta
