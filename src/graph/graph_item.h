@@ -335,7 +335,6 @@ class Cls9 {
     if (i >= 0 && i <= kMaxPositions) a[static_cast<size_t>(i)] = v;
   }
   void ClearSamples();
-  bool SampleAll();  // GetPoints after the checks; throws on faults
   friend class SamplingRun;
 
   Positions CurvX_{};

@@ -1,0 +1,416 @@
+// Sampling of a graph item: its expressions evaluated over the item's grid (and the
+// animation frames), turned into the scene's axes and kept in the item's point arrays,
+// followed by the revolution band and the derived curves of 2D functions and strips.
+#include <cmath>
+#include <exception>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "common/errors.h"
+#include "common/globals.h"
+#include "common/message_service.h"
+#include "expr/expression_parser.h"
+#include "graph/coordinate_mapping.h"
+#include "graph/graph_item.h"
+#include "graph/sampling_run.h"
+
+namespace {
+
+const char* const kFaultText = "计算函数值时出现数值错误";
+const char* const kFaultTitle = "出错";
+const char* const kTooManyText = "采样点太多，请减少段数";
+const char* const kTooManyTitle = "注意";
+
+constexpr int32_t kRevolutionSteps = 40;
+
+bool IsAnimatedKind(int32_t kind) {
+  return kind >= GraphKind::PointAnim && kind <= GraphKind::Surface3DAnim;
+}
+
+bool IsTableKind(int32_t kind) {
+  return kind == GraphKind::Table2D || kind == GraphKind::Table25D || kind == GraphKind::Table3D;
+}
+
+bool IsPlaneCurveKind(int32_t kind) {
+  return kind == GraphKind::Function2D || kind == GraphKind::Strip25D ||
+         kind == GraphKind::TwoCurves || kind == GraphKind::RevolutionX ||
+         kind == GraphKind::RevolutionY || kind == GraphKind::StepStem;
+}
+
+bool IsSurfaceKind(int32_t kind) {
+  return kind == GraphKind::Surface3D || kind == GraphKind::ColorMap ||
+         kind == GraphKind::ContourMap || kind == GraphKind::VectorField;
+}
+
+}  // namespace
+
+void Cls9::ClearSamples() {
+  Vert3D_.Clear();
+  VertCurve_.Clear();
+  VertExp2_.Clear();
+  VertDev_.Clear();
+  VertDev2_.Clear();
+  VertJO_.Clear();
+  VertRev_.Clear();
+  Anim1D_.Clear();
+  Anim2D_.Clear();
+  Anim3D_.Clear();
+  AnimCurve_.Clear();
+  AnimStrip_.Clear();
+}
+
+void SamplingRun::Allocate(int32_t frames) {
+  const int32_t kind = g_.GraphType;
+  const int32_t su = g_.StepU, sv = g_.StepV, n = frames;
+  g_.ClearSamples();
+  // Arrays a kind never fills stay empty; reading them gives the origin.
+  g_.Vert3D_.Allocate(su, sv);
+  switch (kind) {
+    case GraphKind::Curve3D:
+      g_.VertCurve_.Allocate(su);
+      break;
+    case GraphKind::TwoCurves:
+      g_.VertExp2_.Allocate(su, sv);
+      break;
+    case GraphKind::RevolutionX:
+    case GraphKind::RevolutionY:
+      g_.VertRev_.Allocate(kRevolutionSteps, sv);
+      break;
+    case GraphKind::PointAnim:
+      g_.Anim1D_.Allocate(n);
+      break;
+    case GraphKind::Function2DAnim:
+      g_.Anim2D_.Allocate(sv, n);
+      break;
+    case GraphKind::Strip25DAnim:
+      g_.AnimStrip_.Allocate(1, sv, n);
+      break;
+    case GraphKind::Curve3DAnim:
+      g_.AnimCurve_.Allocate(su, n);
+      break;
+    case GraphKind::Surface3DAnim:
+      g_.Anim3D_.Allocate(su, sv, n);
+      break;
+    default:
+      break;
+  }
+  if (kind == GraphKind::Function2D || kind == GraphKind::Strip25D) {
+    if (g_.ShowDev || g_.ShowQie || g_.ShowNml || g_.ShowMax || g_.ShowMin || g_.ShowCurv ||
+        g_.ShowGuai)
+      g_.VertDev_.Allocate(su, sv);
+    if (g_.ShowGuai || g_.ShowCurv) g_.VertDev2_.Allocate(su, sv);
+    if (g_.ShowJO) g_.VertJO_.Allocate(su, sv);
+  }
+}
+
+// One point of a plane curve at parameter v (x, a or u by form and system); `second`
+// receives the point of Exp2 for two curves.
+bool SamplingRun::SamplePlane(const VarValues& base, float v, Cls2& out, Cls2* second) {
+  const int32_t coord = g_.CoordType;
+  VarValues vars = base;
+  float e1 = 0, e2 = 0, e3 = 0;
+  if (g_.FunForm == FormKind::Explicit) {
+    if (coord == CoordKind::Plane) {
+      vars.X = v;
+      if (!Eval(pz_, vars, e3)) return false;
+      MapToScene(out, coord, 0, v, e3);
+      if (second) {
+        float f2 = 0;
+        if (!Eval(p2_, vars, f2)) return false;
+        MapToScene(*second, coord, 0, v, f2);
+      }
+    } else if (coord == CoordKind::Polar) {
+      vars.A = v;
+      if (!Eval(pz_, vars, e3)) return false;
+      MapToScene(out, coord, 0, v, e3);
+    }
+  } else if (g_.FunForm == FormKind::Parametric) {
+    vars.U = v;
+    if (coord == CoordKind::Plane) {
+      if (!Eval(px_, vars, e1) || !Eval(py_, vars, e2) || !Eval(pz_, vars, e3)) return false;
+      MapToScene(out, coord, e1, e2, e3);
+    } else if (coord == CoordKind::Polar) {
+      if (!Eval(py_, vars, e2) || !Eval(pz_, vars, e3)) return false;
+      MapToScene(out, coord, 0, e2, e3);
+      if (!Eval(px_, vars, e1)) return false;
+      out.z = e1;
+    }
+  }
+  return true;
+}
+
+// One point of a 3D curve at parameter u.
+bool SamplingRun::SampleCurve3D(const VarValues& base, float u, Cls2& out) {
+  const int32_t coord = g_.CoordType;
+  if (coord != CoordKind::Cartesian3D && coord != CoordKind::Cylindrical &&
+      coord != CoordKind::Spherical)
+    return true;
+  if (g_.FunForm == FormKind::Parametric) {
+    VarValues vars = base;
+    vars.U = u;
+    float e1 = 0, e2 = 0, e3 = 0;
+    if (!Eval(px_, vars, e1) || !Eval(py_, vars, e2) || !Eval(pz_, vars, e3)) return false;
+    MapToScene(out, coord, e1, e2, e3);
+  } else if (g_.FunForm == FormKind::Explicit) {
+    // The single variable goes into whichever variable ExpressZ names; each naming token
+    // computes the point again, so the last one decides.
+    for (char t : curveTokens_) {
+      VarValues vars = base;
+      float e1 = 0, e2 = 0, e3 = 0;
+      switch (t) {
+        case 'X': vars.X = u; e1 = u; break;
+        case 'Y': vars.Y = u; e2 = u; break;
+        case 'R': vars.R = u; e2 = u; break;
+        case 'A': vars.A = u; e1 = u; break;
+        case 'B': vars.B = u; e2 = u; break;
+        default: continue;
+      }
+      if (!Eval(pz_, vars, e3)) return false;
+      MapToScene(out, coord, e1, e2, e3);
+    }
+  }
+  return true;
+}
+
+// One point of a surface at (u, v); `animated` takes u and v as the first two components
+// of an explicit surface without evaluating ExpressX and ExpressY.
+bool SamplingRun::SampleSurface(const VarValues& base, float u, float v, bool animated,
+                                Cls2& out) {
+  const int32_t coord = g_.CoordType;
+  VarValues vars = base;
+  if (g_.FunForm == FormKind::Explicit) {
+    switch (coord) {
+      case CoordKind::Cartesian3D: vars.X = u; vars.Y = v; break;
+      case CoordKind::Cylindrical: vars.A = u; vars.R = v; break;
+      case CoordKind::Spherical: vars.A = u; vars.B = v; break;
+      default: return true;
+    }
+    float e1 = u, e2 = v, e3 = 0;
+    if (!animated && (!Eval(px_, vars, e1) || !Eval(py_, vars, e2))) return false;
+    if (!Eval(pz_, vars, e3)) return false;
+    MapToScene(out, coord, e1, e2, e3);
+  } else if (g_.FunForm == FormKind::Parametric) {
+    if (coord != CoordKind::Cartesian3D && coord != CoordKind::Cylindrical &&
+        coord != CoordKind::Spherical)
+      return true;
+    vars.U = u;
+    vars.V = v;
+    float e1 = 0, e2 = 0, e3 = 0;
+    if (!Eval(px_, vars, e1) || !Eval(py_, vars, e2) || !Eval(pz_, vars, e3)) return false;
+    MapToScene(out, coord, e1, e2, e3);
+  }
+  return true;
+}
+
+// A single point, whatever the form, in any of the five systems.
+bool SamplingRun::SamplePoint(const VarValues& vars, Cls2& out) {
+  const int32_t coord = g_.CoordType;
+  if (coord < CoordKind::Plane || coord > CoordKind::Spherical) return true;
+  float e1 = 0, e2 = 0, e3 = 0;
+  if (coord == CoordKind::Polar) {
+    if (!Eval(py_, vars, e2) || !Eval(pz_, vars, e3)) return false;
+    MapToScene(out, coord, 0, e2, e3);
+    if (!Eval(px_, vars, e1)) return false;
+    out.z = e1;
+    return true;
+  }
+  if (!Eval(px_, vars, e1) || !Eval(py_, vars, e2) || !Eval(pz_, vars, e3)) return false;
+  MapToScene(out, coord, e1, e2, e3);
+  return true;
+}
+
+bool SamplingRun::Walk(int32_t frames) {
+  const int32_t kind = g_.GraphType;
+  const int32_t su = g_.StepU, sv = g_.StepV;
+  const VarValues zero;
+  auto frameVars = [&](int32_t k) {
+    VarValues vars;
+    vars.T = CheckedSample(SampleValue(dt_, k, g_.MinT));
+    return vars;
+  };
+
+  if (IsPlaneCurveKind(kind)) {
+    const bool twoCurves = kind == GraphKind::TwoCurves && g_.FunForm == FormKind::Explicit &&
+                           g_.CoordType == CoordKind::Plane;
+    Cls2* row = g_.Vert3D_.Data();  // row 0 of Vert3D
+    for (int32_t j = 0; j <= sv; ++j) {
+      const float v = CheckedSample(SampleValue(dv_, j, g_.MinV));
+      Cls2* second = twoCurves ? &g_.VertExp2_.Ref(0, j) : nullptr;
+      if (!SamplePlane(zero, v, row[j], second)) return false;
+    }
+    return true;
+  }
+  switch (kind) {
+    case GraphKind::Function2DAnim:
+    case GraphKind::Strip25DAnim: {
+      PointGrid& dst = kind == GraphKind::Function2DAnim ? g_.Anim2D_ : g_.AnimStrip_;
+      for (int32_t j = 0; j <= sv; ++j) {
+        const float v = CheckedSample(SampleValue(dv_, j, g_.MinV));
+        for (int32_t k = 0; k <= frames; ++k) {
+          Cls2& out = kind == GraphKind::Function2DAnim ? dst.Ref(j, k) : dst.Ref(0, j, k);
+          if (!SamplePlane(frameVars(k), v, out, nullptr)) return false;
+        }
+      }
+      return true;
+    }
+    case GraphKind::Curve3D:
+    case GraphKind::Curve3DAnim: {
+      for (int32_t i = 0; i <= su; ++i) {
+        const float u = CheckedSample(SampleValue(du_, i, g_.MinU));
+        if (kind == GraphKind::Curve3D) {
+          if (!SampleCurve3D(zero, u, g_.VertCurve_.Ref(i))) return false;
+        } else {
+          for (int32_t k = 0; k <= frames; ++k)
+            if (!SampleCurve3D(frameVars(k), u, g_.AnimCurve_.Ref(i, k))) return false;
+        }
+      }
+      return true;
+    }
+    case GraphKind::Surface3DAnim: {
+      std::vector<VarValues> perFrame;
+      perFrame.reserve(static_cast<size_t>(frames) + 1);
+      for (int32_t k = 0; k <= frames; ++k) perFrame.push_back(frameVars(k));
+      Cls2* out = g_.Anim3D_.Data();
+      for (int32_t i = 0; i <= su; ++i) {
+        const float u = CheckedSample(SampleValue(du_, i, g_.MinU));
+        for (int32_t j = 0; j <= sv; ++j) {
+          const float v = CheckedSample(SampleValue(dv_, j, g_.MinV));
+          for (int32_t k = 0; k <= frames; ++k, ++out)
+            if (!SampleSurface(perFrame[static_cast<size_t>(k)], u, v, true, *out)) return false;
+        }
+      }
+      return true;
+    }
+    case GraphKind::PointAnim:
+      for (int32_t k = 0; k <= frames; ++k)
+        if (!SamplePoint(frameVars(k), g_.Anim1D_.Ref(k))) return false;
+      return true;
+    case GraphKind::Point:
+      return SamplePoint(zero, g_.Vert3D_.Ref(0, 0));
+    default:
+      break;
+  }
+  if (IsSurfaceKind(kind)) {
+    Cls2* out = g_.Vert3D_.Data();
+    for (int32_t i = 0; i <= su; ++i) {
+      const float u = CheckedSample(SampleValue(du_, i, g_.MinU));
+      for (int32_t j = 0; j <= sv; ++j, ++out) {
+        const float v = CheckedSample(SampleValue(dv_, j, g_.MinV));
+        if (!SampleSurface(zero, u, v, false, *out)) return false;
+      }
+    }
+  }
+  return true;  // tables, unassigned codes: nothing to sample
+}
+
+// The profile in Vert3D's row 0 turned about the x axis (21) or the vertical axis (22) in
+// 41 steps of 1.5708 rad.
+void SamplingRun::Revolution() {
+  const bool aboutX = g_.GraphType == GraphKind::RevolutionX;
+  for (int32_t j = 0; j <= g_.StepV; ++j) {
+    const Cls2 p = g_.Vert3D_.Get(0, j);
+    const double x0 = p.x, y0 = p.y;
+    for (int32_t k = 0; k <= kRevolutionSteps; ++k) {
+      const double theta = static_cast<double>(k * 15708) / 100000.0;
+      Cls2& q = g_.VertRev_.Ref(k, j);
+      if (aboutX) {
+        q.x = p.x;
+        q.y = static_cast<float>(std::fabs(y0) * std::sin(theta));
+        q.z = static_cast<float>(std::fabs(y0) * std::cos(theta));
+      } else {
+        q.x = static_cast<float>(std::fabs(x0) * std::cos(theta));
+        q.y = p.y;
+        q.z = static_cast<float>(std::fabs(x0) * std::sin(theta));
+      }
+    }
+  }
+}
+
+bool SamplingRun::Run(int32_t frames) {
+  const int32_t kind = g_.GraphType;
+  const bool tableKind = IsTableKind(kind);
+  if (tableKind)
+    g_.ClearSamples();  // a table keeps its points in its cells
+  else
+    Allocate(frames);
+
+  du_ = CheckedSample(StepSize(g_.MinU, g_.MaxU, g_.StepU > 0 ? g_.StepU : 1));
+  dv_ = CheckedSample(StepSize(g_.MinV, g_.MaxV, g_.StepV > 0 ? g_.StepV : 1));
+  const bool animated = g_.Animation;
+  dt_ = animated ? CheckedSample(StepSize(g_.MinT, g_.MaxT, frames)) : 0.0f;
+
+  if (!Parse(g_.ExpressX, px_) || !Parse(g_.ExpressY, py_) || !Parse(g_.ExpressZ, pz_))
+    return false;
+  if (kind == GraphKind::TwoCurves && !Parse(g_.Exp2, p2_)) return false;
+  if (tableKind) return true;
+
+  if ((kind == GraphKind::Curve3D || kind == GraphKind::Curve3DAnim) &&
+      g_.FunForm == FormKind::Explicit) {
+    // Variable tokens are written doubled in postfix text ("XX"); compared exactly.
+    const char* wanted = g_.CoordType == CoordKind::Cartesian3D   ? "XY"
+                         : g_.CoordType == CoordKind::Cylindrical ? "RA"
+                         : g_.CoordType == CoordKind::Spherical   ? "BA"
+                                                                  : "";
+    const std::string& text = pz_.postfix;
+    size_t pos = 0;
+    while (pos < text.size()) {
+      size_t end = text.find(' ', pos);
+      if (end == std::string::npos) end = text.size();
+      if (end - pos == 2 && text[pos] == text[pos + 1]) {
+        for (const char* w = wanted; *w; ++w)
+          if (text[pos] == *w) curveTokens_.push_back(*w);
+      }
+      pos = end + 1;
+    }
+  }
+
+  if (!Walk(frames)) return false;
+  if (kind == GraphKind::RevolutionX || kind == GraphKind::RevolutionY) Revolution();
+  return DerivedCurves();
+}
+
+bool Cls9::GetPoints() {
+  curvanta::MessageOperation operation;  // a repeated message of this sampling shows once
+
+  // Counts below 1 become 1; a table's counts are its number of points and stay.
+  const bool tableKind = IsTableKind(GraphType);
+  if (!tableKind) {
+    if (StepU < 1) StepU = 1;
+    if (StepV < 1) StepV = 1;
+  }
+  if (AnimFrameCount < 1) AnimFrameCount = 1;
+  const int32_t frames = AnimFrameCount;
+
+  // Refuse before allocating what the memory cannot hold.
+  const bool animatedItem = Animation || IsAnimatedKind(GraphType);
+  bool tooMany = false;
+  if (!tableKind) {
+    const int64_t samples = (static_cast<int64_t>(StepU) + 1) * (static_cast<int64_t>(StepV) + 1) *
+                            (animatedItem ? static_cast<int64_t>(frames) + 1 : 1);
+    tooMany = StepU > kMaxSegments || StepV > kMaxSegments || samples > kMaxSamples;
+  }
+  if (tooMany) {
+    ClearSamples();
+    curvanta::ShowMessage(kTooManyText, kTooManyTitle, curvanta::MsgIcon::Exclamation);
+    return false;
+  }
+
+  try {
+    SamplingRun run(*this);
+    return run.Run(frames);
+  } catch (const std::bad_alloc&) {
+    ClearSamples();
+    curvanta::ShowMessage(kTooManyText, kTooManyTitle, curvanta::MsgIcon::Exclamation);
+    return false;
+  } catch (const curvanta::ArithmeticError&) {
+    curvanta::ShowMessage(kFaultText, kFaultTitle, curvanta::MsgIcon::Error);
+    return false;
+  } catch (const curvanta::EngineError&) {
+    curvanta::ShowMessage(kFaultText, kFaultTitle, curvanta::MsgIcon::Error);
+    return false;
+  } catch (const std::exception&) {  // nothing may escape to the caller's event handler
+    curvanta::ShowMessage(kFaultText, kFaultTitle, curvanta::MsgIcon::Error);
+    return false;
+  }
+}

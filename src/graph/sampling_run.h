@@ -1,0 +1,63 @@
+// The working state of one sampling of a graph item, shared by the main walk and the
+// derived curves.
+#pragma once
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "common/errors.h"
+#include "expr/expression_parser.h"
+#include "graph/graph_item.h"
+
+// A parsed expression: its postfix text (scanned for variable tokens) and its compiled form.
+struct ParsedExpression {
+  std::string postfix;
+  PostfixProgram program;
+};
+
+inline float CheckedSample(float value) {
+  if (!std::isfinite(value))
+    throw curvanta::ArithmeticError(curvanta::ArithmeticFault::Overflow, "sample out of range");
+  return value;
+}
+
+// One GetPoints call: the item, the parser of the call and the parsed texts.
+class SamplingRun {
+ public:
+  explicit SamplingRun(Cls9& item) : g_(item) {}
+
+  // Everything after the step corrections and the cap. Returns false after a syntax error
+  // or a failed evaluation; arithmetic faults and allocation failures are thrown.
+  bool Run(int32_t frames);
+
+ private:
+  bool Parse(const std::string& text, ParsedExpression& out) {
+    out.postfix.clear();
+    if (parser_.InfixToPostfix(text, out.postfix) != 0) return false;
+    out.program = PostfixProgram::Compile(out.postfix);
+    return true;
+  }
+  static bool Eval(const ParsedExpression& p, const VarValues& vars, float& result) {
+    return p.program.Evaluate(false, result, vars);
+  }
+
+  void Allocate(int32_t frames);
+  bool SamplePlane(const VarValues& base, float v, Cls2& out, Cls2* second);
+  bool SampleCurve3D(const VarValues& base, float u, Cls2& out);
+  bool SampleSurface(const VarValues& base, float u, float v, bool animated, Cls2& out);
+  bool SamplePoint(const VarValues& vars, Cls2& out);
+  bool Walk(int32_t frames);
+  void Revolution();
+  bool DerivedCurves();
+  bool DerivedRow(int order, const ParsedExpression& px, const ParsedExpression& py, const ParsedExpression& pz, PointGrid& dst);
+  bool ParityRow(const ParsedExpression& py, const ParsedExpression& pn);
+
+  Cls9& g_;
+  Cls6 parser_;
+  ParsedExpression px_, py_, pz_, p2_;
+  float du_ = 0, dv_ = 0, dt_ = 0;
+  // Explicit 3D curves: the variable tokens of ExpressZ's postfix text, in order.
+  std::vector<char> curveTokens_;
+};
+

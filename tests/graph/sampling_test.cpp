@@ -1,0 +1,598 @@
+// Sampling of graph items: the walk by kind, the coordinate systems checked against
+// geometry, animation frames, derived curves, and hostile inputs.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/globals.h"
+#include "common/message_service.h"
+#include "common/number_text.h"
+#include "graph/graph_item.h"
+
+namespace {
+
+using curvanta::Message;
+using curvanta::MsgIcon;
+
+constexpr double kPi = 3.14159265358979323846;
+
+class Sampling : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetGlobals(); }
+  void TearDown() override { ResetGlobals(); }
+
+  const std::vector<Message>& Messages() { return rec_.recorder.messages; }
+
+  curvanta::ScopedMessageRecorder rec_;
+};
+
+// A 2D function graph as the dialogs store it.
+Cls9 Plane(const std::string& f, float minV, float maxV, int32_t steps, int32_t coord = 1) {
+  Cls9 g;
+  g.GraphType = GraphKind::Function2D;
+  g.CoordType = coord;
+  g.FunForm = FormKind::Explicit;
+  g.ExpressX = "0";
+  g.ExpressY = coord == 1 ? "x" : "a";
+  g.ExpressZ = f;
+  g.MinV = minV;
+  g.MaxV = maxV;
+  g.StepV = steps;
+  return g;
+}
+
+Cls9 Space(int32_t kind, int32_t coord, int32_t form, const std::string& ex,
+           const std::string& ey, const std::string& ez, float minU, float maxU, int32_t su,
+           float minV = 0, float maxV = 0, int32_t sv = 1) {
+  Cls9 g;
+  g.GraphType = kind;
+  g.CoordType = coord;
+  g.FunForm = form;
+  g.ExpressX = ex;
+  g.ExpressY = ey;
+  g.ExpressZ = ez;
+  g.MinU = minU;
+  g.MaxU = maxU;
+  g.StepU = su;
+  g.MinV = minV;
+  g.MaxV = maxV;
+  g.StepV = sv;
+  return g;
+}
+
+void ExpectPoint(const Cls2& p, float x, float y, float z, const std::string& what = "") {
+  EXPECT_FLOAT_EQ(p.x, x) << what;
+  EXPECT_FLOAT_EQ(p.y, y) << what;
+  EXPECT_FLOAT_EQ(p.z, z) << what;
+}
+
+bool AtOrigin(const Cls2& p) { return p.x == 0 && p.y == 0 && p.z == 0; }
+
+TEST_F(Sampling, ExplicitPlaneCurveSamplesBothEnds) {
+  Cls9 g = Plane("x^2", -1, 1, 4);
+  ASSERT_TRUE(g.GetPoints());
+  const float want[5][2] = {{-1, 1}, {-0.5f, 0.25f}, {0, 0}, {0.5f, 0.25f}, {1, 1}};
+  for (int j = 0; j < 5; ++j) {
+    EXPECT_EQ(g.Vert3D(0, j).x, want[j][0]);
+    EXPECT_EQ(g.Vert3D(0, j).y, want[j][1]);
+    EXPECT_EQ(g.Vert3D(0, j).z, 0);
+  }
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(Sampling, StepCountsBelowOneBecomeOne) {
+  struct Case {
+    int32_t stepV, frames;
+  };
+  for (Case c : {Case{0, 0}, Case{-7, -3}, Case{-2147483647 - 1, 5}}) {
+    Cls9 g = Plane("x", 2, 5, c.stepV);
+    g.StepU = c.stepV;
+    AnimFrameCount = c.frames;
+    ASSERT_TRUE(g.GetPoints());
+    EXPECT_EQ(g.StepV, 1);
+    EXPECT_EQ(g.StepU, 1);
+    EXPECT_EQ(AnimFrameCount, c.frames < 1 ? 1 : c.frames);
+    EXPECT_EQ(g.Vert3D(0, 0).x, 2);
+    EXPECT_EQ(g.Vert3D(0, 1).x, 5);
+    EXPECT_EQ(g.Vert3DGrid().Upper(1), 1);
+  }
+}
+
+TEST_F(Sampling, FailedEvaluationStopsWithItsMessage) {
+  Cls9 g = Plane("sqr(x)", 1, -1, 4);  // walks downwards
+  EXPECT_FALSE(g.GetPoints());
+  ExpectPoint(g.Vert3D(0, 0), 1, 1, 0);
+  ExpectPoint(g.Vert3D(0, 1), 0.5f, 0.70710677f, 0);
+  ExpectPoint(g.Vert3D(0, 2), 0, 0, 0);
+  EXPECT_TRUE(AtOrigin(g.Vert3D(0, 3)));
+  EXPECT_TRUE(AtOrigin(g.Vert3D(0, 4)));
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "SQR函数的参数必须大于0");
+  EXPECT_EQ(Messages()[0].title, "出错");
+}
+
+TEST_F(Sampling, SyntaxErrorLeavesNewOriginPoints) {
+  Cls9 g = Plane("x^2", -1, 1, 4);
+  ASSERT_TRUE(g.GetPoints());
+  g.ExpressZ = "x*";
+  EXPECT_FALSE(g.GetPoints());
+  for (int j = 0; j <= 4; ++j) EXPECT_TRUE(AtOrigin(g.Vert3D(0, j)));
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "字符 2：  缺少操作参数");
+  EXPECT_EQ(Messages()[0].title, "语法错误");
+}
+
+TEST_F(Sampling, ImplicitAndInequalityFormsOnlyParse) {
+  for (int32_t form : {FormKind::Implicit, FormKind::Inequality}) {
+    Cls9 g = Plane("x^2+y^2-1", -2, 2, 8);
+    g.FunForm = form;
+    EXPECT_TRUE(g.GetPoints());
+    for (int j = 0; j <= 8; ++j) EXPECT_TRUE(AtOrigin(g.Vert3D(0, j)));
+  }
+}
+
+TEST_F(Sampling, ExampleItemsOfEveryWalk) {
+  struct Case {
+    const char* what;
+    std::function<Cls9()> make;
+    std::function<void(const Cls9&)> check;
+  };
+  const Case cases[] = {
+      {"explicit 3D curve x*y: the token y comes last",
+       [] { return Space(1, 3, 2, "x", "y", "x*y", 0, 2, 2); },
+       [](const Cls9& g) {
+         for (int i = 0; i <= 2; ++i) ExpectPoint(g.VertCurve(i), float(i), 0, 0);
+       }},
+      {"explicit 3D curve naming no variable stays at the origin",
+       [] { return Space(1, 3, 2, "x", "y", "2", 0, 2, 2); },
+       [](const Cls9& g) {
+         for (int i = 0; i <= 2; ++i) EXPECT_TRUE(AtOrigin(g.VertCurve(i)));
+       }},
+      {"explicit 3D curve in x: z = x^2 lies in the vertical plane of the x axis",
+       [] { return Space(1, 3, 2, "x", "y", "x^2", 0, 2, 2); },
+       [](const Cls9& g) { ExpectPoint(g.VertCurve(2), 0, 4, 2); }},
+      {"cylindrical explicit curve in r",
+       [] { return Space(1, 4, 2, "a", "r", "r+1", 0, 2, 2); },
+       [](const Cls9& g) { ExpectPoint(g.VertCurve(2), 0, 3, 2); }},
+      {"spherical explicit curve in a: on the vertical axis",
+       [] { return Space(1, 5, 2, "a", "b", "2+a", 0, 2, 2); },
+       [](const Cls9& g) { ExpectPoint(g.VertCurve(1), 0, 3, 0); }},
+      {"explicit surface z = x*y",
+       [] { return Space(2, 3, 2, "x", "y", "x*y", 0, 1, 1, 0, 2, 2); },
+       [](const Cls9& g) { ExpectPoint(g.Vert3D(1, 2), 2, 2, 1); }},
+      {"polar point at angle 0, radius 2",
+       [] { return Space(7, 2, 2, "0", "0", "2", 0, 0, 1); },
+       [](const Cls9& g) { ExpectPoint(g.Vert3D(0, 0), 2, 0, 0); }},
+      {"cylindrical point", [] { return Space(7, 4, 2, "0", "0", "2", 0, 0, 1); },
+       [](const Cls9& g) { ExpectPoint(g.Vert3D(0, 0), 0, 2, 0); }},
+      {"spherical point", [] { return Space(7, 5, 2, "0", "0", "2", 0, 0, 1); },
+       [](const Cls9& g) { ExpectPoint(g.Vert3D(0, 0), 0, 2, 0); }},
+      {"Cartesian point", [] { return Space(7, 3, 0, "1", "2", "3", 0, 0, 1); },
+       [](const Cls9& g) { ExpectPoint(g.Vert3D(0, 0), 2, 3, 1); }},
+      {"revolution about x of y = -1",
+       [] {
+         Cls9 g = Plane("-1", 0, 2, 2);
+         g.GraphType = GraphKind::RevolutionX;
+         return g;
+       },
+       [](const Cls9& g) {
+         for (int j = 0; j <= 2; ++j) {
+           float xj = g.Vert3D(0, j).x;
+           ExpectPoint(g.VertRev(0, j), xj, 0, 1);
+           EXPECT_FLOAT_EQ(g.VertRev(20, j).x, xj);
+           EXPECT_NEAR(g.VertRev(20, j).y, -7.3e-6, 1e-7);
+           EXPECT_FLOAT_EQ(g.VertRev(20, j).z, -1);
+         }
+       }},
+      {"revolution about the vertical axis of y = x over 1..3",
+       [] {
+         Cls9 g = Plane("x", 1, 3, 2);
+         g.GraphType = GraphKind::RevolutionY;
+         return g;
+       },
+       [](const Cls9& g) {
+         for (int k = 0; k <= 40; ++k)
+           for (int j = 0; j <= 2; ++j) {
+             const Cls2& p = g.VertRev(k, j);
+             EXPECT_NEAR(std::hypot(p.x, p.z), 1.0 + j, 1e-6);
+             EXPECT_FLOAT_EQ(p.y, 1.0f + j);
+           }
+       }},
+      {"two curves: the second in its own array",
+       [] {
+         Cls9 g = Plane("x", 0, 1, 1);
+         g.GraphType = GraphKind::TwoCurves;
+         g.Exp2 = "2*x";
+         return g;
+       },
+       [](const Cls9& g) {
+         ExpectPoint(g.Vert3D(0, 1), 1, 1, 0);
+         ExpectPoint(g.VertExp2(0, 1), 1, 2, 0);
+       }},
+      {"parametric plane curve",
+       [] {
+         Cls9 g = Plane("u^2", 0, 2, 2);
+         g.FunForm = FormKind::Parametric;
+         g.ExpressY = "u+1";
+         return g;
+       },
+       [](const Cls9& g) { ExpectPoint(g.Vert3D(0, 2), 3, 4, 0); }},
+      {"parametric polar curve takes angle from ExpressY and radius from ExpressZ",
+       [] {
+         Cls9 g = Plane("2", 0, 1, 1, 2);
+         g.FunForm = FormKind::Parametric;
+         g.ExpressY = "u*0";
+         return g;
+       },
+       [](const Cls9& g) { ExpectPoint(g.Vert3D(0, 1), 2, 0, 0); }},
+      {"a kind that samples nothing", [] { return Space(17, 3, 2, "x", "y", "x", 0, 1, 1); },
+       [](const Cls9& g) { EXPECT_TRUE(AtOrigin(g.Vert3D(0, 0))); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Cls9 g = c.make();
+    ASSERT_TRUE(g.GetPoints());
+    c.check(g);
+  }
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(Sampling, SamplingAgainGivesTheSameNumbersInNewPoints) {
+  Cls9 g = Space(7, 3, 0, "1", "2", "3", 0, 0, 1);
+  ASSERT_TRUE(g.GetPoints());
+  g.Vert3D(0, 0).Color = 255;  // as the drawing marks a point graph
+  g.Vert3D(0, 0).Symbol = 2;
+  ASSERT_TRUE(g.GetPoints());
+  ExpectPoint(g.Vert3D(0, 0), 2, 3, 1);
+  EXPECT_EQ(g.Vert3D(0, 0).Color, 0);
+  EXPECT_EQ(g.Vert3D(0, 0).Symbol, 0);
+}
+
+// ---- Coordinate systems against geometry: swapped axes or wrong conversions show here.
+
+TEST_F(Sampling, SphereInSphericalCoordinatesHasRadiusOne) {
+  Cls9 g = Space(2, 5, 2, "a", "b", "1", 0, float(2 * kPi), 24, 0, float(kPi), 12);
+  ASSERT_TRUE(g.GetPoints());
+  for (int i = 0; i <= 24; ++i)
+    for (int j = 0; j <= 12; ++j) {
+      const Cls2& p = g.Vert3D(i, j);
+      ASSERT_NEAR(std::sqrt(double(p.x) * p.x + double(p.y) * p.y + double(p.z) * p.z), 1.0,
+                  1e-6);
+    }
+  // b is measured from the vertical: b = 0 is the top; azimuth 0 is the mathematical x
+  // axis, which the scene keeps in z.
+  ExpectPoint(g.Vert3D(0, 0), 0, 1, 0);
+  EXPECT_NEAR(g.Vert3D(0, 6).z, 1, 1e-6);
+  EXPECT_NEAR(g.Vert3D(6, 6).x, 1, 1e-6);  // a = pi/2: the mathematical y axis
+}
+
+TEST_F(Sampling, CylinderInCylindricalCoordinatesHasRadiusTwo) {
+  Cls9 g = Space(2, 4, 3, "u", "2", "v", 0, float(2 * kPi), 36, -1, 3, 8);
+  ASSERT_TRUE(g.GetPoints());
+  for (int i = 0; i <= 36; ++i)
+    for (int j = 0; j <= 8; ++j) {
+      const Cls2& p = g.Vert3D(i, j);
+      ASSERT_NEAR(std::hypot(double(p.x), double(p.z)), 2.0, 1e-6);
+      ASSERT_FLOAT_EQ(p.y, -1.0f + 0.5f * j);  // the height is the vertical
+    }
+  ExpectPoint(g.Vert3D(0, 0), 0, -1, 2);  // angle 0 on the mathematical x axis
+}
+
+TEST_F(Sampling, PolarCircleLiesOnTheUnitCircle) {
+  Cls9 g = Plane("1", 0, float(2 * kPi), 64, 2);
+  ASSERT_TRUE(g.GetPoints());
+  for (int j = 0; j <= 64; ++j) {
+    const Cls2& p = g.Vert3D(0, j);
+    ASSERT_NEAR(std::hypot(double(p.x), double(p.y)), 1.0, 1e-6);
+    ASSERT_EQ(p.z, 0);
+  }
+  EXPECT_NEAR(g.Vert3D(0, 16).y, 1, 1e-6);  // a = pi/2 points up
+}
+
+TEST_F(Sampling, PlaneZEqualsXPlusYKeepsVerticalAsStoredY) {
+  Cls9 g = Space(2, 3, 2, "x", "y", "x+y", -2, 3, 10, -1, 4, 10);
+  ASSERT_TRUE(g.GetPoints());
+  for (int i = 0; i <= 10; ++i)
+    for (int j = 0; j <= 10; ++j) {
+      const Cls2& p = g.Vert3D(i, j);
+      ASSERT_FLOAT_EQ(p.y, p.z + p.x);
+      ASSERT_FLOAT_EQ(p.z, -2 + 0.5f * i);  // mathematical x
+      ASSERT_FLOAT_EQ(p.x, -1 + 0.5f * j);  // mathematical y
+    }
+}
+
+// ---- Animation
+
+std::string FixT(const std::string& text, float t) {
+  std::string out;
+  for (char c : text) {
+    if (c == 't')
+      out += "(" + curvanta::FormatSingle(t) + ")";
+    else
+      out += c;
+  }
+  return out;
+}
+
+TEST_F(Sampling, AnimationFrameEqualsStillItemAtThatT) {
+  AnimFrameCount = 4;  // t = -1, -0.5, 0, 0.5, 1: exact in text and in float
+  struct Case {
+    const char* what;
+    Cls9 animated;
+    int32_t stillKind;
+    std::function<Cls2(const Cls9&, int32_t i, int32_t j, int32_t k)> frame;
+    std::function<Cls2(const Cls9&, int32_t i, int32_t j)> still;
+  };
+  auto plane = [](int32_t kind, int32_t coord, int32_t form) {
+    Cls9 g = Plane(form == 3 ? "sin(u*t)+t" : "x^2*t+1", -1, 2, 6, coord);
+    if (form == 3) g.ExpressY = "u-t";
+    g.FunForm = form;
+    g.GraphType = kind;
+    return g;
+  };
+  std::vector<Case> cases;
+  for (int32_t coord : {1, 2})
+    for (int32_t form : {2, 3}) {
+      cases.push_back({"2D function", plane(9, coord, form), 0,
+                       [](const Cls9& g, int32_t, int32_t j, int32_t k) { return g.Anim2D(j, k); },
+                       [](const Cls9& g, int32_t, int32_t j) { return g.Vert3D(0, j); }});
+      cases.push_back(
+          {"strip", plane(10, coord, form), 3,
+           [](const Cls9& g, int32_t, int32_t j, int32_t k) { return g.AnimStrip(0, j, k); },
+           [](const Cls9& g, int32_t, int32_t j) { return g.Vert3D(0, j); }});
+    }
+  for (int32_t coord : {3, 4, 5}) {
+    // An explicit surface names its two variables in ExpressX and ExpressY.
+    const char* first = coord == 3 ? "x" : "a";
+    const char* second = coord == 3 ? "y" : coord == 4 ? "r" : "b";
+    cases.push_back({"surface",
+                     Space(12, coord, 2, first, second,
+                           std::string(first) + "*t+" + second + "+2", 0, 1, 3, 0.5f, 2, 4),
+                     2,
+                     [](const Cls9& g, int32_t i, int32_t j, int32_t k) { return g.Anim3D(i, j, k); },
+                     [](const Cls9& g, int32_t i, int32_t j) { return g.Vert3D(i, j); }});
+    cases.push_back({"parametric surface",
+                     Space(12, coord, 3, "u+t", "v*t", "u*v-t", 0, 1, 3, 0.5f, 2, 4), 2,
+                     [](const Cls9& g, int32_t i, int32_t j, int32_t k) { return g.Anim3D(i, j, k); },
+                     [](const Cls9& g, int32_t i, int32_t j) { return g.Vert3D(i, j); }});
+    cases.push_back({"curve", Space(11, coord, 3, "u*t", "u+t", "t-u", 0, 1, 5), 1,
+                     [](const Cls9& g, int32_t i, int32_t, int32_t k) { return g.AnimCurve(i, k); },
+                     [](const Cls9& g, int32_t i, int32_t) { return g.VertCurve(i); }});
+    cases.push_back({"explicit curve", Space(11, coord, 2, "x", "y", "a+b+x+y+r+t", 0, 1, 5), 1,
+                     [](const Cls9& g, int32_t i, int32_t, int32_t k) { return g.AnimCurve(i, k); },
+                     [](const Cls9& g, int32_t i, int32_t) { return g.VertCurve(i); }});
+  }
+  for (int32_t coord : {1, 2, 3, 4, 5})
+    cases.push_back({"point", Space(8, coord, 0, "t", "2*t", "1-t", 0, 0, 1), 7,
+                     [](const Cls9& g, int32_t, int32_t, int32_t k) { return g.Anim1D(k); },
+                     [](const Cls9& g, int32_t, int32_t) { return g.Vert3D(0, 0); }});
+
+  for (Case& c : cases) {
+    SCOPED_TRACE(std::string(c.what) + " coord " + std::to_string(c.animated.CoordType) +
+                 " form " + std::to_string(c.animated.FunForm));
+    c.animated.Animation = true;
+    c.animated.MinT = -1;
+    c.animated.MaxT = 1;
+    ASSERT_TRUE(c.animated.GetPoints());
+    for (int32_t k = 0; k <= 4; ++k) {
+      const float t = -1 + 0.5f * k;
+      Cls9 still = c.animated;
+      still.GraphType = c.stillKind;
+      still.Animation = false;
+      still.ExpressX = FixT(still.ExpressX, t);
+      still.ExpressY = FixT(still.ExpressY, t);
+      still.ExpressZ = FixT(still.ExpressZ, t);
+      ASSERT_TRUE(still.GetPoints());
+      const int32_t su = c.stillKind == 0 || c.stillKind == 3 || c.stillKind == 7 ? 0 : still.StepU;
+      const int32_t sv = c.stillKind == 1 || c.stillKind == 7 ? 0 : still.StepV;
+      for (int32_t i = 0; i <= su; ++i)
+        for (int32_t j = 0; j <= sv; ++j) {
+          Cls2 a = c.frame(c.animated, i, j, k), b = c.still(still, i, j);
+          ASSERT_EQ(a.x, b.x) << "frame " << k << " at " << i << "," << j;
+          ASSERT_EQ(a.y, b.y) << "frame " << k << " at " << i << "," << j;
+          ASSERT_EQ(a.z, b.z) << "frame " << k << " at " << i << "," << j;
+        }
+    }
+  }
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(Sampling, AnimatedKindWithoutAnimationTakesMinTInEveryFrame) {
+  AnimFrameCount = 3;
+  Cls9 g = Space(8, 3, 0, "t", "t", "t", 0, 0, 1);
+  g.MinT = 2;
+  g.MaxT = 5;
+  g.Animation = false;
+  ASSERT_TRUE(g.GetPoints());
+  ASSERT_EQ(g.Anim1DGrid().Upper(0), 3);
+  for (int k = 0; k <= 3; ++k) ExpectPoint(g.Anim1D(k), 2, 2, 2);
+}
+
+// ---- Derived curves
+
+TEST_F(Sampling, DerivedCurveExamples) {
+  {
+    Cls9 g = Plane("x^2", -1, 1, 2);
+    g.ShowDev = true;
+    ASSERT_TRUE(g.GetPoints());
+    ExpectPoint(g.VertDev(0, 0), -1, -2, 0);
+    ExpectPoint(g.VertDev(0, 1), 0, 0, 0);
+    ExpectPoint(g.VertDev(0, 2), 1, 2, 0);
+    EXPECT_FALSE(g.VertDev2Grid().Allocated());
+  }
+  {
+    Cls9 g = Plane("x^2", 0, 2, 2);
+    g.ShowJO = true;
+    ASSERT_TRUE(g.GetPoints());
+    ExpectPoint(g.VertJO(0, 0), -2, 4, 0);
+    ExpectPoint(g.VertJO(0, 1), -1, 1, 0);
+    ExpectPoint(g.VertJO(0, 2), 0, 0, 0);
+  }
+  for (bool guai : {false, true}) {
+    Cls9 g = Plane("u^2", -1, 2, 3);
+    g.FunForm = FormKind::Parametric;
+    g.ExpressY = "u";
+    g.ShowDev = !guai;
+    g.ShowGuai = guai;  // alone it starts the first derivative too
+    ASSERT_TRUE(g.GetPoints());
+    for (int j = 0; j <= 3; ++j) {
+      const float v = -1.0f + j;
+      ExpectPoint(g.VertDev(0, j), v, 2 * v, 0);
+      if (guai) ExpectPoint(g.VertDev2(0, j), v, 2, 0);
+    }
+  }
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(Sampling, DerivativesAgreeWithFiniteDifferences) {
+  struct Case {
+    const char* f;
+    int32_t coord;
+  };
+  for (Case c : {Case{"sin(x)*x^2", 1}, Case{"exp(x/3)-cos(2*x)", 1}, Case{"1+a/4", 2}}) {
+    SCOPED_TRACE(c.f);
+    Cls9 g = Plane(c.f, 0.5f, 2.5f, 40, c.coord);
+    g.ShowCurv = true;  // first and second derivative
+    g.ShowJO = true;
+    ASSERT_TRUE(g.GetPoints());
+    const double h = 1e-3;
+    Cls9 shifted[2] = {Plane(c.f, 0.5f - float(h), 2.5f - float(h), 40, c.coord),
+                       Plane(c.f, 0.5f + float(h), 2.5f + float(h), 40, c.coord)};
+    for (auto& s : shifted) ASSERT_TRUE(s.GetPoints());
+    for (int j = 0; j <= 40; ++j) {
+      if (c.coord == 1) {
+        double fd1 = (shifted[1].Vert3D(0, j).y - shifted[0].Vert3D(0, j).y) /
+                     (double(shifted[1].Vert3D(0, j).x) - shifted[0].Vert3D(0, j).x);
+        double fd2 = (shifted[1].Vert3D(0, j).y - 2.0 * g.Vert3D(0, j).y +
+                      shifted[0].Vert3D(0, j).y) / (h * h);
+        EXPECT_NEAR(g.VertDev(0, j).y, fd1, 2e-3 * (1 + std::fabs(fd1)));
+        EXPECT_NEAR(g.VertDev2(0, j).y, fd2, 0.05 * (1 + std::fabs(fd2)));
+        EXPECT_EQ(g.VertDev(0, j).x, g.Vert3D(0, j).x);
+      } else {
+        // Polar: the derivative value is taken as a radius at the same angle.
+        const Cls2& p = g.VertDev(0, j);
+        double a = std::atan2(double(g.Vert3D(0, j).y), double(g.Vert3D(0, j).x));
+        EXPECT_NEAR(std::hypot(double(p.x), double(p.y)), 0.25, 1e-6);
+        EXPECT_NEAR(std::atan2(double(p.y), double(p.x)), a, 1e-5);
+      }
+      // Parity: the mirrored curve at -x is the function at x, read backwards.
+      const Cls2& m = g.VertJO(0, 40 - j);
+      if (c.coord == 1) {
+        EXPECT_FLOAT_EQ(m.x, -g.Vert3D(0, j).x);
+        EXPECT_NEAR(m.y, g.Vert3D(0, j).y, 1e-5);
+      }
+    }
+  }
+}
+
+TEST_F(Sampling, DerivedTextsOnlyWhereSampled) {
+  // Two curves and step plots draw no derived curve: no text is formed, so an expression
+  // the derivative language refuses costs nothing.
+  for (int32_t kind : {GraphKind::TwoCurves, GraphKind::StepStem}) {
+    Cls9 g = Plane("asec(x)+2", 1, 3, 4);
+    g.GraphType = kind;
+    g.Exp2 = "x";
+    g.ShowDev = g.ShowGuai = g.ShowJO = true;
+    EXPECT_TRUE(g.GetPoints());
+    EXPECT_FALSE(g.VertDevGrid().Allocated());
+  }
+  EXPECT_TRUE(Messages().empty());
+}
+
+// ---- Hostile values
+
+TEST_F(Sampling, TooManySamplesIsRefusedBeforeAllocating) {
+  struct Case {
+    int32_t kind, stepU, stepV, frames;
+    bool animation;
+    bool refused;
+  };
+  const Case cases[] = {
+      {GraphKind::Surface3D, 20000, 1, 10, false, true},
+      {GraphKind::Function2D, 1, 10001, 10, false, true},
+      {GraphKind::Function2D, 1, 10000, 10, false, false},
+      {GraphKind::Surface3D, 3000, 3000, 10, false, true},
+      {GraphKind::Surface3D, 1999, 1999, 10, false, false},  // 4,000,000 samples: allowed
+      {GraphKind::Surface3DAnim, 200, 200, 100, true, true},  // 201*201*101
+      {GraphKind::Surface3DAnim, 200, 200, 10, false, false},
+      {GraphKind::Function2D, 1, 9999, 1000, true, true},  // animated item: frames count
+      {GraphKind::Surface3D, 2147483647, 2147483647, 10, false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.kind) + ": " + std::to_string(c.stepU) + " x " +
+                 std::to_string(c.stepV) + " x " + std::to_string(c.frames));
+    rec_.recorder.clear();
+    AnimFrameCount = c.frames;
+    Cls9 g = Space(c.kind, c.kind == 0 ? 1 : 3, 2, "x", "y", "0", 0, 1, c.stepU, 0, 1, c.stepV);
+    if (c.kind == 0) g.ExpressY = "x";
+    g.Animation = c.animation;
+    bool ok = g.GetPoints();
+    EXPECT_EQ(ok, !c.refused);
+    if (c.refused) {
+      ASSERT_EQ(Messages().size(), 1u);
+      EXPECT_EQ(Messages()[0], (Message{"采样点太多，请减少段数", "注意", MsgIcon::Exclamation}));
+      EXPECT_FALSE(g.Vert3DGrid().Allocated());
+      EXPECT_FALSE(g.Anim3DGrid().Allocated());
+      EXPECT_TRUE(AtOrigin(g.Vert3D(0, 0)));
+      EXPECT_EQ(g.GetBox().MinX, 9999999.0f);  // draws nothing
+    } else {
+      EXPECT_TRUE(Messages().empty());
+    }
+  }
+}
+
+TEST_F(Sampling, ArithmeticFaultsFailWithOneMessage) {
+  struct Case {
+    const char* what;
+    std::function<Cls9()> make;
+    int validPoints;  // points written before the fault
+  };
+  const Case cases[] = {
+      {"overflowing power", [] { return Plane("10^(x*40)", 0, 2, 8); }, 4},
+      {"overflowing exp", [] { return Plane("exp(x)", 0, 1000, 10); }, 1},
+      {"step beyond float", [] { return Plane("x", -3e38f, 3e38f, 1); }, 0},
+      {"infinite range", [] { return Plane("x", 0, INFINITY, 4); }, 0},
+      {"not-a-number range", [] { return Plane("x", NAN, 1, 4); }, 0},
+      {"surface", [] { return Space(2, 3, 2, "x", "y", "x^y", 10, 20, 4, 0, 100, 4); }, -1},
+      {"frames beyond float",
+       [] {
+         Cls9 g = Space(8, 3, 0, "t", "t", "t", 0, 0, 1);
+         g.Animation = true;
+         g.MinT = -3e38f;
+         g.MaxT = 3e38f;
+         AnimFrameCount = 1;  // one step of 6E+38
+         return g;
+       },
+       -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    rec_.recorder.clear();
+    Cls9 g = c.make();
+    EXPECT_FALSE(g.GetPoints());
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0], (Message{"计算函数值时出现数值错误", "出错", MsgIcon::Error}));
+    if (c.validPoints >= 0) {
+      for (int j = 0; j <= g.StepV; ++j) EXPECT_EQ(AtOrigin(g.Vert3D(0, j)), j >= c.validPoints) << j;
+    }
+    g.GetBox();  // still answers a box without reading outside
+  }
+}
+
+TEST_F(Sampling, TablesAreNotSampledAndKeepTheirCounts) {
+  for (int32_t kind : {GraphKind::Table2D, GraphKind::Table25D, GraphKind::Table3D}) {
+    Cls9 g;
+    g.GraphType = kind;
+    g.StepU = kind == GraphKind::Table3D ? 0 : 1;
+    g.StepV = 0;  // a table of one point
+    g.VertTab3D(0, 0)->x = 4;
+    EXPECT_TRUE(g.GetPoints());
+    EXPECT_EQ(g.StepV, 0);
+    EXPECT_EQ(g.VertTab3D(0, 0)->x, 4);
+  }
+}
+
+}  // namespace
