@@ -447,45 +447,62 @@ TEST_F(Sampling, DerivedCurveExamples) {
   EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(Sampling, DerivativesAgreeWithFiniteDifferences) {
+TEST_F(Sampling, DerivativesAgreeWithClosedForms) {
   struct Case {
     const char* f;
-    int32_t coord;
+    std::function<double(double)> f0, f1, f2;
   };
-  for (Case c : {Case{"sin(x)*x^2", 1}, Case{"exp(x/3)-cos(2*x)", 1}, Case{"1+a/4", 2}}) {
+  const Case cases[] = {
+      {"sin(x)*x^2", [](double x) { return std::sin(x) * x * x; },
+       [](double x) { return std::cos(x) * x * x + 2 * x * std::sin(x); },
+       [](double x) { return -std::sin(x) * x * x + 4 * x * std::cos(x) + 2 * std::sin(x); }},
+      {"exp(x/3)-cos(2*x)", [](double x) { return std::exp(x / 3) - std::cos(2 * x); },
+       [](double x) { return std::exp(x / 3) / 3 + 2 * std::sin(2 * x); },
+       [](double x) { return std::exp(x / 3) / 9 + 4 * std::cos(2 * x); }},
+      {"1/x", [](double x) { return 1 / x; }, [](double x) { return -1 / (x * x); },
+       [](double x) { return 2 / (x * x * x); }},
+  };
+  for (const Case& c : cases) {
     SCOPED_TRACE(c.f);
-    Cls9 g = Plane(c.f, 0.5f, 2.5f, 40, c.coord);
+    Cls9 g = Plane(c.f, 0.5f, 2.5f, 40);
     g.ShowCurv = true;  // first and second derivative
     g.ShowJO = true;
     ASSERT_TRUE(g.GetPoints());
-    const double h = 1e-3;
-    Cls9 shifted[2] = {Plane(c.f, 0.5f - float(h), 2.5f - float(h), 40, c.coord),
-                       Plane(c.f, 0.5f + float(h), 2.5f + float(h), 40, c.coord)};
-    for (auto& s : shifted) ASSERT_TRUE(s.GetPoints());
     for (int j = 0; j <= 40; ++j) {
-      if (c.coord == 1) {
-        double fd1 = (shifted[1].Vert3D(0, j).y - shifted[0].Vert3D(0, j).y) /
-                     (double(shifted[1].Vert3D(0, j).x) - shifted[0].Vert3D(0, j).x);
-        double fd2 = (shifted[1].Vert3D(0, j).y - 2.0 * g.Vert3D(0, j).y +
-                      shifted[0].Vert3D(0, j).y) / (h * h);
-        EXPECT_NEAR(g.VertDev(0, j).y, fd1, 2e-3 * (1 + std::fabs(fd1)));
-        EXPECT_NEAR(g.VertDev2(0, j).y, fd2, 0.05 * (1 + std::fabs(fd2)));
-        EXPECT_EQ(g.VertDev(0, j).x, g.Vert3D(0, j).x);
-      } else {
-        // Polar: the derivative value is taken as a radius at the same angle.
-        const Cls2& p = g.VertDev(0, j);
-        double a = std::atan2(double(g.Vert3D(0, j).y), double(g.Vert3D(0, j).x));
-        EXPECT_NEAR(std::hypot(double(p.x), double(p.y)), 0.25, 1e-6);
-        EXPECT_NEAR(std::atan2(double(p.y), double(p.x)), a, 1e-5);
-      }
-      // Parity: the mirrored curve at -x is the function at x, read backwards.
+      const double x = g.Vert3D(0, j).x;
+      EXPECT_NEAR(g.Vert3D(0, j).y, c.f0(x), 1e-5 * (1 + std::fabs(c.f0(x))));
+      EXPECT_EQ(g.VertDev(0, j).x, g.Vert3D(0, j).x);
+      EXPECT_NEAR(g.VertDev(0, j).y, c.f1(x), 1e-5 * (1 + std::fabs(c.f1(x))));
+      EXPECT_EQ(g.VertDev2(0, j).x, g.Vert3D(0, j).x);
+      EXPECT_NEAR(g.VertDev2(0, j).y, c.f2(x), 1e-5 * (1 + std::fabs(c.f2(x))));
+      // The parity curve runs over -2.5 .. -0.5 and holds f(-(-w)) = f(x) read backwards.
       const Cls2& m = g.VertJO(0, 40 - j);
-      if (c.coord == 1) {
-        EXPECT_FLOAT_EQ(m.x, -g.Vert3D(0, j).x);
-        EXPECT_NEAR(m.y, g.Vert3D(0, j).y, 1e-5);
-      }
+      EXPECT_FLOAT_EQ(m.x, -g.Vert3D(0, j).x);
+      EXPECT_NEAR(m.y, g.Vert3D(0, j).y, 1e-5 * (1 + std::fabs(c.f0(x))));
     }
   }
+  // Polar: the derivative value is a radius at the curve's own angle.
+  Cls9 p = Plane("1+a/4", 0.5f, 2.5f, 20, 2);
+  p.ShowDev = true;
+  ASSERT_TRUE(p.GetPoints());
+  for (int j = 0; j <= 20; ++j) {
+    const Cls2& c = p.Vert3D(0, j);
+    const Cls2& d = p.VertDev(0, j);
+    EXPECT_NEAR(std::hypot(double(d.x), double(d.y)), 0.25, 1e-6);
+    EXPECT_NEAR(std::atan2(double(d.y), double(d.x)), std::atan2(double(c.y), double(c.x)), 1e-5);
+  }
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(Sampling, OneSamplingShowsARepeatedMessageOnce) {
+  // The derivative language refuses asec: each of the two texts raises the same box.
+  Cls9 g = Plane("asec(u)", 1, 3, 4);
+  g.FunForm = FormKind::Parametric;
+  g.ExpressY = "asec(u)+1";
+  g.ShowDev = true;
+  EXPECT_TRUE(g.GetPoints());
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "表达式非法");
 }
 
 TEST_F(Sampling, DerivedTextsOnlyWhereSampled) {
