@@ -8,7 +8,7 @@
 
 namespace curvanta {
 
-void ColorToUnitRGB(int32_t color, double& red, double& green, double& blue) {
+void SplitColour(int32_t color, double& red, double& green, double& blue) {
   const double c = static_cast<double>(DrawnColour(color));
   const double b = std::trunc(c / 256 / 256);
   const double g = std::trunc((c - b * 256 * 256) / 256);
@@ -20,7 +20,7 @@ void ColorToUnitRGB(int32_t color, double& red, double& green, double& blue) {
 
 void SetGlColour(int32_t color) {
   double r = 0, g = 0, b = 0;
-  ColorToUnitRGB(color, r, g, b);
+  SplitColour(color, r, g, b);
   Gl().glColor3d(r, g, b);
 }
 

@@ -50,7 +50,7 @@ void DrawImplicitPlot(Cls9& item, int32_t lngAnimStep, Cls6& evaluator) {
 
   const double size = item.FunForm == FormKind::Implicit ? 2.0 : 3.0;
   double r = 0, g = 0, b = 0;
-  ColorToUnitRGB(item.LineColor, r, g, b);
+  SplitColour(item.LineColor, r, g, b);
   {
     PointState state;
     GlApi& gl = Gl();

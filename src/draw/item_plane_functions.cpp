@@ -1,0 +1,112 @@
+// Derivative texts, their parsed forms and the arc-length integrand of a 2D function item.
+#include "draw/item_plane_functions.h"
+
+#include "common/number_text.h"
+#include "draw/safe_evaluate.h"
+#include "expr/arc_length.h"
+#include "expr/derivative_text.h"
+#include "graph/graph_item.h"
+
+namespace curvanta {
+
+ItemPlaneFunctions::ItemPlaneFunctions(const Cls9& item, Cls6& evaluator, float t)
+    : item_(item),
+      evaluator_(evaluator),
+      animated_(item.GraphType == GraphKind::Function2DAnim),
+      t_(t) {}
+
+bool ItemPlaneFunctions::Parse(const std::string& text, PostfixProgram& program) {
+  if (text.empty()) {  // a derivative too long to be formed
+    ReportDerivativeTooLong();
+    return false;
+  }
+  std::string postfix;
+  if (evaluator_.InfixToPostfix(text, postfix) != 0) return false;
+  program = PostfixProgram::Compile(postfix);
+  return true;
+}
+
+bool ItemPlaneFunctions::PrepareFirst() {
+  d1y_ = DerivativeText(item_.ExpressY);
+  if (!Parse(d1y_, pd1y_)) return false;
+  d1z_ = DerivativeText(item_.ExpressZ);
+  if (!Parse(d1z_, pd1z_)) return false;
+  return Parse(item_.ExpressY, expressY_) && Parse(item_.ExpressZ, expressZ_);
+}
+
+bool ItemPlaneFunctions::PrepareSecond() {
+  d2z_ = DerivativeText(d1z_);
+  if (!Parse(d2z_, pd2z_)) return false;
+  dq_ = DerivativeText("(" + d1z_ + ")/(" + d1y_ + ")");
+  return Parse(dq_, pdq_);
+}
+
+std::optional<float> ItemPlaneFunctions::Evaluate(PlaneFn fn, float position, float second) {
+  VarValues vars;
+  if (item_.FunForm == FormKind::Parametric) {
+    vars.U = position;
+    vars.V = second;
+  } else if (item_.CoordType == CoordKind::Polar) {
+    vars.A = position;
+    vars.R = second;
+  } else {
+    vars.X = position;
+    vars.Y = second;
+  }
+  if (animated_) vars.T = t_;
+  const PostfixProgram* program = nullptr;
+  switch (fn) {
+    case PlaneFn::ExpressY: program = &expressY_; break;
+    case PlaneFn::ExpressZ: program = &expressZ_; break;
+    case PlaneFn::D1y: program = &pd1y_; break;
+    case PlaneFn::D1z: program = &pd1z_; break;
+    case PlaneFn::D2z: program = &pd2z_; break;
+    case PlaneFn::Dq: program = &pdq_; break;
+  }
+  return SafeEvaluate(*program, vars);
+}
+
+std::optional<float> ItemPlaneFunctions::ArcLength(float from, float to) {
+  std::string integrand;
+  int32_t kind = IntegrandKind::X;
+  if (item_.FunForm == FormKind::Parametric) {
+    integrand = "sqr((" + d1y_ + ")^2+(" + d1z_ + ")^2)";
+    kind = IntegrandKind::U;
+  } else if (item_.CoordType == CoordKind::Polar) {
+    integrand = "sqr((" + item_.ExpressZ + ")^2+(" + d1z_ + ")^2)";
+    kind = IntegrandKind::A;
+  } else {
+    integrand = "sqr((" + d1z_ + ")^2+1)";
+  }
+  if (animated_) integrand = BindVariableT(integrand, t_);
+  bool failed = false;
+  const float length = IntegrateTrapezoid(from, to, 0.001f, integrand, kind, &failed);
+  if (failed) return std::nullopt;
+  return length;
+}
+
+std::string BindVariableT(const std::string& text, float t) {
+  // Names of the expression language are runs of letters and "_"; a lone t is the variable.
+  const std::string value = "(" + FormatPlainDecimal(t, 9) + ")";
+  auto isName = [](char c) { return IsAsciiLetter(c) || c == '_'; };
+  std::string out;
+  out.reserve(text.size());
+  size_t i = 0;
+  while (i < text.size()) {
+    if (!isName(text[i])) {
+      out += text[i++];
+      continue;
+    }
+    size_t j = i;
+    while (j < text.size() && isName(text[j])) ++j;
+    if (j - i == 1 && (text[i] == 't' || text[i] == 'T')) {
+      out += value;
+    } else {
+      out.append(text, i, j - i);
+    }
+    i = j;
+  }
+  return out;
+}
+
+}  // namespace curvanta
