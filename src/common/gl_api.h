@@ -99,6 +99,8 @@ namespace curvanta {
   X(void, glPointSize, (GLfloat size), (size))                                                 \
   X(void, glBlendFunc, (GLenum sfactor, GLenum dfactor), (sfactor, dfactor))                   \
   X(void, glHint, (GLenum target, GLenum mode), (target, mode))                                \
+  X(void, glPushAttrib, (GLbitfield mask), (mask))                                             \
+  X(void, glPopAttrib, (), ())                                                                 \
   X(void, glDepthFunc, (GLenum func), (func))                                                  \
   X(void, glDepthMask, (GLboolean flag), (flag))                                               \
   X(void, glFrontFace, (GLenum mode), (mode))                                                  \

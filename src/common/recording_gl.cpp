@@ -15,6 +15,10 @@ namespace curvanta {
 namespace {
 
 constexpr int kMaxStackDepth = 32;
+// The enables that GL_POLYGON_BIT saves and restores.
+constexpr GLenum kPolygonCaps[] = {GL_CULL_FACE, GL_POLYGON_SMOOTH, GL_POLYGON_STIPPLE,
+                                   GL_POLYGON_OFFSET_FILL, GL_POLYGON_OFFSET_LINE,
+                                   GL_POLYGON_OFFSET_POINT};
 constexpr int kMaxListNesting = 64;
 
 GlMatrix Identity() {
@@ -373,7 +377,10 @@ void RecordingGl::Execute(const GlCall& c, int depth) {
     RunList(GLuint(a[0]), depth);
   } else if (n == "glCallLists") {
     const int count = int(a[0]);
-    for (int i = 0; i < count; ++i) RunList(GLuint(int64_t(listBase_) + int64_t(a[2 + i])), depth);
+    // The list number is base + code in unsigned arithmetic, as the GL forms it: a base below
+    // the first code (glListBase(first - 32) with a small first) wraps around.
+    for (int i = 0; i < count; ++i)
+      RunList(GLuint(uint32_t(listBase_) + uint32_t(int32_t(a[2 + i]))), depth);
   } else if (n == "glDeleteLists") {
     if (a[1] < 0) {
       Fail(GL_INVALID_VALUE, "glDeleteLists with a negative range");
@@ -463,7 +470,39 @@ void RecordingGl::Execute(const GlCall& c, int depth) {
     frontFace_ = GLenum(a[0]);
   } else if (n == "glCullFace") {
     cullFace_ = GLenum(a[0]);
+  } else if (n == "glPushAttrib") {
+    if (int(attribStack_.size()) >= 16) {
+      Fail(GL_STACK_OVERFLOW, "glPushAttrib: stack overflow");
+    } else {
+      AttribEntry e;
+      e.mask = GLbitfield(a[0]);
+      e.polygonMode = polygonMode_;
+      e.frontFace = frontFace_;
+      e.cullFace = cullFace_;
+      for (GLenum cap : kPolygonCaps)
+        if (enabled_.count(cap)) e.polygonCaps.insert(cap);
+      attribStack_.push_back(std::move(e));
+    }
+  } else if (n == "glPopAttrib") {
+    if (attribStack_.empty()) {
+      Fail(GL_STACK_UNDERFLOW, "glPopAttrib: stack underflow");
+    } else {
+      const AttribEntry& e = attribStack_.back();
+      if (e.mask & GL_POLYGON_BIT) {
+        polygonMode_ = e.polygonMode;
+        frontFace_ = e.frontFace;
+        cullFace_ = e.cullFace;
+        for (GLenum cap : kPolygonCaps) {
+          if (e.polygonCaps.count(cap))
+            enabled_.insert(cap);
+          else
+            enabled_.erase(cap);
+        }
+      }
+      attribStack_.pop_back();
+    }
   }
+  // Other attribute groups are not restored here (the drawing pushes only GL_POLYGON_BIT).
   // glClear, glHint, glDepthMask, glLineStipple, glPolygonOffset, glFinish, glFlush, the
   // queries and the GLU drawing calls leave no state that is tracked here.
 }
@@ -717,6 +756,10 @@ void RecordingGl::glPointSize(GLfloat size) { Submit(Make("glPointSize", {size})
 void RecordingGl::glBlendFunc(GLenum s, GLenum d) {
   Submit(Make("glBlendFunc", {double(s), double(d)}), Kind::Drawn);
 }
+void RecordingGl::glPushAttrib(GLbitfield mask) {
+  Submit(Make("glPushAttrib", {double(mask)}), Kind::Drawn);
+}
+void RecordingGl::glPopAttrib() { Submit(Make("glPopAttrib", {}), Kind::Drawn); }
 void RecordingGl::glHint(GLenum target, GLenum mode) {
   Submit(Make("glHint", {double(target), double(mode)}), Kind::Drawn);
 }

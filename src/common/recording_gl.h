@@ -83,6 +83,7 @@ class RecordingGl : public GlApi {
   float PointSize() const { return pointSize_; }
   GLenum ShadeModel() const { return shadeModel_; }
   GLuint ListBase() const { return listBase_; }
+  int AttribStackDepth() const { return int(attribStack_.size()); }
   std::array<int, 4> Viewport() const { return viewport_; }
   std::array<float, 4> ClearColor() const { return clearColor_; }
   std::array<GLenum, 2> BlendFunc() const { return blend_; }
@@ -147,6 +148,14 @@ class RecordingGl : public GlApi {
   GLenum frontFace_ = GL_CCW;
   GLenum cullFace_ = GL_BACK;
   std::array<GLenum, 2> colorMaterial_{GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE};
+  // glPushAttrib: the mask and, for GL_POLYGON_BIT, the polygon state it restores.
+  struct AttribEntry {
+    GLbitfield mask = 0;
+    std::array<GLenum, 2> polygonMode{};
+    GLenum frontFace = 0, cullFace = 0;
+    std::set<GLenum> polygonCaps;
+  };
+  std::vector<AttribEntry> attribStack_;
   std::map<std::pair<GLenum, GLenum>, std::array<float, 4>> lights_;
   std::map<std::pair<GLenum, GLenum>, std::array<float, 4>> materials_;
   std::map<GLenum, std::array<float, 4>> lightModel_;
