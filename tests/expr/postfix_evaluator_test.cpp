@@ -151,6 +151,8 @@ TEST_F(Evaluate, DomainMessages) {
   const Case cases[] = {
       {"1/0", true, t::kDivisionByZero},
       {"x/(x-x)", true, t::kDivisionByZero},
+      {"1/x", true, t::kDivisionByZero},
+      {"0/0", true, t::kDivisionByZero},
       {"log(0)", false, t::kLogDomain},
       {"log(-1)", false, t::kLogDomain},
       {"sqr(-1)", false, t::kSqrDomain},
