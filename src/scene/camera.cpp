@@ -141,6 +141,8 @@ void Cls4::ZoomAll(float x0, float y0, float z0, float x1, float y1, float z1) {
   if (m < d) m = d;
   // An empty or broken box (a scene of items without points) would mirror the picture.
   if (!(m > 0) || !std::isfinite(m)) return;
+  for (float c : {x0, y0, z0, x1, y1, z1})
+    if (!std::isfinite(c)) return;
   SetViewRect(m, m);
   // In a window taller than wide the width is the shorter side: the box must fit it.
   if (ScreenWidth < ScreenHeight) {
