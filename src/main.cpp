@@ -6,6 +6,7 @@
 #include "common/globals.h"
 #include "common/gl_api.h"
 #include "common/ui/forwarding_gl.h"
+#include "common/ui/forwarding_gl.h"
 #include "common/ui/gl_format.h"
 #include "common/ui/qt_message_service.h"
 
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     rc = app.exec();
     messages.setParent(nullptr);
   }
+  curvanta::SetGl(nullptr);
   curvanta::SetMessageService(nullptr);
   return rc;
 }

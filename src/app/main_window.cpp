@@ -24,6 +24,12 @@
 #include "common/globals.h"
 #include "common/message_service.h"
 #include "common/ui/qt_message_service.h"
+#include "expr/ui/calculator_dialog.h"
+#include "scene/axes_settings.h"
+#include "scene/scene_globals.h"
+#include "scene/text3d.h"
+#include "scene/ui/draw_area.h"
+#include "scene/ui/settings_dialogs.h"
 
 using namespace curvanta;
 
@@ -66,6 +72,10 @@ QIcon MakeIcon(const ToolbarButton& b, int bar) {
 frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
   // Window creation: the evaluator's flag and the shared model objects.
   DivZeroIsError = false;
+  DocScene = Cls8();
+  ViewScene = Cls8();
+  DocView = Cls4();
+  DocLight = Cls10();
   GraphMode = 0;
 
   setObjectName(QStringLiteral("frmF1"));
@@ -234,6 +244,19 @@ void frmF1::BuildMenus() {
   commands_[QStringLiteral("mnuFileExit")] = [this] { mnuFileExit_Click(); };
   commands_[QStringLiteral("mnuEditDelAll")] = [this] { mnuEditDelAll_Click(); };
   commands_[QStringLiteral("mnuGraphDelAll")] = [this] { mnuGraphDelAll_Click(); };
+  commands_[QStringLiteral("mnuToolCal")] = [this] { ShowCalculator(this); };
+  commands_[QStringLiteral("mnuDrawAxis")] = [this] { mnuDrawAxis_Click(); };
+  commands_[QStringLiteral("mnuGraphAxis")] = [this] { mnuDrawAxis_Click(); };
+  commands_[QStringLiteral("mnuDrawLight")] = [this] { mnuDrawLight_Click(); };
+  commands_[QStringLiteral("mnuGraphLight")] = [this] { mnuDrawLight_Click(); };
+  commands_[QStringLiteral("viewOrtho")] = [this] { SetProjection(1); };
+  commands_[QStringLiteral("viewPerspective")] = [this] { SetProjection(2); };
+  commands_[QStringLiteral("modelPoint")] = [this] { SetSelectedGraphLook(true, 1); };
+  commands_[QStringLiteral("modelGrid")] = [this] { SetSelectedGraphLook(true, 2); };
+  commands_[QStringLiteral("modelSurface")] = [this] { SetSelectedGraphLook(true, 3); };
+  commands_[QStringLiteral("shadeFlat")] = [this] { SetSelectedGraphLook(false, 1); };
+  commands_[QStringLiteral("shadeSmooth")] = [this] { SetSelectedGraphLook(false, 2); };
+  commands_[QStringLiteral("shadeSmoothest")] = [this] { SetSelectedGraphLook(false, 3); };
 }
 
 void frmF1::BuildToolbars() {
@@ -283,6 +306,8 @@ void frmF1::BuildCentralArea() {
   setCentralWidget(central_);
   list1_ = new QListWidget(central_);
   list1_->setObjectName(QStringLiteral("List1"));
+  // A right press opens the list's popup and leaves the current line where it is.
+  list1_->viewport()->installEventFilter(this);
   result_ = new QPlainTextEdit(central_);
   result_->setObjectName(QStringLiteral("Result"));
   result_->setReadOnly(true);
@@ -290,12 +315,22 @@ void frmF1::BuildCentralArea() {
   splitter_->setObjectName(QStringLiteral("Splitter"));
   splitter2_ = new SplitterBar(Qt::Horizontal, central_);
   splitter2_->setObjectName(QStringLiteral("Splitter2"));
-  picDraw_ = new QWidget(central_);
-  picDraw_->setObjectName(QStringLiteral("picDraw"));
-  picDraw_->setAutoFillBackground(true);
-  QPalette pal = picDraw_->palette();
-  pal.setColor(QPalette::Window, Qt::white);
-  picDraw_->setPalette(pal);
+  picDraw_ = new DrawArea(central_);
+  picDraw_->frame().SetFontBuilder([] {
+    CreateOutlineFont(LabelFontBase, "Arial", -6, 400, 0, 0);
+    CreateOutlineFont(TitleFontBase, "Arial", -8, 700, 0, 0);
+  });
+  picDraw_->SetPopupHandler([this](const QPoint& global) { graphEdit_->popup(global); });
+  Navigator& nav = picDraw_->navigator();
+  commands_[QStringLiteral("mnuViewMove")] = [&nav] { nav.mnuViewMove_Click(); };
+  commands_[QStringLiteral("mnuViewZoom")] = [&nav] { nav.mnuViewZoom_Click(); };
+  commands_[QStringLiteral("mnuViewFit")] = [&nav] { nav.mnuViewFit_Click(); };
+  commands_[QStringLiteral("mnuViewRotate")] = [&nav] { nav.mnuViewRotate_Click(); };
+  commands_[QStringLiteral("mnuViewFront")] = [&nav] { nav.mnuViewFront_Click(); };
+  commands_[QStringLiteral("mnuViewRight")] = [&nav] { nav.mnuViewRight_Click(); };
+  commands_[QStringLiteral("mnuViewTop")] = [&nav] { nav.mnuViewTop_Click(); };
+  commands_[QStringLiteral("mnuViewISO")] = [&nav] { nav.mnuViewISO_Click(); };
+  commands_[QStringLiteral("mnuViewSet")] = [&nav] { nav.mnuViewSet_Click(); };
   splitter_->raise();
   splitter2_->raise();
   connect(splitter_, &SplitterBar::pressed, this, [this] { OnSplitterPressed(true); });
@@ -334,11 +369,13 @@ void frmF1::Load(const LoadOptions& options) {
   AnimFrame = 1;
   AnimFrameCount = 10;
   AnimSpeed = 10;
+  DocAxes().Show = true;
   AnimPlayMode = 1;
   AxisChanged = false;
   EditMode = false;
   CrLfText = "\r\n";
   TabText = "\t";
+  picDraw_->navigator().Reset();
   loaded_ = true;
 
   if (options.writeAssociation) {
@@ -368,7 +405,7 @@ void frmF1::closeEvent(QCloseEvent* event) {
     return;
   }
   // Ask before anything is torn down; a save that does not complete keeps the window.
-  if (list1_->count() > 0) {
+  if (DocScene.FunSurfs.Count() > 0) {
     MsgAnswer a = ShowMessage(kSaveQuestion, kNoteTitle, MsgIcon::Exclamation, MsgButtons::YesNo);
     if (a == MsgAnswer::Yes && !SaveDocument()) {
       event->ignore();
@@ -378,6 +415,7 @@ void frmF1::closeEvent(QCloseEvent* event) {
   closing_ = true;
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w != this && w->isVisible() && w->isWindow() && !qobject_cast<QMenu*>(w)) w->close();
+  picDraw_->StopSpinning();
   timer1_->stop();
   event->accept();
 }
@@ -396,7 +434,7 @@ void frmF1::mnuFileNew25D_Click() { NewDocument(2); }
 void frmF1::mnuFileNew3D_Click() { NewDocument(3); }
 
 void frmF1::NewDocument(int kind) {
-  if (list1_->count() >= 1) {
+  if (DocScene.FunSurfs.Count() >= 1) {
     MsgAnswer a =
         ShowMessage(kSaveQuestion, kNoteTitle, MsgIcon::Exclamation, MsgButtons::YesNoCancel);
     if (a == MsgAnswer::Yes) {
@@ -413,7 +451,17 @@ void frmF1::NewDocument(int kind) {
 }
 
 void frmF1::ApplyKindSettings(int kind) {
+  if (kind != 1) {
+    DocLight.SetPosition(0, 100);
+    DocLight.SetPosition(1, 100);
+  }
+  ViewScene.RotRoll = 0;
+  ViewScene.RotPitch = kind == 1 ? 0.0f : -15.0f;
+  ViewScene.RotYaw = kind == 1 ? 0.0f : 45.0f;
+  picDraw_->navigator().ToolsOff();
   GraphMode = kind;
+  DocAxes().BetterFonts = true;
+  if (kind != 1) DocAxes().SetDefault();
   EnableCommands(kind);
 }
 
@@ -442,7 +490,57 @@ void frmF1::mnuEditDelAll_Click() { DeleteAllGraphs(); }
 void frmF1::mnuGraphDelAll_Click() { DeleteAllGraphs(); }
 
 void frmF1::DeleteAllGraphs() {
-  list1_->clear();
+  for (int32_t i = ViewScene.FunSurfs.Count(); i >= 1; --i) ViewScene.FunSurfs.Remove(i);
+  for (int32_t i = DocScene.FunSurfs.Count(); i >= 1; --i) DocScene.FunSurfs.Remove(i);
+  {
+    QSignalBlocker block(list1_);
+    list1_->clear();
+  }
+  BuildSceneLists();
+  Display(AnimFrame);
+}
+
+void frmF1::BuildSceneLists() { picDraw_->BuildSceneLists(); }
+
+void frmF1::Display(int32_t animFrame) { picDraw_->Display(animFrame); }
+
+void frmF1::mnuDrawAxis_Click() {
+  ShowAxesDialog(this);
+  if (AxisChanged) {
+    BuildSceneLists();
+    Display(AnimFrame);
+    AxisChanged = false;
+  }
+}
+
+void frmF1::mnuDrawLight_Click() {
+}
+
+void frmF1::SetProjection(int32_t type) {
+  DocView.ProjectType = type;
+  Display(AnimFrame);
+}
+
+void frmF1::SetSelectedGraphLook(bool show, int32_t value) {
+  if (ViewScene.FunSurfs.Count() < 1) return;
+  int line = list1_->currentRow();
+  QListWidgetItem* item = line >= 0 ? list1_->item(line) : nullptr;
+  if (!item || item->checkState() != Qt::Checked || line >= DocScene.FunSurfs.Count()) {
+    ShowMessage("请先选择一个函数", "警告", MsgIcon::Exclamation);
+    return;
+  }
+  const int32_t id = DocScene.FunSurfs.Item(line + 1)->ID;
+  for (const auto& entry : ViewScene.FunSurfs) {
+    if (entry.second->ID == id) {
+      if (show)
+        entry.second->Show = value;
+      else
+        entry.second->Smoothness = value;
+      break;
+    }
+  }
+  BuildSceneLists();
+  Display(AnimFrame);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -532,6 +630,13 @@ void frmF1::OnSplitterReleased(bool vertical) {
 // Status hints
 
 bool frmF1::eventFilter(QObject* watched, QEvent* event) {
+  if (list1_ && watched == list1_->viewport() && event->type() == QEvent::MouseButtonPress) {
+    auto* me = static_cast<QMouseEvent*>(event);
+    if (me->button() == Qt::RightButton) {
+      funEdit_->popup(me->globalPosition().toPoint());
+      return true;
+    }
+  }
   if (event->type() == QEvent::MouseMove) {
     QWidget* w = qobject_cast<QWidget*>(watched);
     for (QToolBar* bar : toolbars_) {

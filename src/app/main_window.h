@@ -23,6 +23,7 @@ class QTimer;
 class QToolBar;
 
 namespace curvanta {
+class DrawArea;
 class SplitterBar;
 }
 
@@ -59,6 +60,12 @@ class frmF1 : public QMainWindow {
   void EnableCommands3D();
   // Enables the eleven playback entries and Toolbar2 buttons 13..23.
   void EnablePlayback();
+  // Recompiles the display lists of the shown scene / draws a frame (frmF1.Display).
+  void BuildSceneLists();
+  void Display(int32_t animFrame);
+  // The coordinate-system and light commands of the Draw menu and the drawing area's popup.
+  void mnuDrawAxis_Click();
+  void mnuDrawLight_Click();
 
   // Runs the command of a menu entry or toolbar action by its object name.
   void RunCommand(const QString& name);
@@ -69,7 +76,7 @@ class frmF1 : public QMainWindow {
   QToolBar* Toolbar(curvanta::Bar bar) const;
   QListWidget* List1() const { return list1_; }
   QPlainTextEdit* Result() const { return result_; }
-  QWidget* picDraw() const { return picDraw_; }
+  curvanta::DrawArea* picDraw() const { return picDraw_; }
   QLabel* StatusHint() const { return statusHint_; }
   QMenu* FunEdit() const { return funEdit_; }
   QMenu* GraphEdit() const { return graphEdit_; }
@@ -112,6 +119,8 @@ class frmF1 : public QMainWindow {
   void OnSplitterMoved(bool vertical, int deltaPixels);
   void OnSplitterReleased(bool vertical);
   void UpdateHint(QToolBar* bar, const QPoint& globalPos);
+  void SetProjection(int32_t type);
+  void SetSelectedGraphLook(bool show, int32_t value);
 
   std::map<QString, std::function<void()>> commands_;
   std::map<QString, QAction*> actions_;
@@ -120,7 +129,7 @@ class frmF1 : public QMainWindow {
   QListWidget* list1_ = nullptr;
   QPlainTextEdit* result_ = nullptr;
   QWidget* central_ = nullptr;
-  QWidget* picDraw_ = nullptr;
+  curvanta::DrawArea* picDraw_ = nullptr;
   curvanta::SplitterBar* splitter_ = nullptr;
   curvanta::SplitterBar* splitter2_ = nullptr;
   QLabel* statusHint_ = nullptr;

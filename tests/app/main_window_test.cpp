@@ -13,6 +13,13 @@
 #include "app/main_window.h"
 #include "common/globals.h"
 #include "common/message_service.h"
+#include "scene/axes_settings.h"
+#include "scene/scene_globals.h"
+#include "scene/ui/draw_area.h"
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTest>
 
 using namespace curvanta;
 
@@ -135,4 +142,135 @@ TEST_F(WindowFixture, StartWritesTheAssociationOnceAndStartsA2DDocument) {
   w.Load(options);
   EXPECT_EQ(asked, "/nowhere/x.pgp");
   EXPECT_EQ(GraphMode, 1);
+}
+
+namespace {
+void AddGraph(frmF1& w, int id, bool checked) {
+  auto item = std::make_shared<Cls9>();
+  item->ID = id;
+  DocScene.FunSurfs.Add(item);
+  if (checked) ViewScene.FunSurfs.Add(item);
+  auto* line = new QListWidgetItem(QString("graph %1").arg(id), w.List1());
+  line->setFlags(line->flags() | Qt::ItemIsUserCheckable);
+  line->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+}
+}  // namespace
+
+TEST_F(WindowFixture, NewAsksOnceGraphsExistAndYesCancelsWithoutAWriter) {
+  ScopedMessageRecorder rec;
+  frmF1 w;
+  w.Load(options);
+  w.mnuFileNew3D_Click();  // empty: no question
+  EXPECT_TRUE(rec.recorder.messages.empty());
+  AddGraph(w, 1, false);   // hidden graphs count too
+  struct Case {
+    MsgAnswer answer;
+    bool cleared;
+  } cases[] = {{MsgAnswer::Cancel, false}, {MsgAnswer::Yes, false}, {MsgAnswer::No, true}};
+  for (const Case& c : cases) {
+    rec.recorder.clear();
+    rec.recorder.script(c.answer);
+    DocLight.SetPosition(0, 7);
+    w.mnuFileNew2D_Click();
+    ASSERT_EQ(rec.recorder.messages.size(), 1u);
+    EXPECT_EQ(rec.recorder.messages[0],
+              (Message{"保存图形吗？", "注意", MsgIcon::Exclamation, MsgButtons::YesNoCancel}));
+    EXPECT_EQ(DocScene.FunSurfs.Count(), c.cleared ? 0 : 1);
+    EXPECT_EQ(w.List1()->count(), c.cleared ? 0 : 1);
+    EXPECT_EQ(GraphMode, c.cleared ? 1 : 3);
+    EXPECT_EQ(w.Action("mnuDraw3DCart")->isEnabled(), !c.cleared);
+  }
+  // New 2D keeps the light where the 3D document left it; 2.5D and 3D put x and y at 100.
+  EXPECT_EQ(DocLight.Position(0), 7.0f);
+  DocAxes().TitleX = "kept";
+  w.mnuFileNew2D_Click();
+  EXPECT_EQ(DocAxes().TitleX, "kept");
+  DocLight.SetPosition(2, 55);
+  w.mnuFileNew25D_Click();
+  EXPECT_EQ(DocLight.Position(0), 100.0f);
+  EXPECT_EQ(DocLight.Position(1), 100.0f);
+  EXPECT_EQ(DocLight.Position(2), 55.0f);
+  EXPECT_EQ(DocAxes().TitleX, "X");
+  EXPECT_EQ(ViewScene.RotPitch, -15.0f);
+  EXPECT_EQ(ViewScene.RotYaw, 45.0f);
+}
+
+TEST_F(WindowFixture, ClosingAsksWhenGraphsExistAndKeepsTheWindowWhenNothingWasSaved) {
+  ScopedMessageRecorder rec;
+  frmF1 w;
+  w.Load(options);
+  w.show();
+  QCloseEvent empty;
+  QApplication::sendEvent(&w, &empty);
+  EXPECT_TRUE(empty.isAccepted());
+  EXPECT_TRUE(rec.recorder.messages.empty());
+
+  frmF1 v;
+  v.Load(options);
+  v.show();
+  AddGraph(v, 1, false);
+  rec.recorder.script(MsgAnswer::Yes);
+  QCloseEvent yes;
+  QApplication::sendEvent(&v, &yes);
+  EXPECT_FALSE(yes.isAccepted());  // the document could not be written: the window stays
+  ASSERT_EQ(rec.recorder.messages.size(), 1u);
+  EXPECT_EQ(rec.recorder.messages[0].buttons, MsgButtons::YesNo);
+  rec.recorder.script(MsgAnswer::No);
+  QCloseEvent no;
+  QApplication::sendEvent(&v, &no);
+  EXPECT_TRUE(no.isAccepted());
+  EXPECT_TRUE(v.picDraw()->nav().Closing);
+}
+
+TEST_F(WindowFixture, StatusBarNamesTheButtonUnderThePointerEvenWhenDisabled) {
+  frmF1 w;
+  w.Load(options);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  EXPECT_EQ(w.StatusHint()->text(), "");
+  auto moveOver = [&](Bar bar, int index) {
+    QWidget* button = w.Toolbar(bar)->widgetForAction(w.ToolbarAction(bar, index));
+    QPointF local(button->width() / 2.0, button->height() / 2.0);
+    QMouseEvent e(QEvent::MouseMove, local, button->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(button, &e);
+  };
+  moveOver(Bar::Toolbar1, 7);  // Save: disabled
+  EXPECT_FALSE(w.ToolbarAction(Bar::Toolbar1, 7)->isEnabled());
+  EXPECT_EQ(w.StatusHint()->text(), "保存文件");
+  moveOver(Bar::Toolbar1, 37);
+  EXPECT_EQ(w.StatusHint()->text(), "设置坐标系属性");
+  EXPECT_EQ(w.ToolbarAction(Bar::Toolbar1, 37)->toolTip(), "修改坐标系统");
+  moveOver(Bar::Toolbar3, 19);
+  EXPECT_EQ(w.StatusHint()->text(), "较平滑的模型");
+  // A gap of the bar away from every button.
+  QToolBar* t2 = w.Toolbar(Bar::Toolbar2);
+  QPointF end(t2->width() - 3, t2->height() / 2.0);
+  QMouseEvent e(QEvent::MouseMove, end, t2->mapToGlobal(end), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(t2, &e);
+  EXPECT_EQ(w.StatusHint()->text(), "准备就绪");
+}
+
+TEST_F(WindowFixture, RightPressesOpenThePopupsWithoutMovingTheCurrentLine) {
+  frmF1 w;
+  w.Load(options);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  AddGraph(w, 1, true);
+  AddGraph(w, 2, true);
+  w.List1()->setCurrentRow(0);
+  QWidget* vp = w.List1()->viewport();
+  QPoint onLine1 = w.List1()->visualItemRect(w.List1()->item(1)).center();
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(onLine1), vp->mapToGlobal(QPointF(onLine1)),
+                    Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+  QApplication::sendEvent(vp, &press);
+  EXPECT_TRUE(w.FunEdit()->isVisible());
+  EXPECT_EQ(w.List1()->currentRow(), 0);
+  w.FunEdit()->close();
+  QPointF mid(w.picDraw()->width() / 2.0, w.picDraw()->height() / 2.0);
+  QMouseEvent right(QEvent::MouseButtonPress, mid, w.picDraw()->mapToGlobal(mid), Qt::RightButton,
+                    Qt::RightButton, Qt::NoModifier);
+  QApplication::sendEvent(w.picDraw(), &right);
+  EXPECT_TRUE(w.GraphEdit()->isVisible());
+  w.GraphEdit()->close();
 }

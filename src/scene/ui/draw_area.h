@@ -1,0 +1,76 @@
+// picDraw, the drawing area: a QOpenGLWidget that owns the scene frame and the mouse
+// navigation, compiles on request, replays one list per paint and spins on a timer.
+#pragma once
+
+#include <QOpenGLWidget>
+#include <QPoint>
+#include <QTimer>
+#include <functional>
+
+class QOpenGLContext;
+
+#include "scene/navigation.h"
+#include "scene/scene_frame.h"
+
+namespace curvanta {
+
+class DrawArea : public QOpenGLWidget, public NavigationEffects {
+  Q_OBJECT
+
+ public:
+  explicit DrawArea(QWidget* parent = nullptr);
+  ~DrawArea() override;
+
+  SceneFrame& frame() { return frame_; }
+  Navigator& navigator() { return navigator_; }
+  NavigationState& nav() { return navigator_.state; }
+
+  // Recompiles what is drawn and the rotation lists (before the context exists it only
+  // remembers that the lists are stale).
+  void BuildSceneLists();
+  // Recompiles only the lists that apply the model rotation.
+  void RebuildRotation() override;
+  // Shows `animFrame` at the next paint (frmF1.Display).
+  void Display(int32_t animFrame);
+  void Display() override;
+  void ShowPopup(float x, float y) override;
+  void ShowViewDialog() override;
+
+  void SetPopupHandler(std::function<void(const QPoint& globalPos)> h) { popup_ = std::move(h); }
+  void SetViewDialogHandler(std::function<void()> h) { viewDialog_ = std::move(h); }
+
+  // Ends the spin for good (the window is closing).
+  void StopSpinning();
+  QTimer* spinTimer() { return &spin_; }
+  // Spin interval in milliseconds.
+  static constexpr int kSpinInterval = 16;
+
+ protected:
+  void initializeGL() override;
+  void paintGL() override;
+  void resizeGL(int w, int h) override;
+  void showEvent(QShowEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void Compile(bool content);
+  void SyncSpinTimer();
+  void SpinTick();
+  bool HasContext() const;
+
+  Navigator navigator_;
+  SceneFrame frame_;
+  QTimer spin_;
+  int32_t shownFrame_ = 1;
+  bool pendingContent_ = false;
+  bool initialized_ = false;
+  bool contextChecked_ = false;
+  QOpenGLContext* watchedContext_ = nullptr;
+  QMetaObject::Connection contextWatch_;
+  std::function<void(const QPoint&)> popup_;
+  std::function<void()> viewDialog_;
+};
+
+}  // namespace curvanta
