@@ -662,7 +662,7 @@ void RecordingGl::glCallLists(GLsizei n, GLenum type, const GLvoid* lists) {
   }
   if (args.size() != size_t(n) + 2) {
     calls_.push_back(GlCall{"glCallLists", args});
-    Fail(GL_INVALID_ENUM, "glCallLists with an unknown type");
+    Fail(GL_INVALID_ENUM, "glCallLists with an unknown type or without codes");
     return;
   }
   Submit(GlCall{"glCallLists", std::move(args)}, Kind::Drawn);
