@@ -240,7 +240,7 @@ std::vector<GlPrimitive> RecordingGl::PrimitivesOf(const std::vector<GlCall>& ca
       inside = true;
     } else if (n == "glEnd") {
       inside = false;
-    } else if (StartsWith(n, "glColor")) {
+    } else if (StartsWith(n, "glColor") && n != "glColorMaterial") {
       color = {a[0], a[1], a[2], a.size() > 3 ? a[3] : 1.0};
       if (n == "glColor3ub") color = {a[0] / 255.0, a[1] / 255.0, a[2] / 255.0, 1.0};
     } else if (StartsWith(n, "glNormal")) {
