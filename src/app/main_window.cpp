@@ -48,19 +48,27 @@ QIcon MakeIcon(const ToolbarButton& b, int bar) {
   p.setPen(QPen(colours[bar], 1.5));
   p.setBrush(QColor(245, 245, 245));
   p.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 4, 4);
-  QString text = QString::fromUtf8(b.tooltip);
+  // The dimension of the graph kind first, then what sets the button apart.
+  const QString text = QString::fromUtf8(b.tooltip);
   QString glyph;
-  // Skip the common leading verbs so that neighbouring buttons differ.
-  for (const char* prefix : {"添加", "创建新的", "修改"}) {
-    QString pre = QString::fromUtf8(prefix);
-    if (text.startsWith(pre)) {
-      text = text.mid(pre.size());
-      break;
-    }
+  if (text.contains(QStringLiteral("二维半")))
+    glyph = QStringLiteral("2.5");
+  else if (text.contains(QStringLiteral("二维")))
+    glyph = QStringLiteral("2");
+  else if (text.contains(QStringLiteral("三维")))
+    glyph = QStringLiteral("3");
+  if (!glyph.isEmpty()) {
+    for (const char* mark : {"直角", "极", "柱面", "球面", "表"})
+      if (text.contains(QString::fromUtf8(mark))) glyph += QString::fromUtf8(mark).left(1);
+    if (glyph.size() == 1 || glyph == QStringLiteral("2.5")) glyph += QStringLiteral("D");
+  } else {
+    QString t = text;
+    for (const char* prefix : {"添加", "修改", "显示"})
+      if (t.startsWith(QString::fromUtf8(prefix))) t = t.mid(QString::fromUtf8(prefix).size());
+    glyph = t.left(1);
   }
-  glyph = text.left(text.startsWith(QStringLiteral("二维")) || text.startsWith(QStringLiteral("三维")) ? 2 : 1);
   QFont f = p.font();
-  f.setPixelSize(glyph.size() > 1 ? 9 : 13);
+  f.setPixelSize(glyph.size() > 2 ? 8 : glyph.size() > 1 ? 10 : 13);
   p.setFont(f);
   p.setPen(colours[bar]);
   p.drawText(QRectF(0, 0, 24, 24), Qt::AlignCenter, glyph);
