@@ -47,11 +47,23 @@ class PostfixProgram {
   uint32_t usedVars_ = 0;
 };
 
+// Bounds of one conversion: typed, pasted and loaded texts are held to the first; derivative
+// texts that the program forms itself may be longer and deeper (their size is bounded when
+// they are formed).
+struct ConversionLimits {
+  size_t maxLength;
+  int32_t maxNesting;
+};
+inline constexpr ConversionLimits kTypedTextLimits{10000, 200};
+inline constexpr ConversionLimits kDerivedTextLimits{1000000, 2147483647};
+
 class Cls6 {
  public:
   // Converts infix text into postfix text, appended to sBuffer. Returns 0, or the
   // position (at least 1) of a syntax error after its message box has been shown.
   int32_t InfixToPostfix(const std::string& sExpression, std::string& sBuffer);
+  int32_t InfixToPostfix(const std::string& sExpression, std::string& sBuffer,
+                         const ConversionLimits& limits);
 
   // Evaluates postfix text for the given variable values; see PostfixProgram::Evaluate.
   bool DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult, float sngU,

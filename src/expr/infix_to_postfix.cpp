@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr size_t kMaxLength = 10000;    // characters of one expression
-constexpr int32_t kMaxNesting = 200;    // unclosed "(" at one time
-
 enum class Kind { Start, Operand, Opening, Sign, Function };
 
 bool IsNumberChar(char c) { return curvanta::IsAsciiDigit(c) || c == '.' || c == ','; }
@@ -57,9 +54,14 @@ int32_t Cls6::SyntaxError(int32_t position, const std::string& message) {
 }
 
 int32_t Cls6::InfixToPostfix(const std::string& sExpression, std::string& sBuffer) {
+  return InfixToPostfix(sExpression, sBuffer, kTypedTextLimits);
+}
+
+int32_t Cls6::InfixToPostfix(const std::string& sExpression, std::string& sBuffer,
+                             const ConversionLimits& limits) {
   namespace t = curvanta::texts;
-  if (CharacterCount(sExpression) > kMaxLength)
-    return SyntaxError(int32_t(kMaxLength + 1), t::kExpressionTooLong);
+  if (CharacterCount(sExpression) > limits.maxLength)
+    return SyntaxError(int32_t(limits.maxLength + 1), t::kExpressionTooLong);
 
   Cls13<std::string> stack;
   Kind kind = Kind::Start;
@@ -72,7 +74,7 @@ int32_t Cls6::InfixToPostfix(const std::string& sExpression, std::string& sBuffe
     const int32_t pos = int32_t(i + 1);
     if (c == '(') {
       if (kind == Kind::Operand) return SyntaxError(errPos, t::kMissingOperator);
-      if (open >= kMaxNesting) return SyntaxError(pos, t::kNestingTooDeep);
+      if (open >= limits.maxNesting) return SyntaxError(pos, t::kNestingTooDeep);
       stack.Push("(");
       ++open;
       if (kind == Kind::Sign || kind == Kind::Function) kind = Kind::Opening;

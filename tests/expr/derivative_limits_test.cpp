@@ -6,6 +6,7 @@
 
 #include "common/message_service.h"
 #include "expr/derivative_text.h"
+#include "expr/expression_parser.h"
 #include "expr/infix_to_polish.h"
 
 namespace {
@@ -76,4 +77,22 @@ TEST(DerivativeLimits, LimitIsOnTheTokensText) {
   // A part beyond the limit that the result leaves out does not count: (...)^0 gives 0.
   std::string e = "(" + Repeat("sin(", 3000) + "x" + Repeat(")", 3000) + ")^0";
   EXPECT_EQ(DerivativeText(e), "0");
+}
+
+TEST(DerivativeLimits, DerivedTextsConvertBeyondTheTypedLimits) {
+  // sin nested 150 deep is a legal typed text; its derivative is far longer than 10000
+  // characters and x/(x/(...)) nests deeper than 200: both must still convert.
+  std::string sinNest = Repeat("sin(", 150) + "x" + Repeat(")", 150);
+  std::string divNest = Repeat("x/(", 150) + "x" + Repeat(")", 150);
+  for (const std::string& e : {sinNest, divNest}) {
+    curvanta::ScopedMessageRecorder rec;
+    Cls6 parser;
+    std::string typed;
+    ASSERT_EQ(parser.InfixToPostfix(e, typed), 0);
+    std::string d = DerivativeText(e);
+    ASSERT_FALSE(d.empty());
+    std::string postfix;
+    EXPECT_EQ(parser.InfixToPostfix(d, postfix, kDerivedTextLimits), 0);
+    EXPECT_TRUE(rec.recorder.messages.empty());
+  }
 }
