@@ -96,13 +96,17 @@ bool SamplingRun::DerivedCurves() {
         !DerivedText(g_.ExpressZ, dz))
       return false;
     ParsedExpression p1x, p1y, p1z;
-    if (!Parse(dx, p1x) || !Parse(dy, p1y) || !Parse(dz, p1z)) return false;
+    if (!Parse(dx, p1x, kDerivedTextLimits) || !Parse(dy, p1y, kDerivedTextLimits) ||
+        !Parse(dz, p1z, kDerivedTextLimits))
+      return false;
     if (!DerivedRow(1, p1x, p1y, p1z, g_.VertDev_)) return false;
     if (second) {
       std::string ddx, ddy, ddz;
       if (!DerivedText(dx, ddx) || !DerivedText(dy, ddy) || !DerivedText(dz, ddz)) return false;
       ParsedExpression p2x, p2y, p2z;
-      if (!Parse(ddx, p2x) || !Parse(ddy, p2y) || !Parse(ddz, p2z)) return false;
+      if (!Parse(ddx, p2x, kDerivedTextLimits) || !Parse(ddy, p2y, kDerivedTextLimits) ||
+          !Parse(ddz, p2z, kDerivedTextLimits))
+        return false;
       if (!DerivedRow(2, p2x, p2y, p2z, g_.VertDev2_)) return false;
     }
   }

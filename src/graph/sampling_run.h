@@ -32,9 +32,10 @@ class SamplingRun {
   bool Run(int32_t frames);
 
  private:
-  bool Parse(const std::string& text, ParsedExpression& out) {
+  bool Parse(const std::string& text, ParsedExpression& out,
+             const ConversionLimits& limits = kTypedTextLimits) {
     out.postfix.clear();
-    if (parser_.InfixToPostfix(text, out.postfix) != 0) return false;
+    if (parser_.InfixToPostfix(text, out.postfix, limits) != 0) return false;
     out.program = PostfixProgram::Compile(out.postfix);
     return true;
   }

@@ -613,3 +613,17 @@ TEST_F(Sampling, TablesAreNotSampledAndKeepTheirCounts) {
 }
 
 }  // namespace
+
+// A legal typed expression whose derivative text is longer and deeper than any typed text
+// may be still gets its derivative curve.
+TEST_F(Sampling, DerivativeBeyondTypedLimitsSamples) {
+  std::string nested;
+  for (int i = 0; i < 150; ++i) nested += "sin(";
+  nested += "x";
+  nested.append(150, ')');
+  Cls9 g = Plane(nested, -1, 1, 4);
+  g.ShowDev = true;
+  ASSERT_TRUE(g.GetPoints());
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_NEAR(g.VertDev(0, 2).y, 1.0, 1e-5);  // every inner sine is 0 at x = 0: slope 1
+}
