@@ -9,6 +9,9 @@
 #include "common/ui/forwarding_gl.h"
 #include "common/ui/gl_format.h"
 #include "common/ui/qt_message_service.h"
+#include "draw/graph_draw.h"
+#include "draw/report_sink.h"
+#include "draw/ui/text_edit_report_sink.h"
 
 int main(int argc, char** argv) {
   curvanta::SetDefaultGlFormat();
@@ -19,17 +22,21 @@ int main(int argc, char** argv) {
   curvanta::ForwardingGl gl;
   curvanta::SetGl(&gl);
   ResetGlobals();
+  curvanta::InstallGraphDrawing();
 
   int rc = 0;
   {
     frmF1 window;
     messages.setParent(&window);
+    curvanta::TextEditReportSink report(window.Result());
+    curvanta::SetReportSink(&report);
     frmF1::LoadOptions options;
     options.arguments = QApplication::arguments();
     window.Load(options);
     window.show();
     rc = app.exec();
     messages.setParent(nullptr);
+    curvanta::SetReportSink(nullptr);
   }
   curvanta::SetGl(nullptr);
   curvanta::SetMessageService(nullptr);

@@ -4,23 +4,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/drawn_colour.h"
+#include "scene/point_draw.h"
 
 namespace curvanta {
 
-void SplitColour(int32_t color, double& red, double& green, double& blue) {
-  const double c = static_cast<double>(DrawnColour(color));
-  const double b = std::trunc(c / 256 / 256);
-  const double g = std::trunc((c - b * 256 * 256) / 256);
-  const double r = std::trunc(c - b * 256 * 256 - g * 256);
-  red = r / 255;
-  green = g / 255;
-  blue = b / 255;
-}
-
 void SetGlColour(int32_t color) {
   double r = 0, g = 0, b = 0;
-  SplitColour(color, r, g, b);
+  ColorToUnitRGB(color, r, g, b);
   Gl().glColor3d(r, g, b);
 }
 

@@ -8,10 +8,6 @@
 
 namespace curvanta {
 
-// A stored colour (0x00BBGGRR) as three components 0..1; system colour values draw as
-// DrawnColour says.
-void SplitColour(int32_t color, double& red, double& green, double& blue);
-
 // glColor3d of a stored colour.
 void SetGlColour(int32_t color);
 // glLineWidth / glPointSize of an item's width or size, never below 1.

@@ -9,6 +9,7 @@
 #include "draw/safe_evaluate.h"
 #include "expr/expression_parser.h"
 #include "graph/graph_item.h"
+#include "scene/point_draw.h"
 
 namespace curvanta {
 
@@ -50,7 +51,7 @@ void DrawImplicitPlot(Cls9& item, int32_t lngAnimStep, Cls6& evaluator) {
 
   const double size = item.FunForm == FormKind::Implicit ? 2.0 : 3.0;
   double r = 0, g = 0, b = 0;
-  SplitColour(item.LineColor, r, g, b);
+  ColorToUnitRGB(item.LineColor, r, g, b);
   {
     PointState state;
     GlApi& gl = Gl();

@@ -50,13 +50,6 @@ LambdaCurve Identity() {
   return c;
 }
 
-std::vector<PlaneDrawOp> Markers(const std::vector<PlaneDrawOp>& ops) {
-  std::vector<PlaneDrawOp> m;
-  for (const auto& op : ops)
-    if (op.kind == PlaneDrawOp::Kind::Marker) m.push_back(op);
-  return m;
-}
-
 struct TextCase {
   const char* name;
   std::function<Outcome()> run;
@@ -252,65 +245,6 @@ TEST(PlaneAnalysis, TangentNormalAndCircleGeometry) {
   EXPECT_FLOAT_EQ(radius.x2, -4);
   EXPECT_FLOAT_EQ(radius.y2, 3.5);
   EXPECT_EQ(radius.widthOrSize, 4);
-}
-
-TEST(PlaneAnalysis, ExtremaOfSineAtHalfOddMultiplesOfPi) {
-  LambdaCurve c;
-  c.yOf = [](double x) { return std::sin(x); };
-  c.dy = [](double x) { return std::cos(x); };
-  auto o = ExplicitOptions(c, -7, 7, 200);
-  o.showMax = o.showMin = true;
-  o.maxLook = {255, 3, 1};
-  o.minLook = {65280, 4, 3};
-  Outcome r = Analyse(o, c);
-  const auto m = Markers(r.ops);
-  ASSERT_EQ(m.size(), 4u);
-  const double xs[] = {-3 * kPi / 2, -kPi / 2, kPi / 2, 3 * kPi / 2};
-  const double ys[] = {1, -1, 1, -1};
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_NEAR(m[i].x1, xs[i], 1e-3) << i;
-    EXPECT_NEAR(m[i].y1, ys[i], 1e-6) << i;
-    EXPECT_EQ(m[i].color, ys[i] > 0 ? 255 : 65280);
-    EXPECT_EQ(m[i].symbol, ys[i] > 0 ? 1 : 3);
-  }
-}
-
-TEST(PlaneAnalysis, ExtremaOfCubicAndItsInflection) {
-  LambdaCurve c;
-  c.yOf = [](double x) { return x * x * x - 3 * x; };
-  c.dy = [](double x) { return 3 * x * x - 3; };
-  c.d2y = [](double x) { return 6 * x; };
-  auto o = ExplicitOptions(c, -3, 3, 60);  // samples on -1, 0 and 1 exactly
-  o.showMax = o.showMin = o.showGuai = true;
-  Outcome r = Analyse(o, c);
-  const auto m = Markers(r.ops);
-  ASSERT_EQ(m.size(), 3u);
-  EXPECT_NEAR(m[0].x1, -1, 1e-5);
-  EXPECT_NEAR(m[0].y1, 2, 1e-5);
-  EXPECT_NEAR(m[1].x1, 1, 1e-5);
-  EXPECT_NEAR(m[1].y1, -2, 1e-5);
-  EXPECT_NEAR(m[2].x1, 0, 1e-6);
-  EXPECT_NEAR(m[2].y1, 0, 1e-6);
-  EXPECT_NE(r.text.find("极大值： x=-1, y=2"), std::string::npos) << r.text;
-  EXPECT_NE(r.text.find("拐点： x=0, y=0"), std::string::npos) << r.text;
-}
-
-TEST(PlaneAnalysis, CurvatureOfUpperUnitCircleIsOne) {
-  LambdaCurve c;
-  c.yOf = [](double x) { return std::sqrt(1 - x * x); };
-  c.dy = [](double x) { return -x / std::sqrt(1 - x * x); };
-  c.d2y = [](double x) { return -1 / std::pow(1 - x * x, 1.5); };
-  auto o = ExplicitOptions(c, -1, 1, 20);
-  o.showCurv = true;
-  o.curvX = {-0.5f, 0, 0.3f, 0.75f};
-  Outcome r = Analyse(o, c);
-  ASSERT_EQ(r.ops.size(), 4u * 41u);
-  for (int k = 0; k < 4; ++k) {
-    const PlaneDrawOp& toCentre = r.ops[k * 41 + 40];
-    EXPECT_NEAR(toCentre.x2, 0, 1e-5);
-    EXPECT_NEAR(toCentre.y2, 0, 1e-5);
-    EXPECT_NEAR(std::hypot(toCentre.x1 - toCentre.x2, toCentre.y1 - toCentre.y2), 1, 1e-5);
-  }
 }
 
 TEST(PlaneAnalysis, ParametricCircleVerticalTangentAndCurvature) {

@@ -1,0 +1,87 @@
+// CPU cost of compiling the drawing of graph items, measured with a GL layer that only
+// counts the calls: a 2D function with every analysis option on, and an implicit plot on a
+// 201 x 201 grid.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "common/gl_api.h"
+#include "common/globals.h"
+#include "draw/graph_draw.h"
+#include "graph/graph_item.h"
+
+namespace {
+
+// Counts the calls and does nothing else.
+class CountingGl : public curvanta::NullGl {
+ public:
+  void glBegin(GLenum) override { ++primitives; }
+  void glVertex3d(GLdouble, GLdouble, GLdouble) override { ++vertices; }
+  long primitives = 0;
+  long vertices = 0;
+};
+
+std::shared_ptr<Cls9> AnalysedFunction() {
+  auto item = Cls9::Init(1, "", GraphKind::Function2D, CoordKind::Plane, "0", "x",
+                         "x*sin(x)+x^2/10", 1, 400, 0, 1, -10, 10, 4, 0, 0, 255, 2, 4, 2, 2,
+                         false, false, false, 0);
+  Cls9& g = *item;
+  g.FunForm = FormKind::Explicit;
+  g.Show2DCurve = g.ShowInverse = g.ShowDev = g.ShowJO = g.ShowRoot = true;
+  g.ShowMax = g.ShowMin = g.ShowGuai = g.ShowLen = true;
+  g.ShowQie = g.ShowNml = g.ShowCurv = true;
+  g.MaxSize = g.MinSize = g.GuaiSize = 3;
+  g.MaxSymbol = g.MinSymbol = g.GuaiSymbol = 1;
+  g.QieWidth = g.NmlWidth = g.CurvWidth = g.InvWidth = g.JOWidth = 1;
+  g.LenFrom = -5;
+  g.LenTo = 5;
+  g.QieNum = g.NmlNum = g.CurvNum = 10;
+  for (int k = 1; k <= 10; ++k) {
+    g.SetQieX(k, -9.0f + 1.8f * k);
+    g.SetNmlX(k, -8.5f + 1.7f * k);
+    g.SetCurvX(k, -9.5f + 1.9f * k);
+  }
+  return item;
+}
+
+void BM_AnalysedFunction2D(benchmark::State& state) {
+  ResetGlobals();
+  GraphMode = 1;
+  auto item = AnalysedFunction();
+  if (!item->GetPoints()) {
+    state.SkipWithError("sampling failed");
+    return;
+  }
+  CountingGl gl;
+  curvanta::ScopedGl guard(&gl);
+  for (auto _ : state) {
+    curvanta::DrawGraphItem(*item);
+  }
+  state.counters["primitives"] = double(gl.primitives) / double(state.iterations());
+}
+BENCHMARK(BM_AnalysedFunction2D)->Unit(benchmark::kMillisecond);
+
+void BM_ImplicitPlot201x201(benchmark::State& state) {
+  ResetGlobals();
+  GraphMode = 1;
+  // Pitch 1/40 over [-2.5, 2.5] in x and y: 201 x 201 grid points.
+  auto item = Cls9::Init(1, "", GraphKind::Function2D, CoordKind::Plane, "0", "x",
+                         "x^2+y^2-4+sin(3*x)*0.3", 0, 0, -2.5f, 2.5f, -2.5f, 2.5f, 4, 0, 0, 255,
+                         2, 4, 2, 2, false, false, false, 0);
+  item->FunForm = FormKind::Implicit;
+  if (!item->GetPoints()) {
+    state.SkipWithError("sampling failed");
+    return;
+  }
+  CountingGl gl;
+  curvanta::ScopedGl guard(&gl);
+  for (auto _ : state) {
+    curvanta::DrawGraphItem(*item);
+  }
+  state.counters["points"] = double(gl.primitives) / double(state.iterations());
+}
+BENCHMARK(BM_ImplicitPlot201x201)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,89 @@
+// The drawing frame of graph items and its registration with the scene.
+#include "draw/graph_draw.h"
+
+#include <string>
+
+#include "common/gl_api.h"
+#include "draw/plane_curves.h"
+#include "draw/report_sink.h"
+#include "expr/expression_parser.h"
+#include "graph/graph_item.h"
+#include "scene/material.h"
+#include "scene/scene.h"
+
+namespace curvanta {
+
+namespace {
+
+constexpr int32_t kNeon = 5;
+
+// The common end of every item, also when a branch leaves by an exception: colour material
+// off, and polygon mode, shade model, line width and point size back at their defaults so
+// that nothing an item set leaks into what the list compiles next.
+class CommonEnd {
+ public:
+  CommonEnd() = default;
+  ~CommonEnd() {
+    GlApi& gl = Gl();
+    gl.glDisable(GL_COLOR_MATERIAL);
+    gl.glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    gl.glShadeModel(GL_SMOOTH);
+    gl.glLineWidth(1.0f);
+    gl.glPointSize(1.0f);
+  }
+  CommonEnd(const CommonEnd&) = delete;
+  CommonEnd& operator=(const CommonEnd&) = delete;
+};
+
+bool IsPlaneFunction(int32_t kind) {
+  return kind == GraphKind::Function2D || kind == GraphKind::Function2DAnim ||
+         kind == GraphKind::TwoCurves || kind == GraphKind::StepStem;
+}
+
+}  // namespace
+
+void DrawGraphItem(Cls9& item, int32_t lngAnimStep) {
+  if (item.GraphType == GraphKind::RevolutionX || item.GraphType == GraphKind::RevolutionY) {
+    item.StepU = 40;
+  }
+  Cls6 evaluator;
+  const int32_t frame = item.Animation ? lngAnimStep : 0;
+  const Cls1 box = item.GetBox(frame);
+  ReportSink* sink = CurrentReportSink();
+  if (sink) sink->clear();
+  // The scene is boxed 3.0 below a surface with an overlay; the drawing uses the points' own extent.
+  if (item.GraphType == GraphKind::Surface3D &&
+      (item.ShowContour || item.ShowVector || item.ShowColormap)) {
+    item.BoxMinY += 3.0f;
+  }
+
+  GlApi& gl = Gl();
+  gl.glEnable(GL_COLOR_MATERIAL);
+  gl.glColorMaterial(GL_FRONT_AND_BACK, item.Material == kNeon ? GL_EMISSION : GL_DIFFUSE);
+  CommonEnd end;
+  Cls11 material;
+  material.SetMaterial(item.Material);
+
+  // An item whose samples do not cover what its kind shows has an empty box and draws nothing.
+  if (box.MinX > box.MaxX) return;
+
+  if (IsPlaneFunction(item.GraphType)) {
+    std::string report;
+    try {
+      DrawPlaneFunction(item, lngAnimStep, evaluator, report);
+    } catch (...) {
+      if (sink) sink->append(report);
+      throw;
+    }
+    if (sink) sink->append(report);
+  }
+  // The other kinds are drawn by their own branches; until then they draw nothing.
+}
+
+void InstallGraphDrawing() {
+  SetItemDrawer([](Cls9& item, std::optional<int32_t> lngAnimStep) {
+    DrawGraphItem(item, lngAnimStep.value_or(0));
+  });
+}
+
+}  // namespace curvanta

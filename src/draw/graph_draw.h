@@ -1,0 +1,18 @@
+// Drawing of one graph item into the display list being compiled: the frame every kind goes
+// through (box, result text, colour material, material) and the dispatch by kind.
+#pragma once
+
+#include <cstdint>
+
+class Cls9;
+
+namespace curvanta {
+
+// Draws the item for frame lngAnimStep (used by animated items; 0 when not given). Empties
+// the result box first; a 2D function item writes its report there.
+void DrawGraphItem(Cls9& item, int32_t lngAnimStep = 0);
+
+// Registers DrawGraphItem as the scene's item drawing (the program calls it at start-up).
+void InstallGraphDrawing();
+
+}  // namespace curvanta

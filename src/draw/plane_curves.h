@@ -1,0 +1,18 @@
+// The 2D function branch of the drawing: the report heading, explicit and parametric
+// curves with their inverse, step, stem and parity overlays and the analysis; implicit and
+// inequality forms go to their point plots.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class Cls6;
+class Cls9;
+
+namespace curvanta {
+
+// Draws a GraphType 0, 9, 20 or 23 item of frame lngAnimStep and appends its report
+// (heading first) to `report`.
+void DrawPlaneFunction(Cls9& item, int32_t lngAnimStep, Cls6& evaluator, std::string& report);
+
+}  // namespace curvanta
