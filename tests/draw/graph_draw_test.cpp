@@ -284,3 +284,37 @@ TEST_F(GraphDrawTest, AnimatedItemBindsTheFramesT) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GraphDrawTest, ImplicitItemsGoThroughTheFrameWithTheHeadingOnly) {
+  auto item = Cls9::Init(1, "", GraphKind::Function2D, CoordKind::Plane, "0", "x", "x^2+y^2-1", 0,
+                         0, -2, 2, -2, 2, 4, 0, 0, 65280, 1, 4, 2, 2, false, false, false, 0);
+  item->FunForm = FormKind::Inequality;
+  ASSERT_TRUE(item->GetPoints());
+  RecordingGl gl;
+  ScopedGl guard(&gl);
+  DrawGraphItem(*item);
+  EXPECT_EQ(report.text(), "函数 y=x^2+y^2-1\r\n");
+  const auto prims = gl.Primitives();
+  ASSERT_GT(prims.size(), 2000u);
+  EXPECT_EQ(prims[0].mode, GLenum(GL_POINTS));
+  EXPECT_EQ(prims[0].vertices[0].color[1], 1);  // LineColor green
+  EXPECT_TRUE(gl.Errors().empty());
+  EXPECT_TRUE(gl.Enabled(GL_LIGHTING));
+  EXPECT_FALSE(gl.Enabled(GL_BLEND));
+  EXPECT_EQ(gl.PointSize(), 1.0f);
+}
+
+TEST_F(GraphDrawTest, AnItemWithoutSamplesDrawsNothing) {
+  auto item = Curve("x", "x^2", 0, 2, 4);
+  item->ShowMax = true;
+  RecordingGl gl;
+  ScopedGl guard(&gl);
+  DrawGraphItem(*item);  // never sampled: an empty box
+  EXPECT_EQ(report.text(), "");
+  EXPECT_TRUE(gl.Primitives().empty());
+  EXPECT_FALSE(gl.Enabled(GL_COLOR_MATERIAL));
+}
+
+}  // namespace
