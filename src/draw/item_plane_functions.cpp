@@ -21,7 +21,8 @@ bool ItemPlaneFunctions::Parse(const std::string& text, PostfixProgram& program)
     return false;
   }
   std::string postfix;
-  if (evaluator_.InfixToPostfix(text, postfix) != 0) return false;
+  // Typed texts were checked when the item was sampled; derivative texts may be longer.
+  if (evaluator_.InfixToPostfix(text, postfix, kDerivedTextLimits) != 0) return false;
   program = PostfixProgram::Compile(postfix);
   return true;
 }

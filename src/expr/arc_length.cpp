@@ -16,7 +16,8 @@ constexpr int kMaxPasses = 15;
 class Integrand {
  public:
   Integrand(const std::string& text, int32_t kind) : kind_(kind) {
-    converted_ = parser_.InfixToPostfix(text, postfix_) == 0;
+    // Integrands are formed by the program from derivative texts.
+    converted_ = parser_.InfixToPostfix(text, postfix_, kDerivedTextLimits) == 0;
   }
 
   float At(float x, bool& failed) {
