@@ -1,0 +1,128 @@
+// The 2D create commands: presets handed to the dialog, the animated prelude, and the line
+// appended and checked after a successful OK.
+#include <gtest/gtest.h>
+
+#include "commands/create_2d.h"
+#include "common/globals.h"
+#include "dialogs/function/f5_ok.h"
+#include "fake_host.h"
+#include "scene/axes_settings.h"
+#include "scene/scene_globals.h"
+
+namespace {
+
+class Create2D : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetGlobals();
+    ResetSceneGlobals();
+    previous_ = SetF5DialogRunner([this](F5State preset, curvanta::DocumentHost& h) {
+      presets.push_back(preset);
+      if (!fill) return;  // Cancel
+      fill(preset);
+      okResult = F5CommandOk(preset, h);
+    });
+  }
+  void TearDown() override {
+    SetF5DialogRunner(previous_);
+    ResetGlobals();
+    ResetSceneGlobals();
+  }
+  static void Set(F5State& s, std::initializer_list<std::pair<const char*, const char*>> fields) {
+    for (auto [f, v] : fields) s.texts[f] = v;
+  }
+  curvanta::ScopedMessageRecorder rec;
+  FakeHost host;
+  std::vector<F5State> presets;
+  std::function<void(F5State&)> fill;
+  bool okResult = false;
+  F5DialogRunner previous_;
+};
+
+TEST_F(Create2D, CartesianAddsOneCheckedLine) {
+  ViewScene.RotYaw = 30;
+  host.lines = {{"二维曲线  y=x", false}};  // a graph line already there, unchecked
+  fill = [](F5State& s) { Set(s, {{"Text2", "sin(x)"}, {"Text4", "-5"}, {"Text5", "5"}, {"Text6", "100"}}); };
+  // Stand-in for the existing graph of that line.
+  auto other = Cls9::Init(0, "", 0, 1, "0", "x", "x", 1, 10, 0, 1, 0, 1, 4, 0, 0, 0, 1, 4, 2, 2,
+                          false, false, false, 0);
+  other->ID = ++LastGraphID;
+  DocScene.FunSurfs.Add(other);
+  EditMode = true;
+  mnuDraw2DCart_Click(host);
+  ASSERT_EQ(presets.size(), 1u);
+  EXPECT_EQ(presets[0].caption, "二维函数图形属性");
+  EXPECT_EQ(presets[0].coordIndex, 0);
+  EXPECT_TRUE(okResult);
+  ASSERT_EQ(host.lines.size(), 2u);
+  EXPECT_EQ(host.lines[1].text, "二维曲线  y=sin(x)");
+  EXPECT_EQ(host.checkedLines, std::vector<int>{1});
+  EXPECT_FALSE(host.lines[0].checked);
+  EXPECT_EQ(ViewScene.RotYaw, 0.0f);
+  EXPECT_FALSE(EditMode);
+}
+
+TEST_F(Create2D, PolarLettersFollowTheCommand) {
+  fill = [](F5State& s) {
+    s.coordIndex = 0;  // the user switched to Cartesian
+    F5Combo1Click(s);
+    Set(s, {{"Text2", "1+cos(x)"}, {"Text4", "0"}, {"Text5", "6.28"}, {"Text6", "100"}});
+  };
+  mnuDraw2DPolar_Click(host);
+  ASSERT_EQ(host.lines.size(), 1u);
+  EXPECT_EQ(host.lines[0].text, "二维曲线  r=1+cos(x)");
+  EXPECT_EQ(DocScene.FunSurfs.Item(1)->CoordType, 1);
+}
+
+TEST_F(Create2D, CancelChangesNothing) {
+  ViewScene.RotYaw = 30;
+  mnuDraw2DCart_Click(host);
+  EXPECT_TRUE(host.lines.empty());
+  EXPECT_TRUE(host.checkedLines.empty());
+  EXPECT_EQ(ViewScene.RotYaw, 30.0f);
+  EXPECT_EQ(DocScene.FunSurfs.Count(), 0);
+}
+
+TEST_F(Create2D, AnimatedPreludeReadsTheOptionFields) {
+  struct Case {
+    const char* frames;
+    const char* speed;
+    int count, fps, interval;
+  };
+  const Case cases[] = {{"20", "5", 20, 5, 200},
+                        {"20", "16", 20, 16, 62},
+                        {"12.5", "400", 12, 400, 2},
+                        {"0", "abc", 1, 1, 1000},        // taken into 1..1000
+                        {"5000", "2000", 1000, 1000, 1}};
+  for (const auto& c : cases) {
+    presets.clear();
+    DocAxes().BetterFonts = true;
+    host.optionFields = {c.frames, c.speed};
+    mnuAniCur2DCart_Click(host);  // cancelled
+    EXPECT_EQ(AnimFrameCount, c.count) << c.frames;
+    EXPECT_EQ(AnimSpeed, c.fps) << c.speed;
+    EXPECT_EQ(host.timerInterval, c.interval) << c.speed;
+    EXPECT_FALSE(DocAxes().BetterFonts);
+    ASSERT_EQ(presets.size(), 1u);
+    EXPECT_EQ(presets[0].text("Text9"), std::to_string(c.count));
+    EXPECT_FALSE(presets[0].enabled("Text9"));
+    EXPECT_EQ(presets[0].caption, "二维函数图形动画属性");
+  }
+  EXPECT_TRUE(host.lines.empty());
+}
+
+TEST_F(Create2D, AnimatedGraphGetsTheAnimationLine) {
+  fill = [](F5State& s) {
+    s.formIndex = 1;
+    F5Combo3Click(s);
+    Set(s, {{"Text2", "cos(u+t)"}, {"Text3", "sin(u)"}, {"Text4", "0"}, {"Text5", "6"},
+            {"Text6", "50"}, {"Text7", "0"}, {"Text8", "1"}});
+  };
+  host.optionFields = {"4", "10"};
+  mnuAniCur2DPol_Click(host);
+  ASSERT_EQ(host.lines.size(), 1u);
+  EXPECT_EQ(host.lines[0].text, "二维曲线动画  a=cos(u+t), r=sin(u)");
+  EXPECT_EQ(host.playbackEnabled, 1);
+}
+
+}  // namespace

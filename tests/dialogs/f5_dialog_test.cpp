@@ -1,0 +1,75 @@
+// The 2D function dialog's widgets: OK pressed while another page is current reads the
+// definition fields all the same; handlers keep widgets and state in step.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "dialogs/function/f5_dialog.h"
+
+namespace {
+
+template <typename T>
+T* Find(QWidget& w, const char* name) {
+  T* found = w.findChild<T*>(QString::fromLatin1(name));
+  EXPECT_NE(found, nullptr) << name;
+  return found;
+}
+
+TEST(F5Dialog, OkOnAnotherPageBuildsFromTheDefinition) {
+  F5State seen;
+  int calls = 0;
+  frmF5 dialog(F5PresetForCreate(false, true, 10), [&](F5State& s) {
+    seen = s;
+    ++calls;
+    return false;  // stays open
+  });
+  Find<QLineEdit>(dialog, "Text2")->setText("sin(x+t)");
+  Find<QLineEdit>(dialog, "Text4")->setText("-5");
+  Find<QTabWidget>(dialog, "SSTab1")->setCurrentIndex(11);
+  Find<QPushButton>(dialog, "Command1")->click();
+  ASSERT_EQ(calls, 1);
+  EXPECT_EQ(seen.text("Text2"), "sin(x+t)");
+  EXPECT_EQ(seen.text("Text4"), "-5");
+  EXPECT_TRUE(seen.animMode);
+  EXPECT_EQ(seen.text("Text9"), "10");
+  EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("二维函数图形动画属性"));
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+TEST(F5Dialog, HandlersMirrorTheState) {
+  frmF5 dialog(F5PresetForCreate(false, false, 10), [](F5State&) { return true; });
+  auto* combo1 = Find<QComboBox>(dialog, "Combo1");
+  auto* combo3 = Find<QComboBox>(dialog, "Combo3");
+  combo3->setCurrentIndex(1);
+  emit combo3->activated(1);
+  EXPECT_EQ(Find<QLabel>(dialog, "Label3")->text(), QString::fromUtf8("x(u)"));
+  EXPECT_FALSE(Find<QLineEdit>(dialog, "Text3")->isHidden());
+  combo1->setCurrentIndex(1);
+  emit combo1->activated(1);
+  EXPECT_EQ(combo3->itemText(1), QString::fromUtf8("a=f1(u),r=f2(u)"));
+  EXPECT_EQ(combo3->currentIndex(), 1);
+  EXPECT_EQ(Find<QLabel>(dialog, "Label4")->text(), QString::fromUtf8("r(u)"));
+  EXPECT_FALSE(Find<QLineEdit>(dialog, "Text13")->isEnabled());
+
+  combo3->setCurrentIndex(0);
+  emit combo3->activated(0);
+  EXPECT_TRUE(Find<QLineEdit>(dialog, "Text13")->isEnabled());
+  EXPECT_FALSE(Find<QLineEdit>(dialog, "Text12")->isEnabled());  // polar: no curvature
+
+  Find<QLineEdit>(dialog, "Text15")->setText("0,25");
+  Find<QPushButton>(dialog, "Command6")->click();
+  auto* list2 = Find<QListWidget>(dialog, "List2");
+  ASSERT_EQ(list2->count(), 1);
+  EXPECT_EQ(list2->item(0)->text(), QString::fromLatin1("0.25"));
+  EXPECT_TRUE(Find<QLineEdit>(dialog, "Text15")->text().isEmpty());
+
+  Find<QPushButton>(dialog, "Command1")->click();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+}  // namespace
