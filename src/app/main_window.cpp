@@ -20,6 +20,7 @@
 #include <QToolButton>
 
 #include "app/command_line.h"
+#include "app/graph_list.h"
 #include "app/splitter_bar.h"
 #include "common/globals.h"
 #include "common/message_service.h"
@@ -30,6 +31,8 @@
 #include "scene/text3d.h"
 #include "scene/ui/draw_area.h"
 #include "scene/ui/settings_dialogs.h"
+#include "commands/create_2d.h"
+#include "dialogs/function/f5_ok.h"
 
 using namespace curvanta;
 
@@ -265,6 +268,24 @@ void frmF1::BuildMenus() {
   commands_[QStringLiteral("shadeFlat")] = [this] { SetSelectedGraphLook(false, 1); };
   commands_[QStringLiteral("shadeSmooth")] = [this] { SetSelectedGraphLook(false, 2); };
   commands_[QStringLiteral("shadeSmoothest")] = [this] { SetSelectedGraphLook(false, 3); };
+  RegisterGraphCommands();
+}
+
+void frmF1::RegisterGraphCommands() {
+  auto host = [this]() -> DocumentHost& { return *graphList_; };
+  commands_[QStringLiteral("mnuEditDelete")] = [this] { graphList_->mnuEditDelete_Click(); };
+  commands_[QStringLiteral("mnuFunDelete")] = [this] { graphList_->mnuEditDelete_Click(); };
+  commands_[QStringLiteral("mnuEditCut")] = [this] { graphList_->mnuEditCut_Click(); };
+  commands_[QStringLiteral("mnuFunCut")] = [this] { graphList_->mnuEditCut_Click(); };
+  commands_[QStringLiteral("mnuGraphCutAll")] = [this] {
+    RunCommand(QStringLiteral("mnuGraphCopyAll"));
+    DeleteAllGraphs();
+  };
+  commands_[QStringLiteral("mnuDraw2DCart")] = [host] { mnuDraw2DCart_Click(host()); };
+  commands_[QStringLiteral("mnuDraw2DPolar")] = [host] { mnuDraw2DPolar_Click(host()); };
+  commands_[QStringLiteral("mnuAniCur2DCart")] = [host] { mnuAniCur2DCart_Click(host()); };
+  commands_[QStringLiteral("mnuAniCur2DPol")] = [host] { mnuAniCur2DPol_Click(host()); };
+  commands_[QStringLiteral("mnuDrawIP")] = [] { mnuDrawIP_Click(); };
 }
 
 void frmF1::BuildToolbars() {
@@ -314,8 +335,15 @@ void frmF1::BuildCentralArea() {
   setCentralWidget(central_);
   list1_ = new QListWidget(central_);
   list1_->setObjectName(QStringLiteral("List1"));
-  // A right press opens the list's popup and leaves the current line where it is.
-  list1_->viewport()->installEventFilter(this);
+  graphList_ = new GraphList(list1_, funEdit_, this);
+  graphList_->onRebuildAndDisplay = [this] {
+    BuildSceneLists();
+    Display(AnimFrame);
+  };
+  graphList_->onRefresh = [this] { update(); };
+  graphList_->onEnablePlayback = [this] { EnablePlayback(); };
+  graphList_->onSetTimerInterval = [this](int ms) { timer1_->setInterval(ms); };
+  SetDialogParent(this);
   result_ = new QPlainTextEdit(central_);
   result_->setObjectName(QStringLiteral("Result"));
   result_->setReadOnly(true);
@@ -497,16 +525,7 @@ void frmF1::EnablePlayback() {
 void frmF1::mnuEditDelAll_Click() { DeleteAllGraphs(); }
 void frmF1::mnuGraphDelAll_Click() { DeleteAllGraphs(); }
 
-void frmF1::DeleteAllGraphs() {
-  for (int32_t i = ViewScene.FunSurfs.Count(); i >= 1; --i) ViewScene.FunSurfs.Remove(i);
-  for (int32_t i = DocScene.FunSurfs.Count(); i >= 1; --i) DocScene.FunSurfs.Remove(i);
-  {
-    QSignalBlocker block(list1_);
-    list1_->clear();
-  }
-  BuildSceneLists();
-  Display(AnimFrame);
-}
+void frmF1::DeleteAllGraphs() { graphList_->DeleteAllGraphs(); }
 
 void frmF1::BuildSceneLists() { picDraw_->BuildSceneLists(); }
 

@@ -24,6 +24,7 @@ class QToolBar;
 
 namespace curvanta {
 class DrawArea;
+class GraphList;
 class SplitterBar;
 }
 
@@ -75,6 +76,8 @@ class frmF1 : public QMainWindow {
   QAction* ToolbarAction(curvanta::Bar bar, int index) const;  // 1-based, separators counted
   QToolBar* Toolbar(curvanta::Bar bar) const;
   QListWidget* List1() const { return list1_; }
+  // The graph list's services for the dialogs and commands.
+  curvanta::GraphList* GraphListHost() const { return graphList_; }
   QPlainTextEdit* Result() const { return result_; }
   curvanta::DrawArea* picDraw() const { return picDraw_; }
   QLabel* StatusHint() const { return statusHint_; }
@@ -104,6 +107,7 @@ class frmF1 : public QMainWindow {
   void BuildMenus();
   void BuildToolbars();
   void BuildCentralArea();
+  void RegisterGraphCommands();
   QMenu* AddMenu(QMenu* parent, const char* name, const char* caption);
   QAction* AddEntry(QMenu* menu, const char* name, const char* caption, bool enabled = true,
                     const char* shortcut = nullptr);
@@ -127,6 +131,7 @@ class frmF1 : public QMainWindow {
   std::vector<QAction*> toolbarActions_[3];
   QToolBar* toolbars_[3] = {nullptr, nullptr, nullptr};
   QListWidget* list1_ = nullptr;
+  curvanta::GraphList* graphList_ = nullptr;
   QPlainTextEdit* result_ = nullptr;
   QWidget* central_ = nullptr;
   curvanta::DrawArea* picDraw_ = nullptr;
