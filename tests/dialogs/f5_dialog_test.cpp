@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "dialogs/function/f5_accept.h"
 #include "dialogs/function/f5_dialog.h"
 
 namespace {
@@ -39,6 +40,33 @@ TEST(F5Dialog, OkOnAnotherPageBuildsFromTheDefinition) {
   EXPECT_EQ(seen.text("Text9"), "10");
   EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("二维函数图形动画属性"));
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+TEST(F5Dialog, OkOnAnyPageBuildsTheSameGraph) {
+  std::vector<std::shared_ptr<Cls9>> built;
+  for (int page : {0, 5, 11}) {
+    frmF5 dialog(F5PresetForCreate(true, true, 10), [&](F5State& s) {
+      auto out = F5Accept(s, 1);
+      built.push_back(out.item);
+      return true;
+    });
+    for (auto [name, text] : {std::pair{"Text2", "1+cos(a+t)"}, {"Text4", "0"}, {"Text5", "6,28"},
+                              {"Text6", "90"}, {"Text7", "0"}, {"Text8", "3"}})
+      Find<QLineEdit>(dialog, name)->setText(QString::fromLatin1(text));
+    Find<QTabWidget>(dialog, "SSTab1")->setCurrentIndex(page);
+    Find<QPushButton>(dialog, "Command1")->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted) << page;
+  }
+  ASSERT_EQ(built.size(), 3u);
+  for (const auto& g : built) {
+    ASSERT_TRUE(g);
+    EXPECT_EQ(g->ExpressZ, "1+cos(a+t)");
+    EXPECT_EQ(g->CoordType, 2);
+    EXPECT_EQ(g->MaxV, 6.28f);
+    EXPECT_EQ(g->StepV, 90);
+    EXPECT_TRUE(g->Animation);
+    EXPECT_EQ(g->MaxT, 3.0f);
+  }
 }
 
 TEST(F5Dialog, HandlersMirrorTheState) {
