@@ -340,7 +340,10 @@ void frmF1::BuildCentralArea() {
     BuildSceneLists();
     Display(AnimFrame);
   };
-  graphList_->onRefresh = [this] { update(); };
+  graphList_->onRefresh = [this] {
+    update();
+    picDraw_->update();
+  };
   graphList_->onEnablePlayback = [this] { EnablePlayback(); };
   graphList_->onSetTimerInterval = [this](int ms) { timer1_->setInterval(ms); };
   SetDialogParent(this);
