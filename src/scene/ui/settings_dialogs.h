@@ -7,3 +7,9 @@ class QWidget;
 // Draw > coordinate system: frmF20 in a 2D document, frmF3 otherwise. Returns AxisChanged
 // (True after OK); the caller rebuilds the lists when it is True and then clears it.
 bool ShowAxesDialog(QWidget* parent);
+
+// Draw > light: frmF8 on DocLight. True after OK (the caller repaints at once).
+bool ShowLightDialog(QWidget* parent);
+
+// View > settings: frmF14 on DocView. True after OK (the caller repaints at once).
+bool ShowViewDialog(QWidget* parent);
