@@ -87,6 +87,65 @@ TEST_F(GlyphPixels, ListsExistAndGlyphAreasMatchTheirOutlines) {
       EXPECT_GT(qGray(image.pixel(px, py)), 200);
     }
   }
+  // Each list moves on by its glyph's advance, as the face gives it in em units.
+  for (char code : {'0', ' ', 'X', '-'}) {
+    gl.glLoadIdentity();
+    gl.glCallList(GLuint(base + code - 32));
+    GLfloat m[16] = {};
+    gl.glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    auto glyph = face->Glyph(char32_t(code));
+    ASSERT_TRUE(glyph);
+    EXPECT_FLOAT_EQ(m[12], float(glyph->advance)) << code;
+    EXPECT_EQ(m[13], 0);
+  }
+  gl.glLoadIdentity();
+  gl.glCallList(GLuint(base + '0' - 32));
+  GLfloat m[16] = {};
+  gl.glGetFloatv(GL_MODELVIEW_MATRIX, m);
+  EXPECT_FLOAT_EQ(m[12], 1139.0f / 2048.0f);
+  EXPECT_EQ(gl.glGetError(), GLenum(GL_NO_ERROR));
+  fbo.release();
+  gl.glDeleteLists(GLuint(base), 96);
+}
+
+TEST_F(GlyphPixels, TextsCompiledIntoAListDrawAsciiAndChinese) {
+  int32_t base = 0;
+  ASSERT_TRUE(CreateOutlineFont(base, "Arial", -8, 700, 0, 0));
+  constexpr int kSize = 256;
+  QOpenGLFramebufferObject fbo(kSize, kSize);
+  ASSERT_TRUE(fbo.bind());
+  GlApi& gl = Gl();
+  gl.glViewport(0, 0, kSize, kSize);
+  gl.glMatrixMode(GL_PROJECTION);
+  gl.glLoadIdentity();
+  gl.glOrtho(-0.5, 4.5, -2, 3, -10, 10);
+  gl.glMatrixMode(GL_MODELVIEW);
+  gl.glLoadIdentity();
+  gl.glDisable(GL_LIGHTING);
+  gl.glDisable(GL_DEPTH_TEST);
+  gl.glClearColor(1, 1, 1, 1);
+  const auto darkPixels = [&](const char* text) {
+    const GLuint list = gl.glGenLists(1);
+    gl.glNewList(list, GL_COMPILE);
+    DrawText3D(base, text, 0, 0, 0, {0, 0, 1, 0}, 0);
+    gl.glEndList();
+    EXPECT_EQ(gl.glGetError(), GLenum(GL_NO_ERROR)) << text;
+    gl.glClear(GL_COLOR_BUFFER_BIT);
+    gl.glCallList(list);
+    gl.glFinish();
+    gl.glDeleteLists(list, 1);
+    const QImage image = fbo.toImage();
+    long dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 128;
+    return dark;
+  };
+  const long zero = darkPixels("0");
+  const long chinese = darkPixels("时间");
+  const long mixed = darkPixels("0时间");
+  EXPECT_GT(zero, 100);
+  EXPECT_GT(chinese, 2 * zero);
+  EXPECT_NEAR(double(mixed), double(zero + chinese), 0.02 * double(mixed));  // side by side
   fbo.release();
   gl.glDeleteLists(GLuint(base), 96);
 }
