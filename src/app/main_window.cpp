@@ -355,11 +355,18 @@ void frmF1::BuildCentralArea() {
   splitter2_ = new SplitterBar(Qt::Horizontal, central_);
   splitter2_->setObjectName(QStringLiteral("Splitter2"));
   picDraw_ = new DrawArea(central_);
+  picDraw_->frame().SetAxes([] { return DocAxes().Show; },
+                            [](const Cls1& b) {
+                              DocAxes().Draw(2, b.MinX, b.MaxX, b.MinY, b.MaxY, b.MinZ, b.MaxZ);
+                            });
   picDraw_->frame().SetFontBuilder([] {
     CreateOutlineFont(LabelFontBase, "Arial", -6, 400, 0, 0);
     CreateOutlineFont(TitleFontBase, "Arial", -8, 700, 0, 0);
   });
   picDraw_->SetPopupHandler([this](const QPoint& global) { graphEdit_->popup(global); });
+  picDraw_->SetViewDialogHandler([this] {
+    if (ShowViewDialog(this)) Display(AnimFrame);
+  });
   Navigator& nav = picDraw_->navigator();
   commands_[QStringLiteral("mnuViewMove")] = [&nav] { nav.mnuViewMove_Click(); };
   commands_[QStringLiteral("mnuViewZoom")] = [&nav] { nav.mnuViewZoom_Click(); };
@@ -544,6 +551,7 @@ void frmF1::mnuDrawAxis_Click() {
 }
 
 void frmF1::mnuDrawLight_Click() {
+  if (ShowLightDialog(this)) Display(AnimFrame);
 }
 
 void frmF1::SetProjection(int32_t type) {

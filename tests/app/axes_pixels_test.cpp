@@ -1,0 +1,158 @@
+// Pictures of the coordinate system grabbed from the drawing area's framebuffer (under Xvfb).
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/main_window.h"
+#include "common/globals.h"
+#include "common/ui/forwarding_gl.h"
+#include "scene/axes_settings.h"
+#include "scene/scene.h"
+#include "scene/scene_globals.h"
+#include "scene/ui/draw_area.h"
+
+using namespace curvanta;
+
+namespace {
+
+class AxesPicture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetGlobals();
+    ASSERT_TRUE(tmp.isValid());
+    // A graph that draws nothing of its own and spans [-4, 4] in x and y (z 0 in 2D).
+    oldBoxer = SetItemBoxer([this](Cls9&, std::optional<int32_t>) {
+      Cls1 b;
+      b.MinX = b.MinY = -4;
+      b.MaxX = b.MaxY = 4;
+      b.MinZ = GraphMode == 1 ? 0.0f : -4.0f;
+      b.MaxZ = GraphMode == 1 ? 0.0f : 4.0f;
+      return b;
+    });
+    oldDrawer = SetItemDrawer([](Cls9&, std::optional<int32_t>) {});
+    frmF1::LoadOptions options;
+    options.arguments = {"curvanta"};
+    options.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
+    options.processRunner = [](const QString&, const QStringList&) {};
+    window = std::make_unique<frmF1>();
+    window->Load(options);
+    window->resize(900, 700);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    area = window->picDraw();
+    QTest::qWait(50);
+    if (!area->isValid()) GTEST_SKIP() << "no OpenGL context on this display";
+  }
+  void TearDown() override {
+    window.reset();
+    SetItemBoxer(oldBoxer);
+    SetItemDrawer(oldDrawer);
+  }
+  void ShowOneGraph() {
+    auto item = std::make_shared<Cls9>();
+    item->ID = ++LastGraphID;
+    DocScene.FunSurfs.Add(item);
+    ViewScene.FunSurfs.Add(item);
+    window->BuildSceneLists();
+    window->RunCommand("mnuViewFit");
+    window->Display(AnimFrame);
+    QTest::qWait(30);
+  }
+  static bool Dark(QColor c) { return c.red() < 128 && c.green() < 128 && c.blue() < 128; }
+  static bool White(QColor c) { return c.red() > 250 && c.green() > 250 && c.blue() > 250; }
+
+  QTemporaryDir tmp;
+  ForwardingGl gl;
+  ScopedGl scoped{&gl};
+  ItemBoxer oldBoxer;
+  ItemDrawer oldDrawer;
+  std::unique_ptr<frmF1> window;
+  DrawArea* area = nullptr;
+};
+
+}  // namespace
+
+TEST_F(AxesPicture, TwoDimensionalAxesAreBlackLinesOnWhite) {
+  ASSERT_EQ(GraphMode, 1);
+  ShowOneGraph();
+  QImage img = area->grabFramebuffer();
+  ASSERT_FALSE(img.isNull());
+  const int w = img.width(), h = img.height();
+  // The axes cross at the origin, the middle of the fitted picture.
+  int darkOnRow = 0, darkOnColumn = 0;
+  for (int x = w / 8; x < w * 7 / 8; ++x)
+    for (int dy = -2; dy <= 2; ++dy)
+      if (Dark(img.pixelColor(x, h / 2 + dy))) {
+        ++darkOnRow;
+        break;
+      }
+  for (int y = h / 8; y < h * 7 / 8; ++y)
+    for (int dx = -2; dx <= 2; ++dx)
+      if (Dark(img.pixelColor(w / 2 + dx, y))) {
+        ++darkOnColumn;
+        break;
+      }
+  EXPECT_GT(darkOnRow, w / 2);
+  EXPECT_GT(darkOnColumn, h / 2);
+  // Away from the axes, ticks and labels the picture is white.
+  for (QPoint p : {QPoint(w / 4, h / 4), QPoint(3 * w / 4, h / 4), QPoint(w / 4, 3 * h / 4),
+                   QPoint(3 * w / 4, 3 * h / 4), QPoint(2, 2), QPoint(w - 3, h - 3)})
+    EXPECT_TRUE(White(img.pixelColor(p))) << p.x() << "," << p.y();
+}
+
+TEST_F(AxesPicture, ThreeDimensionalPanelsAndGridsAreDrawn) {
+  window->mnuFileNew3D_Click();
+  DocAxes().ShowXYPanel = DocAxes().ShowXZPanel = DocAxes().ShowYZPanel = true;
+  ShowOneGraph();
+  QImage withPanels = area->grabFramebuffer();
+  int coloured = 0, blue = 0;
+  for (int y = 0; y < withPanels.height(); y += 2)
+    for (int x = 0; x < withPanels.width(); x += 2) {
+      QColor c = withPanels.pixelColor(x, y);
+      if (!White(c)) ++coloured;
+      if (c.blue() > 150 && c.red() < 100 && c.green() < 100) ++blue;
+    }
+  const int samples = (withPanels.width() / 2) * (withPanels.height() / 2);
+  EXPECT_GT(coloured, samples / 10);  // the three panels fill a good part of the picture
+  EXPECT_GT(blue, 20);  // the tick labels and titles, blue in 3D
+  // With the panels off only grid lines, axes and labels remain: far fewer pixels.
+  DocAxes().ShowXYPanel = DocAxes().ShowXZPanel = DocAxes().ShowYZPanel = false;
+  window->BuildSceneLists();
+  window->Display(AnimFrame);
+  QTest::qWait(30);
+  QImage gridsOnly = area->grabFramebuffer();
+  int gridPixels = 0;
+  for (int y = 0; y < gridsOnly.height(); y += 2)
+    for (int x = 0; x < gridsOnly.width(); x += 2)
+      if (!White(gridsOnly.pixelColor(x, y))) ++gridPixels;
+  EXPECT_GT(gridPixels, 50);
+  EXPECT_LT(gridPixels, coloured);
+  // Hidden axes: nothing at all (the graph draws nothing of its own).
+  DocAxes().Show = false;
+  window->BuildSceneLists();
+  window->Display(AnimFrame);
+  QTest::qWait(30);
+  QImage none = area->grabFramebuffer();
+  int left = 0;
+  for (int y = 0; y < none.height(); y += 2)
+    for (int x = 0; x < none.width(); x += 2)
+      if (!White(none.pixelColor(x, y))) ++left;
+  EXPECT_EQ(left, 0);
+}
+
+TEST_F(AxesPicture, RotationListsGiveThePictureOfAFullCompile) {
+  window->mnuFileNew3D_Click();
+  DocAxes().ShowXZPanel = true;
+  ShowOneGraph();
+  const int content = area->frame().contentCompiles();
+  window->RunCommand("mnuViewRight");  // the rotation lists only
+  QTest::qWait(30);
+  EXPECT_EQ(area->frame().contentCompiles(), content);
+  QImage turned = area->grabFramebuffer();
+  window->BuildSceneLists();  // everything anew
+  window->Display(AnimFrame);
+  QTest::qWait(30);
+  EXPECT_EQ(area->frame().contentCompiles(), content + 1);
+  EXPECT_EQ(area->grabFramebuffer(), turned);
+}
