@@ -18,6 +18,7 @@
 #include "scene/ui/draw_area.h"
 #include <QApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -273,4 +274,39 @@ TEST_F(WindowFixture, RightPressesOpenThePopupsWithoutMovingTheCurrentLine) {
   QApplication::sendEvent(w.picDraw(), &right);
   EXPECT_TRUE(w.GraphEdit()->isVisible());
   w.GraphEdit()->close();
+}
+
+TEST_F(WindowFixture, SplitterBarsMoveOnReleaseWithinTheirLimits) {
+  frmF1 w;
+  w.Load(options);
+  w.resize(1000, 700);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  QWidget* bar = w.findChild<QWidget*>("Splitter");
+  QWidget* list = w.List1();
+  ASSERT_TRUE(bar);
+  EXPECT_EQ(w.SplitterLeft(), 5220);
+  EXPECT_EQ(list->width(), 5220 / 15);
+  auto send = [&](QEvent::Type t, QPoint p, Qt::MouseButtons held) {
+    QMouseEvent e(t, QPointF(p), bar->mapToGlobal(QPointF(p)), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(bar, &e);
+  };
+  send(QEvent::MouseButtonPress, {2, 50}, Qt::LeftButton);
+  EXPECT_TRUE(w.SplitterDragging());
+  send(QEvent::MouseMove, {-300, 50}, Qt::LeftButton);
+  EXPECT_EQ(list->width(), 5220 / 15);  // only the bar moves during the drag
+  send(QEvent::MouseButtonRelease, {-300, 50}, Qt::NoButton);
+  EXPECT_FALSE(w.SplitterDragging());
+  EXPECT_EQ(w.SplitterLeft(), 1000);  // held at the lower limit
+  EXPECT_EQ(list->width(), 1000 / 15);
+  EXPECT_EQ(w.picDraw()->x(), (1000 + 60) / 15);
+  // Dragged far right: the upper limit W - 1000.
+  send(QEvent::MouseButtonPress, {2, 50}, Qt::LeftButton);
+  send(QEvent::MouseMove, {5000, 50}, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, {5000, 50}, Qt::NoButton);
+  const int W = (w.centralWidget()->width() + w.Toolbar(Bar::Toolbar3)->width()) * 15;
+  EXPECT_EQ(w.SplitterLeft(), W - 1000);
+  // The result box starts right below the horizontal bar.
+  QWidget* bar2 = w.findChild<QWidget*>("Splitter2");
+  EXPECT_NEAR(bar2->y() + bar2->height(), w.Result()->y(), 1);
 }
