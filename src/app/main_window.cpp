@@ -668,13 +668,6 @@ void frmF1::OnSplitterReleased(bool vertical) {
 // Status hints
 
 bool frmF1::eventFilter(QObject* watched, QEvent* event) {
-  if (list1_ && watched == list1_->viewport() && event->type() == QEvent::MouseButtonPress) {
-    auto* me = static_cast<QMouseEvent*>(event);
-    if (me->button() == Qt::RightButton) {
-      funEdit_->popup(me->globalPosition().toPoint());
-      return true;
-    }
-  }
   if (event->type() == QEvent::MouseMove) {
     QWidget* w = qobject_cast<QWidget*>(watched);
     for (QToolBar* bar : toolbars_) {
