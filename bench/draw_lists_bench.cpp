@@ -3,12 +3,15 @@
 // 201 x 201 grid.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <memory>
 
 #include "common/gl_api.h"
 #include "common/globals.h"
 #include "draw/graph_draw.h"
 #include "graph/graph_item.h"
+#include "scene/scene_frame.h"
+#include "scene/scene_globals.h"
 
 namespace {
 
@@ -17,6 +20,13 @@ class CountingGl : public curvanta::NullGl {
  public:
   void glBegin(GLenum) override { ++primitives; }
   void glVertex3d(GLdouble, GLdouble, GLdouble) override { ++vertices; }
+  // Hands out list numbers so that compiles go ahead as in a real context.
+  GLuint glGenLists(GLsizei range) override {
+    GLuint first = nextList;
+    nextList += GLuint(range);
+    return first;
+  }
+  GLuint nextList = 1;
   long primitives = 0;
   long vertices = 0;
 };
@@ -81,6 +91,71 @@ void BM_ImplicitPlot201x201(benchmark::State& state) {
   state.counters["points"] = double(gl.primitives) / double(state.iterations());
 }
 BENCHMARK(BM_ImplicitPlot201x201)->Unit(benchmark::kMillisecond);
+
+// The scene lists of the drawing area: a full compile (what is drawn changed) against one
+// spin step (only the rotation changed: the small rotation lists compile anew and the
+// frame is painted). Argument 0: the analysed 2D function; 1: the implicit plot.
+std::shared_ptr<Cls9> SceneItem(int which) {
+  if (which == 0) return AnalysedFunction();
+  auto item = Cls9::Init(1, "", GraphKind::Function2D, CoordKind::Plane, "0", "x",
+                         "x^2+y^2-4+sin(3*x)*0.3", 0, 0, -2.5f, 2.5f, -2.5f, 2.5f, 4, 0, 0, 255,
+                         2, 4, 2, 2, false, false, false, 0);
+  item->FunForm = FormKind::Implicit;
+  return item;
+}
+
+struct SceneFixture {
+  explicit SceneFixture(int which) {
+    ResetGlobals();
+    ResetSceneGlobals();
+    GraphMode = 1;
+    curvanta::InstallGraphDrawing();
+    item = SceneItem(which);
+    ok = item->GetPoints();
+    DocScene.FunSurfs.Add(item, "1");
+    ViewScene.FunSurfs.Add(item, "1");
+  }
+  ~SceneFixture() { ResetSceneGlobals(); }
+  std::shared_ptr<Cls9> item;
+  bool ok = false;
+  bool trackballActive = true;
+  curvanta::Vec4 quat = curvanta::kIdentityQuat;
+};
+
+void BM_SceneContentCompile(benchmark::State& state) {
+  SceneFixture f(int(state.range(0)));
+  if (!f.ok) {
+    state.SkipWithError("sampling failed");
+    return;
+  }
+  CountingGl gl;
+  curvanta::ScopedGl guard(&gl);
+  curvanta::SceneFrame frame(ViewScene, DocView, DocLight, f.trackballActive, f.quat);
+  frame.Initialize();
+  for (auto _ : state) frame.Compile(true);
+}
+BENCHMARK(BM_SceneContentCompile)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_SceneSpinStep(benchmark::State& state) {
+  SceneFixture f(int(state.range(0)));
+  if (!f.ok) {
+    state.SkipWithError("sampling failed");
+    return;
+  }
+  CountingGl gl;
+  curvanta::ScopedGl guard(&gl);
+  curvanta::SceneFrame frame(ViewScene, DocView, DocLight, f.trackballActive, f.quat);
+  frame.Initialize();
+  frame.Compile(true);
+  float angle = 0;
+  for (auto _ : state) {
+    angle += 0.01f;
+    f.quat = {0, std::sin(angle), 0, std::cos(angle)};
+    frame.Compile(false);
+    frame.Paint(1);
+  }
+}
+BENCHMARK(BM_SceneSpinStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
