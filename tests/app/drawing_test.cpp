@@ -3,8 +3,15 @@
 // recompiling, and the view presets.
 #include <gtest/gtest.h>
 
+#include <ctime>
+
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QEventLoop>
+#include <QFontMetrics>
+#include <QMenuBar>
+#include <QTimer>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -161,4 +168,69 @@ TEST_F(ShownWindow, SpinPausesWhileAModalDialogIsOpen) {
   QTest::qWait(80);
   EXPECT_NE(area->nav().RotationQuat, held);
   EXPECT_TRUE(area->nav().Spinning);
+}
+
+// Once a spin has been stopped the program only waits for events: two seconds of idle
+// event loop cost (next to) no processor time.
+TEST_F(ShownWindow, IdleAfterASpinUsesNoProcessorTime) {
+  window->mnuFileNew3D_Click();
+  window->RunCommand("mnuViewRotate");
+  const QPoint c(area->width() / 2, area->height() / 2);
+  Send(QEvent::MouseButtonPress, c, Qt::LeftButton, Qt::LeftButton);
+  Send(QEvent::MouseMove, c + QPoint(25, 10), Qt::NoButton, Qt::LeftButton);
+  Send(QEvent::MouseButtonRelease, c + QPoint(25, 10), Qt::LeftButton, Qt::NoButton);
+  QTest::qWait(100);
+  Send(QEvent::MouseButtonPress, c, Qt::LeftButton, Qt::LeftButton);
+  Send(QEvent::MouseButtonRelease, c, Qt::LeftButton, Qt::NoButton);
+  ASSERT_FALSE(area->spinTimer()->isActive());
+  QTest::qWait(100);  // let the last repaint settle
+
+  auto cpuSeconds = [] {
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
+  };
+  const double before = cpuSeconds();
+  QEventLoop loop;
+  QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+  loop.exec();
+  const double used = cpuSeconds() - before;
+  EXPECT_LT(used, 0.05) << "processor seconds used in 2 s of idle";
+}
+
+// A picture of the whole window after New 3D, written beside the tests for a person to look
+// at; the Chinese menu captions must come out as text, not as empty boxes.
+TEST_F(ShownWindow, ScreenshotAfterNew3DShowsTheChineseMenus) {
+  window->mnuFileNew3D_Click();
+  QTest::qWait(50);
+  QImage shot = window->grab().toImage();
+  ASSERT_FALSE(shot.isNull());
+  QDir().mkpath(QStringLiteral("screenshots"));
+  const QString path = QDir::current().filePath(QStringLiteral("screenshots/main_window_3d.png"));
+  EXPECT_TRUE(shot.save(path)) << path.toStdString();
+
+  QMenuBar* bar = window->menuBar();
+  ASSERT_NE(bar, nullptr);
+  const QFontMetrics metrics(bar->font());
+  int captions = 0;
+  for (QAction* action : bar->actions()) {
+    const QString text = action->text().remove(QLatin1Char('&'));
+    if (text.isEmpty()) continue;
+    ++captions;
+    for (QChar ch : text) {
+      if (ch.unicode() >= 0x4E00 && ch.unicode() <= 0x9FFF)
+        EXPECT_TRUE(metrics.inFontUcs4(ch.unicode())) << "no glyph for a menu character";
+    }
+    // The caption's place in the bar holds dark text pixels.
+    const QRect r = bar->actionGeometry(action).translated(bar->mapTo(window.get(), QPoint(0, 0)));
+    int dark = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+      for (int x = r.left(); x <= r.right(); ++x) {
+        if (!shot.rect().contains(x, y)) continue;
+        const QColor px = shot.pixelColor(x, y);
+        if (px.lightness() < 110) ++dark;
+      }
+    EXPECT_GT(dark, 15) << text.toStdString();
+  }
+  EXPECT_GE(captions, 5);
 }
