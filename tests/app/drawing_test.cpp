@@ -183,7 +183,7 @@ TEST_F(ShownWindow, IdleAfterASpinUsesNoProcessorTime) {
   Send(QEvent::MouseButtonPress, c, Qt::LeftButton, Qt::LeftButton);
   Send(QEvent::MouseButtonRelease, c, Qt::LeftButton, Qt::NoButton);
   ASSERT_FALSE(area->spinTimer()->isActive());
-  QTest::qWait(100);  // let the last repaint settle
+  QTest::qWait(300);  // let the last repaint settle
 
   auto cpuSeconds = [] {
     timespec ts{};
@@ -195,7 +195,9 @@ TEST_F(ShownWindow, IdleAfterASpinUsesNoProcessorTime) {
   QTimer::singleShot(2000, &loop, &QEventLoop::quit);
   loop.exec();
   const double used = cpuSeconds() - before;
-  EXPECT_LT(used, 0.05) << "processor seconds used in 2 s of idle";
+  // Idle measures well below a millisecond; a view that kept turning costs a tenth of a
+  // second or more. The bound leaves room for a loaded machine.
+  EXPECT_LT(used, 0.1) << "processor seconds used in 2 s of idle";
 }
 
 // A picture of the whole window after New 3D, written beside the tests for a person to look
