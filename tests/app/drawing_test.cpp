@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/shown_window.h"
 #include "app/main_window.h"
 #include "common/globals.h"
 #include "common/ui/forwarding_gl.h"
@@ -26,31 +27,8 @@ using namespace curvanta;
 
 namespace {
 
-class ShownWindow : public ::testing::Test {
+class ShownWindow : public ShownWindowBase {
  protected:
-  void SetUp() override {
-    ResetGlobals();
-    ASSERT_TRUE(tmp.isValid());
-    frmF1::LoadOptions options;
-    options.arguments = {"curvanta"};
-    options.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
-    options.processRunner = [](const QString&, const QStringList&) {};
-    window = std::make_unique<frmF1>();
-    window->Load(options);
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    area = window->picDraw();
-    QTest::qWait(50);
-    if (!area->isValid()) GTEST_SKIP() << "no OpenGL context on this display";
-  }
-  void TearDown() override {
-    if (window) window->picDraw()->StopSpinning();
-    window.reset();
-  }
-  void Send(QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons) {
-    QMouseEvent e(type, QPointF(p), area->mapToGlobal(QPointF(p)), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(area, &e);
-  }
   // Count of pixels of an image that are (nearly) black / not white.
   static int Count(const QImage& img, bool black) {
     int n = 0;
@@ -63,12 +41,6 @@ class ShownWindow : public ::testing::Test {
       }
     return n;
   }
-
-  QTemporaryDir tmp;
-  ForwardingGl gl;
-  ScopedGl scoped{&gl};
-  std::unique_ptr<frmF1> window;
-  DrawArea* area = nullptr;
 };
 
 }  // namespace
@@ -168,36 +140,6 @@ TEST_F(ShownWindow, SpinPausesWhileAModalDialogIsOpen) {
   QTest::qWait(80);
   EXPECT_NE(area->nav().RotationQuat, held);
   EXPECT_TRUE(area->nav().Spinning);
-}
-
-// Once a spin has been stopped the program only waits for events: two seconds of idle
-// event loop cost (next to) no processor time.
-TEST_F(ShownWindow, IdleAfterASpinUsesNoProcessorTime) {
-  window->mnuFileNew3D_Click();
-  window->RunCommand("mnuViewRotate");
-  const QPoint c(area->width() / 2, area->height() / 2);
-  Send(QEvent::MouseButtonPress, c, Qt::LeftButton, Qt::LeftButton);
-  Send(QEvent::MouseMove, c + QPoint(25, 10), Qt::NoButton, Qt::LeftButton);
-  Send(QEvent::MouseButtonRelease, c + QPoint(25, 10), Qt::LeftButton, Qt::NoButton);
-  QTest::qWait(100);
-  Send(QEvent::MouseButtonPress, c, Qt::LeftButton, Qt::LeftButton);
-  Send(QEvent::MouseButtonRelease, c, Qt::LeftButton, Qt::NoButton);
-  ASSERT_FALSE(area->spinTimer()->isActive());
-  QTest::qWait(300);  // let the last repaint settle
-
-  auto cpuSeconds = [] {
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
-  };
-  const double before = cpuSeconds();
-  QEventLoop loop;
-  QTimer::singleShot(2000, &loop, &QEventLoop::quit);
-  loop.exec();
-  const double used = cpuSeconds() - before;
-  // Idle measures well below a millisecond; a view that kept turning costs a tenth of a
-  // second or more. The bound leaves room for a loaded machine.
-  EXPECT_LT(used, 0.1) << "processor seconds used in 2 s of idle";
 }
 
 // A picture of the whole window after New 3D, written beside the tests for a person to look

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <functional>
 
+#include "support/shown_window.h"
 #include "app/main_window.h"
 #include "common/globals.h"
 #include "common/message_service.h"
@@ -26,32 +27,8 @@ using namespace curvanta;
 
 namespace {
 
-class Function2D : public ::testing::Test {
+class Function2D : public ShownWindowBase {
  protected:
-  void SetUp() override {
-    ResetGlobals();
-    ResetSceneGlobals();
-    InstallGraphDrawing();
-    ASSERT_TRUE(tmp.isValid());
-    frmF1::LoadOptions options;
-    options.arguments = {"curvanta"};
-    options.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
-    options.processRunner = [](const QString&, const QStringList&) {};
-    window = std::make_unique<frmF1>();
-    window->Load(options);
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    area = window->picDraw();
-    QTest::qWait(50);
-    if (!area->isValid()) GTEST_SKIP() << "no OpenGL context on this display";
-  }
-  void TearDown() override {
-    if (window) window->picDraw()->StopSpinning();
-    window.reset();
-    ResetSceneGlobals();
-    ResetGlobals();
-  }
-
   // Runs a menu command whose modal 2D dialog `act` works once it is open.
   void RunWithDialog(const char* command, std::function<void(frmF5&)> act) {
     bool done = false;
@@ -113,11 +90,6 @@ class Function2D : public ::testing::Test {
   }
 
   ScopedMessageRecorder rec;
-  QTemporaryDir tmp;
-  ForwardingGl gl;
-  ScopedGl scoped{&gl};
-  std::unique_ptr<frmF1> window;
-  DrawArea* area = nullptr;
 };
 
 TEST_F(Function2D, SineFromTheMenuToThePictureThenHiddenAndDeleted) {

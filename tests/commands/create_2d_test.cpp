@@ -5,7 +5,7 @@
 #include "commands/create_2d.h"
 #include "common/globals.h"
 #include "dialogs/function/f5_ok.h"
-#include "fake_host.h"
+#include "support/fake_host.h"
 #include "scene/axes_settings.h"
 #include "scene/scene_globals.h"
 

@@ -4,7 +4,7 @@
 
 #include "common/globals.h"
 #include "dialogs/function/f5_ok.h"
-#include "fake_host.h"
+#include "support/fake_host.h"
 #include "scene/scene_globals.h"
 
 namespace {
