@@ -6,12 +6,9 @@
 #include "common/globals.h"
 #include "common/gl_api.h"
 #include "common/ui/forwarding_gl.h"
-#include "common/ui/forwarding_gl.h"
 #include "common/ui/gl_format.h"
 #include "common/ui/qt_message_service.h"
 #include "draw/graph_draw.h"
-#include "draw/report_sink.h"
-#include "draw/ui/text_edit_report_sink.h"
 
 int main(int argc, char** argv) {
   curvanta::SetDefaultGlFormat();
@@ -28,15 +25,12 @@ int main(int argc, char** argv) {
   {
     frmF1 window;
     messages.setParent(&window);
-    curvanta::TextEditReportSink report(window.Result());
-    curvanta::SetReportSink(&report);
     frmF1::LoadOptions options;
     options.arguments = QApplication::arguments();
     window.Load(options);
     window.show();
     rc = app.exec();
     messages.setParent(nullptr);
-    curvanta::SetReportSink(nullptr);
   }
   curvanta::SetGl(nullptr);
   curvanta::SetMessageService(nullptr);

@@ -25,6 +25,7 @@
 #include "common/globals.h"
 #include "common/message_service.h"
 #include "common/ui/qt_message_service.h"
+#include "draw/report_sink.h"
 #include "expr/ui/calculator_dialog.h"
 #include "scene/axes_settings.h"
 #include "scene/scene_globals.h"
@@ -95,6 +96,9 @@ frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
   BuildMenus();
   BuildToolbars();
   BuildCentralArea();
+  // The drawing writes the analysis report of 2D function graphs into the result box.
+  report_ = std::make_unique<curvanta::TextEditReportSink>(result_);
+  curvanta::SetReportSink(report_.get());
   statusHint_ = new QLabel(this);
   statusHint_->setObjectName(QStringLiteral("StatusBar1Panel1"));
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
@@ -105,7 +109,9 @@ frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
   resize(1024, 720);
 }
 
-frmF1::~frmF1() = default;
+frmF1::~frmF1() {
+  if (curvanta::CurrentReportSink() == report_.get()) curvanta::SetReportSink(nullptr);
+}
 
 QMenu* frmF1::AddMenu(QMenu* parent, const char* name, const char* caption) {
   QMenu* m = parent ? parent->addMenu(QString::fromUtf8(caption))

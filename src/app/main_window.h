@@ -7,11 +7,13 @@
 #include <QStringList>
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "app/command_sets.h"
 #include "app/layout.h"
 #include "app/toolbar_tables.h"
+#include "draw/ui/text_edit_report_sink.h"
 #include "platform/file_association.h"
 
 class QAction;
@@ -104,6 +106,7 @@ class frmF1 : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  std::unique_ptr<curvanta::TextEditReportSink> report_;
   void BuildMenus();
   void BuildToolbars();
   void BuildCentralArea();

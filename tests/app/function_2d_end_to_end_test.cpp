@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -190,3 +192,18 @@ TEST_F(Function2D, PolarCardioid) {
 }
 
 }  // namespace
+
+// The analysis of a graph added through the dialog is written into the window's result box.
+TEST_F(Function2D, AnalysisReportReachesTheResultBox) {
+  RunWithDialog("mnuDraw2DCart", [](frmF5& d) {
+    Fill(d, {{"Text2", "sin(x)"}, {"Text4", "-4"}, {"Text5", "4"}, {"Text6", "200"}});
+    d.findChild<QCheckBox*>(QStringLiteral("Check5"))->setChecked(true);  // maxima
+    Press(d, "Command1");
+  });
+  ASSERT_EQ(DocScene.FunSurfs.Count(), 1);
+  ASSERT_TRUE(DocScene.FunSurfs.Item(1)->ShowMax);
+  QTest::qWait(30);
+  const QString report = window->Result()->toPlainText();
+  EXPECT_TRUE(report.contains(QStringLiteral("y=sin(x)"))) << report.toStdString();
+  EXPECT_TRUE(report.contains(QStringLiteral("极大值： x=1.5707"))) << report.toStdString();  // pi/2
+}
