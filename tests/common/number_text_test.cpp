@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <locale.h>
 #include <cmath>
 #include <limits>
 
@@ -60,7 +61,8 @@ TEST(RoundHalfEven, Halves) {
 TEST(NumberText, DecimalCommaLocaleChangesNothing) {
   const char* old = std::setlocale(LC_ALL, nullptr);
   std::string saved = old ? old : "C";
-  if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 not installed";
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) FAIL() << "de_DE.UTF-8 missing (scripts/setup generates it)";
+  ASSERT_STREQ(std::localeconv()->decimal_point, ",");  // the C library now writes "1,5"
   EXPECT_EQ(FormatSingle(1.5f), "1.5");
   EXPECT_EQ(FormatDouble(-2.25e-7), "-2.25E-07");
   EXPECT_DOUBLE_EQ(LeadingNumber("1.5"), 1.5);
