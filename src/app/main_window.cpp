@@ -283,10 +283,9 @@ void frmF1::RegisterGraphCommands() {
   commands_[QStringLiteral("mnuFunDelete")] = [this] { graphList_->mnuEditDelete_Click(); };
   commands_[QStringLiteral("mnuEditCut")] = [this] { graphList_->mnuEditCut_Click(); };
   commands_[QStringLiteral("mnuFunCut")] = [this] { graphList_->mnuEditCut_Click(); };
-  commands_[QStringLiteral("mnuGraphCutAll")] = [this] {
-    RunCommand(QStringLiteral("mnuGraphCopyAll"));
-    DeleteAllGraphs();
-  };
+  // Cut All is Copy All followed by Delete All. The graphs' records cannot be written to the
+  // clipboard yet, so Cut All leaves the document alone instead of deleting what it could not
+  // copy; it takes Copy All's text and deletes once that exists.
   commands_[QStringLiteral("mnuDraw2DCart")] = [host] { mnuDraw2DCart_Click(host()); };
   commands_[QStringLiteral("mnuDraw2DPolar")] = [host] { mnuDraw2DPolar_Click(host()); };
   commands_[QStringLiteral("mnuAniCur2DCart")] = [host] { mnuAniCur2DCart_Click(host()); };

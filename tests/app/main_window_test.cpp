@@ -310,3 +310,32 @@ TEST_F(WindowFixture, SplitterBarsMoveOnReleaseWithinTheirLimits) {
   QWidget* bar2 = w.findChild<QWidget*>("Splitter2");
   EXPECT_NEAR(bar2->y() + bar2->height(), w.Result()->y(), 1);
 }
+
+TEST_F(WindowFixture, CutAllDeletesNothingItCouldNotCopy) {
+  frmF1 w;
+  w.Load(options);
+  AddGraph(w, 1, true);
+  AddGraph(w, 2, false);
+  w.Action("mnuGraphCutAll")->trigger();
+  EXPECT_EQ(DocScene.FunSurfs.Count(), 2);
+  EXPECT_EQ(ViewScene.FunSurfs.Count(), 1);
+  EXPECT_EQ(w.List1()->count(), 2);
+}
+
+TEST_F(WindowFixture, ADocumentNamedOnTheCommandLineIsLoadedOnceInsteadOfNew2D) {
+  for (QStringList args : {QStringList{"curvanta", "a b.pgp"}, QStringList{"curvanta", "a", "b.pgp"},
+                           QStringList{"curvanta", "\"a b.pgp\""}}) {
+    ResetGlobals();
+    GraphMode = 0;
+    QStringList asked;
+    options.arguments = args;
+    options.loadDocument = [&](const QString& p) {
+      asked << p;
+      return true;
+    };
+    frmF1 w;
+    w.Load(options);
+    EXPECT_EQ(asked, QStringList{"a b.pgp"}) << args.join("|").toStdString();
+    EXPECT_EQ(GraphMode, 0);  // New 2D did not run: the loader sets the kind
+  }
+}
