@@ -2,6 +2,7 @@
 #include "common/number_text.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -120,6 +121,43 @@ size_t LeadingNumberLength(std::string_view text, bool commaToo) {
   return i - start == 0 ? 0 : i;
 }
 
+namespace {
+
+// The decimal exponent of the first significant digit of an unsigned number text ("12.5"
+// 1, "0.05" -2, "3e-400" -400), saturated; 0 for a text without a non-zero digit.
+int64_t DecimalMagnitude(const std::string& num) {
+  constexpr int64_t kLimit = int64_t(1) << 40;
+  const size_t e = num.find_first_of("eE");
+  const std::string_view mantissa = std::string_view(num).substr(0, e);
+  int64_t magnitude = 0;
+  bool found = false;
+  int64_t place = 0;  // decimal exponent of the current digit
+  const size_t point = mantissa.find('.');
+  const size_t intDigits = point == std::string_view::npos ? mantissa.size() : point;
+  place = int64_t(intDigits) - 1;
+  for (char c : mantissa) {
+    if (c == '.') continue;
+    if (c != '0') {
+      magnitude = place;
+      found = true;
+      break;
+    }
+    --place;
+  }
+  if (!found) return 0;
+  if (e != std::string::npos) {
+    size_t j = e + 1;
+    bool negative = false;
+    if (j < num.size() && (num[j] == '+' || num[j] == '-')) negative = num[j++] == '-';
+    int64_t exponent = 0;
+    for (; j < num.size() && exponent < kLimit; ++j) exponent = exponent * 10 + (num[j] - '0');
+    magnitude += negative ? -exponent : exponent;
+  }
+  return magnitude;
+}
+
+}  // namespace
+
 double LeadingNumber(std::string_view text, bool commaToo) {
   size_t end = LeadingNumberLength(text, commaToo);
   if (end == 0) return 0.0;
@@ -136,10 +174,9 @@ double LeadingNumber(std::string_view text, bool commaToo) {
   double v = 0.0;
   auto res = std::from_chars(num.data(), num.data() + num.size(), v);
   if (res.ec == std::errc::result_out_of_range) {
-    // Either an overflow or an underflow: tell them apart by the exponent's sign.
-    size_t e = num.find_first_of("eE");
-    bool tiny = e != std::string::npos && e + 1 < num.size() && num[e + 1] == '-';
-    v = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    // Either an overflow or an underflow: tell them apart by the decimal magnitude, the
+    // place of the first significant digit plus the exponent ("0.000…1" is tiny too).
+    v = DecimalMagnitude(num) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
   }
   return negative ? -v : v;
 }

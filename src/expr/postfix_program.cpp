@@ -117,8 +117,12 @@ inline double IntPower(double base, int n) {
     k >>= 1;
     if (k) b *= b;
   }
-  Chk(result);
-  return n < 0 ? Dv(1, result) : result;
+  if (n >= 0) return Chk(result);
+  // |base|^|n| beyond the range of a double (or below it): its reciprocal is the other
+  // way round, so 0 or a true overflow, as the power function gives it.
+  if (!std::isfinite(result) || result == 0) [[unlikely]]
+    return Chk(std::pow(base, double(n)));
+  return Dv(1, result);
 }
 
 inline bool IsSmallWhole(double exponent) {

@@ -5,6 +5,7 @@
 #include <locale.h>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "common/number_text.h"
 
@@ -49,6 +50,11 @@ TEST(LeadingNumber, Table) {
   for (const Case& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text, c.comma), c.v) << c.text;
   EXPECT_TRUE(std::isinf(LeadingNumber("1e999")));
   EXPECT_EQ(LeadingNumber("1e-999"), 0.0);
+  // Beyond the double range without an exponent, or with one of the other sign.
+  EXPECT_EQ(LeadingNumber("0." + std::string(400, '0') + "1"), 0.0);
+  EXPECT_EQ(LeadingNumber("-0." + std::string(400, '0') + "1"), 0.0);
+  EXPECT_TRUE(std::isinf(LeadingNumber("1" + std::string(400, '0') + "e-50")));
+  EXPECT_EQ(LeadingNumber("0." + std::string(100, '0') + "1e-300"), 0.0);
 }
 
 TEST(RoundHalfEven, Halves) {

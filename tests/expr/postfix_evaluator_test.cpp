@@ -115,6 +115,9 @@ TEST_F(Evaluate, Values) {
       {"actanh(2)", false, 0, 0.5493061f},
       {"log(exp(2))", false, 0, 2},
       {"exp(-1000)", false, 0, 0},  // underflow is no fault
+      {"exp(400)^-2", false, 0, 0},  // a power beyond the double range, inverted
+      {"x^-16", false, 1e38f, 0},
+      {"0." + std::string(400, '0') + "1", false, 0, 0},  // a number below the double range
   };
   for (const auto& c : cases) {
     VarValues v;
@@ -194,6 +197,8 @@ TEST_F(Evaluate, ArithmeticFaults) {
       {"csech(800)", ArithmeticFault::Overflow},
       {"10^300*10^300", ArithmeticFault::Overflow},
       {"2^2000", ArithmeticFault::Overflow},
+      {"(1/exp(400))^-2", ArithmeticFault::Overflow},
+      {"1" + std::string(400, '0'), ArithmeticFault::Overflow},
       {"1/0.000000000000000000000000000000000000001", ArithmeticFault::Overflow},
       {"(0-8)^(1/3)", ArithmeticFault::InvalidPower},
   };
