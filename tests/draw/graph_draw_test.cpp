@@ -281,6 +281,15 @@ TEST_F(GraphDrawTest, AnimatedItemBindsTheFramesT) {
   // Frame 3's samples are drawn.
   ASSERT_GE(d.lines.size(), 10u);
   EXPECT_NEAR(d.lines[9].vertices[1].position[1], 1.5, 1e-6);
+
+  // A negative frame t reaches the arc-length integrand as a bracketed negative number.
+  item->MinT = -2;
+  ASSERT_TRUE(item->GetPoints());
+  const Drawn negative = Draw(*item, 0, false);  // t = -2
+  EXPECT_NEAR(Lines(negative.text, "斜率： ")[0][0], -2, 1e-6) << negative.text;
+  const auto negativeLengths = Lines(negative.text, " 长度为 ");
+  ASSERT_EQ(negativeLengths.size(), 1u) << negative.text;
+  EXPECT_NEAR(negativeLengths[0][0], std::sqrt(5.0), 1e-4);
 }
 
 }  // namespace
