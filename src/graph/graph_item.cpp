@@ -223,12 +223,12 @@ void Cls9::TabEqualTo(Cls9& fsfNew) {
 
   // Last row: 2D and 2.5D tables keep their points in row 0 (StepU 1); a 3D table has
   // rows 0..StepU. Nothing beyond the table's 201 rows and columns is copied.
-  int32_t lastRow = 0;
+  int64_t lastRow = 0;
   if (fsfNew.GraphType == GraphKind::Table2D || fsfNew.GraphType == GraphKind::Table25D)
-    lastRow = StepU - 1;
+    lastRow = static_cast<int64_t>(StepU) - 1;
   else if (fsfNew.GraphType == GraphKind::Table3D)
     lastRow = StepU;
-  lastRow = std::min(lastRow, kTableUpper);
+  lastRow = std::min<int64_t>(lastRow, kTableUpper);
   int32_t lastColumn = std::min(StepV, kTableUpper);
   for (int32_t i = 0; i <= lastRow; ++i)
     for (int32_t j = 0; j <= lastColumn; ++j) SetVertTab3D(i, j, fsfNew.VertTab3D(i, j));

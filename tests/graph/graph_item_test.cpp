@@ -265,7 +265,8 @@ TEST(GraphCopies, TabEqualToSharesTheCopiedCells) {
   // 2D and 2.5D tables keep their points in row 0; a 3D table has StepU + 1 rows; a table
   // beyond 201 rows or columns is copied up to index 200 only.
   for (Case c : {Case{4, 1, 0, 1, 1}, Case{5, 1, 3, 1, 4}, Case{6, 4, 2, 5, 3},
-                 Case{6, 250, 300, 201, 201}, Case{2, 3, 3, 1, 4}, Case{6, 2, -1, 3, 0}}) {
+                 Case{6, 250, 300, 201, 201}, Case{2, 3, 3, 1, 4}, Case{6, 2, -1, 3, 0},
+                 Case{4, -2147483647 - 1, 3, 0, 0} /* no rows at all: nothing copied */}) {
     Cls9 carrier;
     carrier.GraphType = c.kind;
     carrier.StepU = c.stepU;
