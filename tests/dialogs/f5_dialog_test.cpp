@@ -96,6 +96,15 @@ TEST(F5Dialog, HandlersMirrorTheState) {
   EXPECT_EQ(list2->item(0)->text(), QString::fromLatin1("0.25"));
   EXPECT_TRUE(Find<QLineEdit>(dialog, "Text15")->text().isEmpty());
 
+  // A current row without a selection (as keyboard focus entering the list leaves it) is
+  // no selected entry: Delete removes nothing. A selected entry is removed.
+  list2->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+  Find<QPushButton>(dialog, "Command7")->click();
+  ASSERT_EQ(list2->count(), 1);
+  list2->setCurrentRow(0);
+  Find<QPushButton>(dialog, "Command7")->click();
+  EXPECT_EQ(list2->count(), 0);
+
   Find<QPushButton>(dialog, "Command1")->click();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }

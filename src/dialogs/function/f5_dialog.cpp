@@ -369,7 +369,12 @@ void frmF5::ToState() {
   }
   for (const auto& [name, box] : checks_) state_.checks[name] = box->isChecked();
   for (const auto& [name, swatch] : swatches_) state_.colors[name] = swatch->colour();
-  for (const auto& [name, list] : lists_) state_.positions[name].selected = list->currentRow();
+  // The selected entry, not merely the current row: focus entering a list makes its first
+  // row current without selecting it.
+  for (const auto& [name, list] : lists_) {
+    const QList<QListWidgetItem*> picked = list->selectedItems();
+    state_.positions[name].selected = picked.isEmpty() ? -1 : list->row(picked.first());
+  }
 }
 
 void frmF5::FromState() {
