@@ -54,6 +54,20 @@ void SceneFrame::FreeContent() {
   contentCount_ = 0;
 }
 
+void SceneFrame::ReserveSceneLists(bool animated, int32_t frameCount) {
+  GlApi& gl = Gl();
+  const auto reserve = [&gl](uint32_t list) {
+    if (gl.glIsList(list)) return;
+    gl.glNewList(list, GL_COMPILE);
+    gl.glEndList();
+  };
+  if (!animated) {
+    reserve(kStillSceneList);
+    return;
+  }
+  for (int32_t e = 0; e <= frameCount; ++e) reserve(kFirstFrameList + uint32_t(e));
+}
+
 void SceneFrame::ApplyModelRotation() {
   Vec4 q = rotationQuat_;
   if (!trackballActive_) {
@@ -75,6 +89,7 @@ void SceneFrame::Compile(bool content) {
 
   if (content) {
     FreeContent();
+    ReserveSceneLists(animated, n);
     uint32_t base = gl.glGenLists(needed);
     contentBase_ = base;
     contentCount_ = base ? needed : 0;

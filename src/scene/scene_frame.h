@@ -67,6 +67,8 @@ class SceneFrame {
  private:
   void ApplyModelRotation();
   void FreeContent();
+  // Takes the fixed numbers this compile writes, so that no content list is given one.
+  void ReserveSceneLists(bool animated, int32_t frameCount);
 
   Cls8& scene_;
   Cls4& camera_;

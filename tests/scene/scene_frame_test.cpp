@@ -141,6 +141,29 @@ TEST_F(FrameFixture, AnimationCompilesOneListPerStepAndDropsStaleOnes) {
   EXPECT_FALSE(ListExists(1001));
 }
 
+// A long animation after a still scene: the content lists of its steps must not take the
+// numbers of list 900 or of the frame lists, which would then overwrite them.
+TEST_F(FrameFixture, LongAnimationKeepsItsContentApartFromTheFrameLists) {
+  AddItem(1, false);
+  frame.Compile(true);  // list 900 exists from now on
+  scene.FunSurfs.Remove(1);
+  AnimFrameCount = 950;
+  AddItem(2, true);
+  frame.Compile(true);
+  ASSERT_TRUE(gl.Errors().empty());
+  for (int32_t e : {0, 1, 100, 500, 950}) {
+    const auto& small = gl.ListContents(kFirstFrameList + GLuint(e));
+    ASSERT_EQ(small.size(), 2u) << e;
+    EXPECT_EQ(small[0].name, "glMultMatrixf") << e;
+    const GLuint content = GLuint(small[1].args.at(0));
+    EXPECT_TRUE(content < kStillSceneList || content > kFirstFrameList + 950) << e;
+    const auto& drawn = gl.ListContents(content);
+    ASSERT_GE(drawn.size(), 2u) << e;
+    EXPECT_EQ(drawn[0].name, "glBegin") << e;
+    EXPECT_EQ(drawn[1].args.at(2), double(e)) << e;  // the item drawn at this step
+  }
+}
+
 TEST_F(FrameFixture, PaintSetsUpTheFrameAndCallsOneList) {
   AddItem(1, false);
   frame.Compile(true);
