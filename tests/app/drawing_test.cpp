@@ -160,8 +160,9 @@ TEST_F(ShownWindow, ScreenshotAfterNew3DShowsTheChineseMenus) {
     if (text.isEmpty()) continue;
     ++captions;
     for (QChar ch : text) {
-      if (ch.unicode() >= 0x4E00 && ch.unicode() <= 0x9FFF)
+      if (ch.unicode() >= 0x4E00 && ch.unicode() <= 0x9FFF) {
         EXPECT_TRUE(metrics.inFontUcs4(ch.unicode())) << "no glyph for a menu character";
+      }
     }
     // The caption's place in the bar holds dark text pixels.
     const QRect r = bar->actionGeometry(action).translated(bar->mapTo(window.get(), QPoint(0, 0)));

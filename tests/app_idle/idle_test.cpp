@@ -40,8 +40,8 @@ TEST_F(IdleWindow, IdleAfterASpinUsesNoProcessorTime) {
   QTimer::singleShot(2000, &loop, &QEventLoop::quit);
   loop.exec();
   const double used = ProcessorSeconds() - before;
-  // Idle measures well below a millisecond; a view that kept turning costs a tenth of a
-  // second or more. The bound leaves room for a loaded machine.
-  EXPECT_LT(used, 0.1) << "processor seconds used in 2 s of idle";
+  // Idle measures well below a millisecond; a view that kept turning costs seconds. The
+  // bound leaves room for a loaded machine.
+  EXPECT_LT(used, 0.25) << "processor seconds used in 2 s of idle";
 }
 
