@@ -617,7 +617,9 @@ void frmF1::Form_Resize() {
     splitter2Placed_ = true;
   }
   // A bar that a shrinking window left outside the panes comes back inside.
-  splitterLeft_ = std::max(0, std::min(splitterLeft_, W - T - kSplitterWidth));
+  // (The right-hand toolbar can be a pixel wider than the top one is high: the client area's
+  // own width is the limit.)
+  splitterLeft_ = std::max(0, std::min(splitterLeft_, central_->width() * k - kSplitterWidth));
   splitter2Top_ = std::max(2 * T, std::min(splitter2Top_, H - S - kSplitter2Height));
 
   LayoutInput in{W, H, T, S, splitterLeft_, splitter2Top_, result_->height() * k};

@@ -339,3 +339,34 @@ TEST_F(WindowFixture, ADocumentNamedOnTheCommandLineIsLoadedOnceInsteadOfNew2D) 
     EXPECT_EQ(GraphMode, 0);  // New 2D did not run: the loader sets the kind
   }
 }
+
+TEST_F(WindowFixture, ShrinkingToTheSmallestSizeBringsBothBarsBackInside) {
+  frmF1 w;
+  w.Load(options);
+  w.resize(1400, 1000);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  QWidget* bar = w.findChild<QWidget*>("Splitter");
+  QWidget* bar2 = w.findChild<QWidget*>("Splitter2");
+  auto drag = [&](QWidget* b, QPoint to) {
+    for (auto [t, held] : {std::pair{QEvent::MouseButtonPress, Qt::MouseButtons(Qt::LeftButton)},
+                           std::pair{QEvent::MouseMove, Qt::MouseButtons(Qt::LeftButton)},
+                           std::pair{QEvent::MouseButtonRelease, Qt::MouseButtons(Qt::NoButton)}}) {
+      QPoint p = t == QEvent::MouseButtonPress ? QPoint(1, 1) : to;
+      QMouseEvent e(t, QPointF(p), b->mapToGlobal(QPointF(p)), Qt::LeftButton, held, Qt::NoModifier);
+      QApplication::sendEvent(b, &e);
+    }
+  };
+  drag(bar, {2000, 1});   // to the right-hand limit
+  drag(bar2, {1, 2000});  // to the bottom limit H - 3T
+  ASSERT_GT(w.SplitterLeft() / 15, 640);
+  w.resize(300, 200);  // below the smallest size
+  QTest::qWait(50);
+  EXPECT_GE(w.width(), 640);
+  EXPECT_GE(w.height(), 480);
+  QWidget* c = w.centralWidget();
+  EXPECT_LE(bar->x() + bar->width(), c->width());
+  EXPECT_GE(bar->x(), 0);
+  EXPECT_LE(bar2->y() + bar2->height(), c->height());
+  EXPECT_GE(bar2->y(), 0);
+}
