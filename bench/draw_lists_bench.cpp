@@ -54,54 +54,42 @@ std::shared_ptr<Cls9> AnalysedFunction() {
   return item;
 }
 
-void BM_AnalysedFunction2D(benchmark::State& state) {
-  ResetGlobals();
-  GraphMode = 1;
-  auto item = AnalysedFunction();
-  if (!item->GetPoints()) {
-    state.SkipWithError("sampling failed");
-    return;
-  }
-  CountingGl gl;
-  curvanta::ScopedGl guard(&gl);
-  for (auto _ : state) {
-    curvanta::DrawGraphItem(*item);
-  }
-  state.counters["primitives"] = double(gl.primitives) / double(state.iterations());
-}
-BENCHMARK(BM_AnalysedFunction2D)->Unit(benchmark::kMillisecond);
-
-void BM_ImplicitPlot201x201(benchmark::State& state) {
-  ResetGlobals();
-  GraphMode = 1;
-  // Pitch 1/40 over [-2.5, 2.5] in x and y: 201 x 201 grid points.
+// Pitch 1/40 over [-2.5, 2.5] in x and y: 201 x 201 grid points.
+std::shared_ptr<Cls9> ImplicitPlot() {
   auto item = Cls9::Init(1, "", GraphKind::Function2D, CoordKind::Plane, "0", "x",
                          "x^2+y^2-4+sin(3*x)*0.3", 0, 0, -2.5f, 2.5f, -2.5f, 2.5f, 4, 0, 0, 255,
                          2, 4, 2, 2, false, false, false, 0);
   item->FunForm = FormKind::Implicit;
+  return item;
+}
+
+// Draws one sampled item over and over; `counter` names the primitives per drawing.
+void DrawItem(benchmark::State& state, std::shared_ptr<Cls9> item, const char* counter) {
+  ResetGlobals();
+  GraphMode = 1;
   if (!item->GetPoints()) {
     state.SkipWithError("sampling failed");
     return;
   }
   CountingGl gl;
   curvanta::ScopedGl guard(&gl);
-  for (auto _ : state) {
-    curvanta::DrawGraphItem(*item);
-  }
-  state.counters["points"] = double(gl.primitives) / double(state.iterations());
+  for (auto _ : state) curvanta::DrawGraphItem(*item);
+  state.counters[counter] = double(gl.primitives) / double(state.iterations());
 }
+
+void BM_AnalysedFunction2D(benchmark::State& state) {
+  DrawItem(state, AnalysedFunction(), "primitives");
+}
+BENCHMARK(BM_AnalysedFunction2D)->Unit(benchmark::kMillisecond);
+
+void BM_ImplicitPlot201x201(benchmark::State& state) { DrawItem(state, ImplicitPlot(), "points"); }
 BENCHMARK(BM_ImplicitPlot201x201)->Unit(benchmark::kMillisecond);
 
 // The scene lists of the drawing area: a full compile (what is drawn changed) against one
 // spin step (only the rotation changed: the small rotation lists compile anew and the
 // frame is painted). Argument 0: the analysed 2D function; 1: the implicit plot.
 std::shared_ptr<Cls9> SceneItem(int which) {
-  if (which == 0) return AnalysedFunction();
-  auto item = Cls9::Init(1, "", GraphKind::Function2D, CoordKind::Plane, "0", "x",
-                         "x^2+y^2-4+sin(3*x)*0.3", 0, 0, -2.5f, 2.5f, -2.5f, 2.5f, 4, 0, 0, 255,
-                         2, 4, 2, 2, false, false, false, 0);
-  item->FunForm = FormKind::Implicit;
-  return item;
+  return which == 0 ? AnalysedFunction() : ImplicitPlot();
 }
 
 struct SceneFixture {
