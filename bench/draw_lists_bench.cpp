@@ -13,6 +13,8 @@
 #include "scene/scene_frame.h"
 #include "scene/scene_globals.h"
 
+using namespace curvanta;
+
 namespace {
 
 // Counts the calls and does nothing else.
@@ -31,11 +33,11 @@ class CountingGl : public curvanta::NullGl {
   long vertices = 0;
 };
 
-std::shared_ptr<Cls9> AnalysedFunction() {
-  auto item = Cls9::Init(1, "", GraphKind::Function2D, CoordKind::Plane, "0", "x",
+std::shared_ptr<GraphItem> AnalysedFunction() {
+  auto item = GraphItem::Init(1, "", GraphKind::Function2D, CoordKind::Plane, "0", "x",
                          "x*sin(x)+x^2/10", 1, 400, 0, 1, -10, 10, 4, 0, 0, 255, 2, 4, 2, 2,
                          false, false, false, 0);
-  Cls9& g = *item;
+  GraphItem& g = *item;
   g.FunForm = FormKind::Explicit;
   g.Show2DCurve = g.ShowInverse = g.ShowDev = g.ShowJO = g.ShowRoot = true;
   g.ShowMax = g.ShowMin = g.ShowGuai = g.ShowLen = true;
@@ -55,8 +57,8 @@ std::shared_ptr<Cls9> AnalysedFunction() {
 }
 
 // Pitch 1/40 over [-2.5, 2.5] in x and y: 201 x 201 grid points.
-std::shared_ptr<Cls9> ImplicitPlot() {
-  auto item = Cls9::Init(1, "", GraphKind::Function2D, CoordKind::Plane, "0", "x",
+std::shared_ptr<GraphItem> ImplicitPlot() {
+  auto item = GraphItem::Init(1, "", GraphKind::Function2D, CoordKind::Plane, "0", "x",
                          "x^2+y^2-4+sin(3*x)*0.3", 0, 0, -2.5f, 2.5f, -2.5f, 2.5f, 4, 0, 0, 255,
                          2, 4, 2, 2, false, false, false, 0);
   item->FunForm = FormKind::Implicit;
@@ -64,7 +66,7 @@ std::shared_ptr<Cls9> ImplicitPlot() {
 }
 
 // Draws one sampled item over and over; `counter` names the primitives per drawing.
-void DrawItem(benchmark::State& state, std::shared_ptr<Cls9> item, const char* counter) {
+void DrawItem(benchmark::State& state, std::shared_ptr<GraphItem> item, const char* counter) {
   ResetGlobals();
   GraphMode = 1;
   if (!item->GetPoints()) {
@@ -88,7 +90,7 @@ BENCHMARK(BM_ImplicitPlot201x201)->Unit(benchmark::kMillisecond);
 // The scene lists of the drawing area: a full compile (what is drawn changed) against one
 // spin step (only the rotation changed: the small rotation lists compile anew and the
 // frame is painted). Argument 0: the analysed 2D function; 1: the implicit plot.
-std::shared_ptr<Cls9> SceneItem(int which) {
+std::shared_ptr<GraphItem> SceneItem(int which) {
   return which == 0 ? AnalysedFunction() : ImplicitPlot();
 }
 
@@ -104,7 +106,7 @@ struct SceneFixture {
     ViewScene.FunSurfs.Add(item, "1");
   }
   ~SceneFixture() { ResetSceneGlobals(); }
-  std::shared_ptr<Cls9> item;
+  std::shared_ptr<GraphItem> item;
   bool ok = false;
   bool trackballActive = true;
   curvanta::Vec4 quat = curvanta::kIdentityQuat;

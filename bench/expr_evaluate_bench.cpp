@@ -1,4 +1,4 @@
-// Evaluation speed of the expression engine (Cls6::DoEvaluate and PostfixProgram) beside
+// Evaluation speed of the expression engine (ExpressionEngine::DoEvaluate and PostfixProgram) beside
 // muparser and plain C++ on the same expressions, at a moving sample point.
 #include <benchmark/benchmark.h>
 #include <muParser.h>
@@ -8,6 +8,8 @@
 
 #include "common/message_service.h"
 #include "expr/expression_parser.h"
+
+using namespace curvanta;
 
 namespace {
 
@@ -38,7 +40,7 @@ inline float NextX(int64_t i) { return float(i % 2000) * 0.001f - 1.0f; }
 
 void BM_DoEvaluate(benchmark::State& state) {
   const Expr& e = kExprs[state.range(0)];
-  Cls6 parser;
+  ExpressionEngine parser;
   std::string postfix;
   if (parser.InfixToPostfix(e.ours, postfix) != 0) state.SkipWithError("syntax");
   int64_t i = 0;
@@ -56,7 +58,7 @@ void BM_DoEvaluate(benchmark::State& state) {
 
 void BM_DoEvaluatePositional(benchmark::State& state) {
   const Expr& e = kExprs[state.range(0)];
-  Cls6 parser;
+  ExpressionEngine parser;
   std::string postfix;
   if (parser.InfixToPostfix(e.ours, postfix) != 0) state.SkipWithError("syntax");
   int64_t i = 0;
@@ -70,7 +72,7 @@ void BM_DoEvaluatePositional(benchmark::State& state) {
 
 void BM_PostfixProgram(benchmark::State& state) {
   const Expr& e = kExprs[state.range(0)];
-  Cls6 parser;
+  ExpressionEngine parser;
   std::string postfix;
   if (parser.InfixToPostfix(e.ours, postfix) != 0) state.SkipWithError("syntax");
   const PostfixProgram program = PostfixProgram::Compile(postfix);

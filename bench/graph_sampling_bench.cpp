@@ -13,13 +13,15 @@
 #include "expr/expression_parser.h"
 #include "graph/graph_item.h"
 
+using namespace curvanta;
+
 namespace {
 
 constexpr int kGrid = 200;
 constexpr int kCurveSteps = 10000;  // the most a sampling takes
 
 PostfixProgram Compile(const std::string& infix) {
-  Cls6 parser;
+  ExpressionEngine parser;
   std::string postfix;
   if (parser.InfixToPostfix(infix, postfix) != 0) return PostfixProgram();
   return PostfixProgram::Compile(postfix);
@@ -32,8 +34,8 @@ void PerSample(benchmark::State& state, double samplesPerIteration) {
       benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-Cls9 Surface(int32_t kind) {
-  Cls9 g;
+GraphItem Surface(int32_t kind) {
+  GraphItem g;
   g.GraphType = kind;
   g.CoordType = 3;
   g.FunForm = 2;
@@ -56,7 +58,7 @@ Cls9 Surface(int32_t kind) {
 
 void BM_SurfaceGetPoints(benchmark::State& state) {
   ResetGlobals();
-  Cls9 g = Surface(GraphKind::Surface3D);
+  GraphItem g = Surface(GraphKind::Surface3D);
   for (auto _ : state) {
     bool ok = g.GetPoints();
     benchmark::DoNotOptimize(ok);
@@ -94,14 +96,14 @@ BENCHMARK(BM_SurfaceEvaluationsOnly)->Unit(benchmark::kMillisecond);
 void BM_AnimatedSurfaceGetPoints(benchmark::State& state) {
   ResetGlobals();
   AnimFrameCount = 10;
-  Cls9 g = Surface(GraphKind::Surface3DAnim);
+  GraphItem g = Surface(GraphKind::Surface3DAnim);
   for (auto _ : state) {
     bool ok = g.GetPoints();
     benchmark::DoNotOptimize(ok);
     if (!ok) state.SkipWithError("sampling failed");
   }
   PerSample(state, double((kGrid + 1) * (kGrid + 1) * 11));
-  state.counters["MiB"] = double(g.Anim3DGrid().Count() * sizeof(Cls2)) / (1024.0 * 1024.0);
+  state.counters["MiB"] = double(g.Anim3DGrid().Count() * sizeof(Point)) / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_AnimatedSurfaceGetPoints)->Unit(benchmark::kMillisecond);
 
@@ -135,7 +137,7 @@ const char* const kCurve = "sin(x)*x^2+exp(x/5)";
 void BM_CurveWithDerivedGetPoints(benchmark::State& state) {
   ResetGlobals();
   curvanta::ScopedMessageRecorder quiet;
-  Cls9 g;
+  GraphItem g;
   g.GraphType = GraphKind::Function2D;
   g.CoordType = 1;
   g.FunForm = 2;

@@ -18,14 +18,14 @@ int main(int argc, char** argv) {
   curvanta::SetMessageService(&messages);
   curvanta::ForwardingGl gl;
   curvanta::SetGl(&gl);
-  ResetGlobals();
+  curvanta::ResetGlobals();
   curvanta::InstallGraphDrawing();
 
   int rc = 0;
   {
-    frmF1 window;
+    curvanta::MainWindow window;
     messages.setParent(&window);
-    frmF1::LoadOptions options;
+    curvanta::MainWindow::LoadOptions options;
     options.arguments = QApplication::arguments();
     window.Load(options);
     window.show();

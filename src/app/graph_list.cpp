@@ -12,18 +12,18 @@
 #include "common/message_service.h"
 #include "scene/scene_globals.h"
 
+namespace curvanta {
+
 bool IsGraphShown(int32_t id) {
   for (const auto& [key, item] : ViewScene.FunSurfs)
     if (item->ID == id) return true;
   return false;
 }
 
-namespace curvanta {
-
 void BringViewInLine(const std::vector<bool>& checked) {
   const int32_t n = DocScene.FunSurfs.Count();
   for (int32_t i = 1; i <= n; ++i) {
-    const std::shared_ptr<Cls9> graph = DocScene.FunSurfs.Item(i);
+    const std::shared_ptr<GraphItem> graph = DocScene.FunSurfs.Item(i);
     const bool on = static_cast<size_t>(i - 1) < checked.size() && checked[i - 1];
     const bool shown = IsGraphShown(graph->ID);
     const std::string key = std::to_string(graph->ID);

@@ -19,10 +19,10 @@ class QListWidget;
 class QListWidgetItem;
 class QMenu;
 
+namespace curvanta {
+
 // True when ViewScene holds a graph with this ID.
 bool IsGraphShown(int32_t id);
-
-namespace curvanta {
 
 // Brings ViewScene in line with the check boxes, line i standing for DocScene item i + 1:
 // unchecked graphs leave it, newly checked ones join it at its end and are sampled afresh.

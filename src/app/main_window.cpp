@@ -33,7 +33,7 @@
 #include "scene/ui/draw_area.h"
 #include "scene/ui/settings_dialogs.h"
 #include "commands/create_2d.h"
-#include "dialogs/function/f5_ok.h"
+#include "dialogs/function/function_2d_ok.h"
 
 using namespace curvanta;
 
@@ -81,16 +81,16 @@ QIcon MakeIcon(const ToolbarButton& b, int bar) {
 
 }  // namespace
 
-frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   // Window creation: the evaluator's flag and the shared model objects.
   DivZeroIsError = false;
-  DocScene = Cls8();
-  ViewScene = Cls8();
-  DocView = Cls4();
-  DocLight = Cls10();
+  DocScene = Scene();
+  ViewScene = Scene();
+  DocView = Camera();
+  DocLight = Light();
   GraphMode = 0;
 
-  setObjectName(QStringLiteral("frmF1"));
+  setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(QStringLiteral("Curvanta"));
   setMinimumSize(640, 480);
   BuildMenus();
@@ -109,11 +109,11 @@ frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
   resize(1024, 720);
 }
 
-frmF1::~frmF1() {
+MainWindow::~MainWindow() {
   if (curvanta::CurrentReportSink() == report_.get()) curvanta::SetReportSink(nullptr);
 }
 
-QMenu* frmF1::AddMenu(QMenu* parent, const char* name, const char* caption) {
+QMenu* MainWindow::AddMenu(QMenu* parent, const char* name, const char* caption) {
   QMenu* m = parent ? parent->addMenu(QString::fromUtf8(caption))
                     : menuBar()->addMenu(QString::fromUtf8(caption));
   m->setObjectName(QString::fromLatin1(name));
@@ -122,7 +122,7 @@ QMenu* frmF1::AddMenu(QMenu* parent, const char* name, const char* caption) {
   return m;
 }
 
-QAction* frmF1::AddEntry(QMenu* menu, const char* name, const char* caption, bool enabled,
+QAction* MainWindow::AddEntry(QMenu* menu, const char* name, const char* caption, bool enabled,
                          const char* shortcut) {
   QAction* a = menu->addAction(QString::fromUtf8(caption));
   QString n = QString::fromLatin1(name);
@@ -134,7 +134,7 @@ QAction* frmF1::AddEntry(QMenu* menu, const char* name, const char* caption, boo
   return a;
 }
 
-void frmF1::BuildMenus() {
+void MainWindow::BuildMenus() {
   QMenu* file = AddMenu(nullptr, "mnuFile", "文件");
   QMenu* fileNew = AddMenu(file, "mnuFileNew", "新建");
   AddEntry(fileNew, "mnuFileNew2D", "二维图形");
@@ -277,7 +277,7 @@ void frmF1::BuildMenus() {
   RegisterGraphCommands();
 }
 
-void frmF1::RegisterGraphCommands() {
+void MainWindow::RegisterGraphCommands() {
   auto host = [this]() -> DocumentHost& { return *graphList_; };
   commands_[QStringLiteral("mnuEditDelete")] = [this] { graphList_->mnuEditDelete_Click(); };
   commands_[QStringLiteral("mnuFunDelete")] = [this] { graphList_->mnuEditDelete_Click(); };
@@ -293,7 +293,7 @@ void frmF1::RegisterGraphCommands() {
   commands_[QStringLiteral("mnuDrawIP")] = [] { mnuDrawIP_Click(); };
 }
 
-void frmF1::BuildToolbars() {
+void MainWindow::BuildToolbars() {
   const std::vector<ToolbarButton>* tables[3] = {&Toolbar1Buttons(), &Toolbar2Buttons(),
                                                  &Toolbar3Buttons()};
   // Buttons whose menu entries start disabled start disabled too.
@@ -334,7 +334,7 @@ void frmF1::BuildToolbars() {
   }
 }
 
-void frmF1::BuildCentralArea() {
+void MainWindow::BuildCentralArea() {
   central_ = new QWidget(this);
   central_->setObjectName(QStringLiteral("CentralArea"));
   setCentralWidget(central_);
@@ -361,7 +361,7 @@ void frmF1::BuildCentralArea() {
   splitter2_->setObjectName(QStringLiteral("Splitter2"));
   picDraw_ = new DrawArea(central_);
   picDraw_->frame().SetAxes([] { return DocAxes().Show; },
-                            [](const Cls1& b) {
+                            [](const Box& b) {
                               DocAxes().Draw(2, b.MinX, b.MaxX, b.MinY, b.MaxY, b.MinZ, b.MaxZ);
                             });
   picDraw_->frame().SetFontBuilder([] {
@@ -392,20 +392,20 @@ void frmF1::BuildCentralArea() {
   connect(splitter2_, &SplitterBar::released, this, [this] { OnSplitterReleased(false); });
 }
 
-QAction* frmF1::Action(const QString& objectName) const {
+QAction* MainWindow::Action(const QString& objectName) const {
   auto it = actions_.find(objectName);
   return it == actions_.end() ? nullptr : it->second;
 }
 
-QAction* frmF1::ToolbarAction(Bar bar, int index) const {
+QAction* MainWindow::ToolbarAction(Bar bar, int index) const {
   const auto& v = toolbarActions_[int(bar) - 1];
   if (index < 1 || index > int(v.size())) return nullptr;
   return v[size_t(index - 1)];
 }
 
-QToolBar* frmF1::Toolbar(Bar bar) const { return toolbars_[int(bar) - 1]; }
+QToolBar* MainWindow::Toolbar(Bar bar) const { return toolbars_[int(bar) - 1]; }
 
-void frmF1::RunCommand(const QString& name) {
+void MainWindow::RunCommand(const QString& name) {
   auto it = commands_.find(name);
   if (it == commands_.end() || !it->second) return;
   it->second();
@@ -414,7 +414,7 @@ void frmF1::RunCommand(const QString& name) {
 // ---------------------------------------------------------------------------------------
 // Load and close
 
-void frmF1::Load(const LoadOptions& options) {
+void MainWindow::Load(const LoadOptions& options) {
   timer1_->setInterval(100);
   timer1_->stop();
   AnimFrame = 1;
@@ -448,9 +448,9 @@ void frmF1::Load(const LoadOptions& options) {
   if (!loaded) mnuFileNew2D_Click();
 }
 
-void frmF1::mnuFileExit_Click() { close(); }
+void MainWindow::mnuFileExit_Click() { close(); }
 
-void frmF1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   if (closing_) {
     event->accept();
     return;
@@ -471,7 +471,7 @@ void frmF1::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-bool frmF1::SaveDocument() {
+bool MainWindow::SaveDocument() {
   // The document writer is not part of the program yet: nothing can be saved.
   SavedFlag = false;
   return false;
@@ -480,11 +480,11 @@ bool frmF1::SaveDocument() {
 // ---------------------------------------------------------------------------------------
 // Document kinds
 
-void frmF1::mnuFileNew2D_Click() { NewDocument(1); }
-void frmF1::mnuFileNew25D_Click() { NewDocument(2); }
-void frmF1::mnuFileNew3D_Click() { NewDocument(3); }
+void MainWindow::mnuFileNew2D_Click() { NewDocument(1); }
+void MainWindow::mnuFileNew25D_Click() { NewDocument(2); }
+void MainWindow::mnuFileNew3D_Click() { NewDocument(3); }
 
-void frmF1::NewDocument(int kind) {
+void MainWindow::NewDocument(int kind) {
   if (DocScene.FunSurfs.Count() >= 1) {
     MsgAnswer a =
         ShowMessage(kSaveQuestion, kNoteTitle, MsgIcon::Exclamation, MsgButtons::YesNoCancel);
@@ -501,7 +501,7 @@ void frmF1::NewDocument(int kind) {
   ApplyKindSettings(kind);
 }
 
-void frmF1::ApplyKindSettings(int kind) {
+void MainWindow::ApplyKindSettings(int kind) {
   if (kind != 1) {
     DocLight.SetPosition(0, 100);
     DocLight.SetPosition(1, 100);
@@ -516,11 +516,11 @@ void frmF1::ApplyKindSettings(int kind) {
   EnableCommands(kind);
 }
 
-void frmF1::EnableCommands2D() { EnableCommands(1); }
-void frmF1::EnableCommands25D() { EnableCommands(2); }
-void frmF1::EnableCommands3D() { EnableCommands(3); }
+void MainWindow::EnableCommands2D() { EnableCommands(1); }
+void MainWindow::EnableCommands25D() { EnableCommands(2); }
+void MainWindow::EnableCommands3D() { EnableCommands(3); }
 
-void frmF1::EnableCommands(int graphMode) {
+void MainWindow::EnableCommands(int graphMode) {
   for (const CommandSetRow& row : CommandSetTable()) {
     bool on = row.OnFor(graphMode);
     for (const char* name : row.menuEntries)
@@ -530,23 +530,23 @@ void frmF1::EnableCommands(int graphMode) {
   }
 }
 
-void frmF1::EnablePlayback() {
+void MainWindow::EnablePlayback() {
   for (int i = 13; i <= 23; ++i)
     if (QAction* a = ToolbarAction(Bar::Toolbar2, i)) a->setEnabled(true);
   for (const char* name : PlaybackMenuEntries())
     if (QAction* a = Action(QString::fromLatin1(name))) a->setEnabled(true);
 }
 
-void frmF1::mnuEditDelAll_Click() { DeleteAllGraphs(); }
-void frmF1::mnuGraphDelAll_Click() { DeleteAllGraphs(); }
+void MainWindow::mnuEditDelAll_Click() { DeleteAllGraphs(); }
+void MainWindow::mnuGraphDelAll_Click() { DeleteAllGraphs(); }
 
-void frmF1::DeleteAllGraphs() { graphList_->DeleteAllGraphs(); }
+void MainWindow::DeleteAllGraphs() { graphList_->DeleteAllGraphs(); }
 
-void frmF1::BuildSceneLists() { picDraw_->BuildSceneLists(); }
+void MainWindow::BuildSceneLists() { picDraw_->BuildSceneLists(); }
 
-void frmF1::Display(int32_t animFrame) { picDraw_->Display(animFrame); }
+void MainWindow::Display(int32_t animFrame) { picDraw_->Display(animFrame); }
 
-void frmF1::mnuDrawAxis_Click() {
+void MainWindow::mnuDrawAxis_Click() {
   ShowAxesDialog(this);
   if (AxisChanged) {
     BuildSceneLists();
@@ -555,16 +555,16 @@ void frmF1::mnuDrawAxis_Click() {
   }
 }
 
-void frmF1::mnuDrawLight_Click() {
+void MainWindow::mnuDrawLight_Click() {
   if (ShowLightDialog(this)) Display(AnimFrame);
 }
 
-void frmF1::SetProjection(int32_t type) {
+void MainWindow::SetProjection(int32_t type) {
   DocView.ProjectType = type;
   Display(AnimFrame);
 }
 
-void frmF1::SetSelectedGraphLook(bool show, int32_t value) {
+void MainWindow::SetSelectedGraphLook(bool show, int32_t value) {
   if (ViewScene.FunSurfs.Count() < 1) return;
   int line = list1_->currentRow();
   QListWidgetItem* item = line >= 0 ? list1_->item(line) : nullptr;
@@ -589,23 +589,23 @@ void frmF1::SetSelectedGraphLook(bool show, int32_t value) {
 // ---------------------------------------------------------------------------------------
 // Layout and splitters
 
-int frmF1::ToolbarThicknessTwips() const { return toolbars_[0]->height() * TwipsPerPixel(); }
+int MainWindow::ToolbarThicknessTwips() const { return toolbars_[0]->height() * TwipsPerPixel(); }
 
-int frmF1::StatusHeightTwips() const {
+int MainWindow::StatusHeightTwips() const {
   return statusBar()->isVisible() ? statusBar()->height() * TwipsPerPixel() : 0;
 }
 
-void frmF1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   Form_Resize();
 }
 
-void frmF1::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   Form_Resize();
 }
 
-void frmF1::Form_Resize() {
+void MainWindow::Form_Resize() {
   if (!central_) return;
   const int k = TwipsPerPixel();
   const int T = ToolbarThicknessTwips();
@@ -636,12 +636,12 @@ void frmF1::Form_Resize() {
   picDraw_->update();
 }
 
-void frmF1::OnSplitterPressed(bool vertical) {
+void MainWindow::OnSplitterPressed(bool vertical) {
   splitterDragging_ = true;
   (vertical ? splitter_ : splitter2_)->SetPressedLook(true);
 }
 
-void frmF1::OnSplitterMoved(bool vertical, int deltaPixels) {
+void MainWindow::OnSplitterMoved(bool vertical, int deltaPixels) {
   if (!splitterDragging_) return;
   const int k = TwipsPerPixel();
   const int T = ToolbarThicknessTwips();
@@ -654,7 +654,7 @@ void frmF1::OnSplitterMoved(bool vertical, int deltaPixels) {
   }
 }
 
-void frmF1::OnSplitterReleased(bool vertical) {
+void MainWindow::OnSplitterReleased(bool vertical) {
   const int k = TwipsPerPixel();
   const int T = ToolbarThicknessTwips();
   const int S = StatusHeightTwips();
@@ -674,7 +674,7 @@ void frmF1::OnSplitterReleased(bool vertical) {
 // ---------------------------------------------------------------------------------------
 // Status hints
 
-bool frmF1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseMove) {
     QWidget* w = qobject_cast<QWidget*>(watched);
     for (QToolBar* bar : toolbars_) {
@@ -687,7 +687,7 @@ bool frmF1::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void frmF1::UpdateHint(QToolBar* bar, const QPoint& globalPos) {
+void MainWindow::UpdateHint(QToolBar* bar, const QPoint& globalPos) {
   int index = bar == toolbars_[0] ? 0 : bar == toolbars_[1] ? 1 : 2;
   const std::vector<ToolbarButton>& table =
       index == 0 ? Toolbar1Buttons() : index == 1 ? Toolbar2Buttons() : Toolbar3Buttons();

@@ -1,4 +1,4 @@
-// frmF1, the main window: menus, toolbars, status bar, graph list, result box, the two
+// The main window: menus, toolbars, status bar, graph list, result box, the two
 // splitter bars and the drawing area; its life cycle and the document kinds.
 #pragma once
 
@@ -25,12 +25,12 @@ class QTimer;
 class QToolBar;
 
 namespace curvanta {
+
 class DrawArea;
 class GraphList;
 class SplitterBar;
-}
 
-class frmF1 : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -45,8 +45,8 @@ class frmF1 : public QMainWindow {
   };
 
   // Form_Initialize: the shared objects, then the window's controls.
-  explicit frmF1(QWidget* parent = nullptr);
-  ~frmF1() override;
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // Form_Load.
   void Load(const LoadOptions& options);
@@ -63,7 +63,7 @@ class frmF1 : public QMainWindow {
   void EnableCommands3D();
   // Enables the eleven playback entries and Toolbar2 buttons 13..23.
   void EnablePlayback();
-  // Recompiles the display lists of the shown scene / draws a frame (frmF1.Display).
+  // Recompiles the display lists of the shown scene / draws a frame (MainWindow.Display).
   void BuildSceneLists();
   void Display(int32_t animFrame);
   // The coordinate-system and light commands of the Draw menu and the drawing area's popup.
@@ -153,3 +153,5 @@ class frmF1 : public QMainWindow {
   bool closing_ = false;
   bool associationWritten_ = false;
 };
+
+}  // namespace curvanta

@@ -3,8 +3,10 @@
 
 #include "commands/create_frame.h"
 #include "common/globals.h"
-#include "dialogs/function/f5_ok.h"
+#include "dialogs/function/function_2d_ok.h"
 #include "scene/scene_globals.h"
+
+namespace curvanta {
 
 namespace {
 
@@ -12,7 +14,7 @@ void Create2D(bool polar, bool animated, curvanta::DocumentHost& host) {
   if (animated) AnimatedPrelude(host, false);
   EditMode = false;
   const int32_t before = DocScene.FunSurfs.Count();
-  RunF5Dialog(F5PresetForCreate(polar, animated, AnimFrameCount), host);
+  RunFunction2DDialog(Function2DPresetForCreate(polar, animated, AnimFrameCount), host);
   using K = curvanta::CreateKind;
   const K kind = animated ? (polar ? K::Animation2DPolar : K::Animation2DCartesian)
                           : (polar ? K::Function2DPolar : K::Function2DCartesian);
@@ -26,3 +28,5 @@ void mnuDraw2DPolar_Click(curvanta::DocumentHost& host) { Create2D(true, false, 
 void mnuAniCur2DCart_Click(curvanta::DocumentHost& host) { Create2D(false, true, host); }
 void mnuAniCur2DPol_Click(curvanta::DocumentHost& host) { Create2D(true, true, host); }
 void mnuDrawIP_Click() { EditMode = false; }
+
+}  // namespace curvanta

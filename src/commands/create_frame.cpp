@@ -10,6 +10,8 @@
 #include "scene/axes_settings.h"
 #include "scene/scene_globals.h"
 
+namespace curvanta {
+
 namespace {
 
 // A field's leading number, rounded half to even and taken into 1..1000.
@@ -40,9 +42,11 @@ void FinishCreate(curvanta::CreateKind kind, int32_t countBefore, float roll, fl
   ViewScene.RotPitch = pitch;
   ViewScene.RotYaw = yaw;
   if (ViewScene.FunSurfs.Count() == 0) return;
-  const Cls9& graph = *DocScene.FunSurfs.Item(count);
+  const GraphItem& graph = *DocScene.FunSurfs.Item(count);
   const curvanta::ListLineFields fields = curvanta::ListLineFieldsOf(graph);
   auto text = curvanta::CreateLineText(kind, fields, GraphMode);
   host.appendLine(text ? *text : curvanta::LoaderLineTextOrFallback(fields, GraphMode));
   host.checkLine(count - 1);
 }
+
+}  // namespace curvanta

@@ -7,6 +7,8 @@
 #include "commands/list_lines.h"
 #include "common/document_host.h"
 
+namespace curvanta {
+
 // Before an animated graph's dialog: one-sided light (2.5D and 3D only), EditMode False,
 // simple axis fonts, frame count and speed from the animation option fields (taken into
 // 1..1000) and the timer interval from the speed.
@@ -17,3 +19,5 @@ void AnimatedPrelude(curvanta::DocumentHost& host, bool oneSidedLight);
 // graph it has no text for gets the loader's, so every graph has a line.
 void FinishCreate(curvanta::CreateKind kind, int32_t countBefore, float roll, float pitch,
                   float yaw, curvanta::DocumentHost& host);
+
+}  // namespace curvanta

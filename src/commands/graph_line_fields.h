@@ -6,7 +6,7 @@
 
 namespace curvanta {
 
-inline ListLineFields ListLineFieldsOf(const Cls9& g) {
+inline ListLineFields ListLineFieldsOf(const GraphItem& g) {
   ListLineFields f;
   f.GraphType = g.GraphType;
   f.CoordType = g.CoordType;

@@ -1,6 +1,8 @@
 // Start-up values of the program-wide state.
 #include "common/globals.h"
 
+namespace curvanta {
+
 bool DivZeroIsError = false;
 int32_t LastGraphID = 0;
 bool EditMode = false;
@@ -24,3 +26,5 @@ void ResetGlobals() {
   CrLfText = "\r\n";
   TabText = "\t";
 }
+
+}  // namespace curvanta

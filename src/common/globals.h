@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+namespace curvanta {
+
 // False everywhere but inside the calculator: a zero divisor of "/" becomes 0.00001.
 extern bool DivZeroIsError;
 extern int32_t LastGraphID;
@@ -20,3 +22,5 @@ extern std::string TabText;
 
 // Puts every global above back to its start-up value.
 void ResetGlobals();
+
+}  // namespace curvanta

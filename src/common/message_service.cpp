@@ -4,6 +4,7 @@
 #include <algorithm>
 
 namespace curvanta {
+
 namespace {
 
 MessageService* g_service = nullptr;

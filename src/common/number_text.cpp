@@ -8,6 +8,7 @@
 #include <limits>
 
 namespace curvanta {
+
 namespace {
 
 struct Decomposed {

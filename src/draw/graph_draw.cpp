@@ -42,13 +42,13 @@ bool IsPlaneFunction(int32_t kind) {
 
 }  // namespace
 
-void DrawGraphItem(Cls9& item, int32_t lngAnimStep) {
+void DrawGraphItem(GraphItem& item, int32_t lngAnimStep) {
   if (item.GraphType == GraphKind::RevolutionX || item.GraphType == GraphKind::RevolutionY) {
     item.StepU = 40;
   }
-  Cls6 evaluator;
+  ExpressionEngine evaluator;
   const int32_t frame = item.Animation ? lngAnimStep : 0;
-  const Cls1 box = item.GetBox(frame);
+  const Box box = item.GetBox(frame);
   ReportSink* sink = CurrentReportSink();
   if (sink) sink->clear();
   // The scene is boxed 3.0 below a surface with an overlay; the drawing uses the points' own extent.
@@ -61,7 +61,7 @@ void DrawGraphItem(Cls9& item, int32_t lngAnimStep) {
   gl.glEnable(GL_COLOR_MATERIAL);
   gl.glColorMaterial(GL_FRONT_AND_BACK, item.Material == kNeon ? GL_EMISSION : GL_DIFFUSE);
   CommonEnd end;
-  Cls11 material;
+  Material material;
   material.SetMaterial(item.Material);
 
   // An item whose samples do not cover what its kind shows has an empty box and draws nothing.
@@ -81,7 +81,7 @@ void DrawGraphItem(Cls9& item, int32_t lngAnimStep) {
 }
 
 void InstallGraphDrawing() {
-  SetItemDrawer([](Cls9& item, std::optional<int32_t> lngAnimStep) {
+  SetItemDrawer([](GraphItem& item, std::optional<int32_t> lngAnimStep) {
     DrawGraphItem(item, lngAnimStep.value_or(0));
   });
 }

@@ -4,13 +4,13 @@
 
 #include <cstdint>
 
-class Cls9;
-
 namespace curvanta {
+
+class GraphItem;
 
 // Draws the item for frame lngAnimStep (used by animated items; 0 when not given). Empties
 // the result box first; a 2D function item writes its report there.
-void DrawGraphItem(Cls9& item, int32_t lngAnimStep = 0);
+void DrawGraphItem(GraphItem& item, int32_t lngAnimStep = 0);
 
 // Registers DrawGraphItem as the scene's item drawing (the program calls it at start-up).
 void InstallGraphDrawing();

@@ -13,7 +13,7 @@
 
 namespace curvanta {
 
-void DrawImplicitPlot(Cls9& item, int32_t lngAnimStep, Cls6& evaluator) {
+void DrawImplicitPlot(GraphItem& item, int32_t lngAnimStep, ExpressionEngine& evaluator) {
   const bool polar = item.CoordType == CoordKind::Polar;
   if (!polar && item.CoordType != CoordKind::Plane) return;
   const int32_t steps = item.StepT() > 0 ? item.StepT() : 1;

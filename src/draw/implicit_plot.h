@@ -4,14 +4,14 @@
 
 #include <cstdint>
 
-class Cls6;
-class Cls9;
-
 namespace curvanta {
+
+class ExpressionEngine;
+class GraphItem;
 
 // Parses ExpressZ with the drawing's evaluator and plots the grid points in LineColor.
 // A polar item keeps the extent of the plotted points in its PolarPlotBox. Messages of
 // the evaluations are shown once each per plot.
-void DrawImplicitPlot(Cls9& item, int32_t lngAnimStep, Cls6& evaluator);
+void DrawImplicitPlot(GraphItem& item, int32_t lngAnimStep, ExpressionEngine& evaluator);
 
 }  // namespace curvanta

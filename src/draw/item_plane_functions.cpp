@@ -9,7 +9,7 @@
 
 namespace curvanta {
 
-ItemPlaneFunctions::ItemPlaneFunctions(const Cls9& item, Cls6& evaluator, float t)
+ItemPlaneFunctions::ItemPlaneFunctions(const GraphItem& item, ExpressionEngine& evaluator, float t)
     : item_(item),
       evaluator_(evaluator),
       animated_(item.GraphType == GraphKind::Function2DAnim),

@@ -10,14 +10,14 @@
 #include "draw/plane_analysis.h"
 #include "expr/expression_parser.h"
 
-class Cls9;
-
 namespace curvanta {
+
+class GraphItem;
 
 class ItemPlaneFunctions : public PlaneAnalysisFunctions {
  public:
   // t is bound to T for an animated item (GraphType 9) and ignored otherwise.
-  ItemPlaneFunctions(const Cls9& item, Cls6& evaluator, float t);
+  ItemPlaneFunctions(const GraphItem& item, ExpressionEngine& evaluator, float t);
 
   bool PrepareFirst() override;
   bool PrepareSecond() override;
@@ -30,8 +30,8 @@ class ItemPlaneFunctions : public PlaneAnalysisFunctions {
  private:
   bool Parse(const std::string& text, PostfixProgram& program);
 
-  const Cls9& item_;
-  Cls6& evaluator_;
+  const GraphItem& item_;
+  ExpressionEngine& evaluator_;
   bool animated_;
   float t_;
   std::string d1y_, d1z_, d2z_, dq_;

@@ -20,7 +20,7 @@ namespace curvanta {
 namespace {
 
 // At most 50 positions of a list, a negative count counting as none.
-std::vector<float> Positions(const Cls9& item, int32_t count, float (Cls9::*at)(int32_t) const) {
+std::vector<float> Positions(const GraphItem& item, int32_t count, float (GraphItem::*at)(int32_t) const) {
   std::vector<float> out;
   const int32_t n = std::clamp(count, 0, kMaxPositions);
   for (int32_t k = 1; k <= n; ++k) out.push_back((item.*at)(k));
@@ -34,18 +34,18 @@ std::vector<PlanePoint> Samples(const PointGrid& grid, int32_t stepV) {
   return out;
 }
 
-bool AnyAnalysis(const Cls9& i) {
+bool AnyAnalysis(const GraphItem& i) {
   return i.ShowDev || i.ShowQie || i.ShowNml || i.ShowMax || i.ShowLen || i.ShowMin ||
          i.ShowCurv || i.ShowGuai;
 }
 
-float FrameT(const Cls9& item, int32_t frame) {
+float FrameT(const GraphItem& item, int32_t frame) {
   const int32_t steps = item.StepT() > 0 ? item.StepT() : 1;
   return static_cast<float>(double(item.MinT) +
                             double(frame) * (double(item.MaxT) - double(item.MinT)) / steps);
 }
 
-void Analyse(Cls9& item, int32_t frame, Cls6& evaluator, ReportBuilder& report) {
+void Analyse(GraphItem& item, int32_t frame, ExpressionEngine& evaluator, ReportBuilder& report) {
   PlaneAnalysisOptions o;
   o.graphType = item.GraphType;
   o.coordType = item.CoordType;
@@ -71,9 +71,9 @@ void Analyse(Cls9& item, int32_t frame, Cls6& evaluator, ReportBuilder& report) 
   o.curvLook = {item.CurvColor, item.CurvWidth};
   o.lenFrom = item.LenFrom;
   o.lenTo = item.LenTo;
-  o.qieX = Positions(item, item.QieNum, &Cls9::QieX);
-  o.nmlX = Positions(item, item.NmlNum, &Cls9::NmlX);
-  o.curvX = Positions(item, item.CurvNum, &Cls9::CurvX);
+  o.qieX = Positions(item, item.QieNum, &GraphItem::QieX);
+  o.nmlX = Positions(item, item.NmlNum, &GraphItem::NmlX);
+  o.curvX = Positions(item, item.CurvNum, &GraphItem::CurvX);
 
   ItemPlaneFunctions functions(item, evaluator, FrameT(item, frame));
   std::vector<PlaneDrawOp> ops;
@@ -81,7 +81,7 @@ void Analyse(Cls9& item, int32_t frame, Cls6& evaluator, ReportBuilder& report) 
     MessageOperation once;
     RunPlaneAnalysis(o, functions, report, ops);
   }
-  Cls2 marker;
+  Point marker;
   for (const PlaneDrawOp& op : ops) {
     if (op.kind == PlaneDrawOp::Kind::Line) {
       SetGlColour(op.color);
@@ -101,7 +101,7 @@ void Analyse(Cls9& item, int32_t frame, Cls6& evaluator, ReportBuilder& report) 
 
 }  // namespace
 
-void DrawPlaneFunction(Cls9& item, int32_t lngAnimStep, Cls6& evaluator, std::string& text) {
+void DrawPlaneFunction(GraphItem& item, int32_t lngAnimStep, ExpressionEngine& evaluator, std::string& text) {
   ReportBuilder report(text);
   report.Heading(item.ExpressZ);
   if (item.FunForm == FormKind::Implicit || item.FunForm == FormKind::Inequality) {
@@ -113,15 +113,15 @@ void DrawPlaneFunction(Cls9& item, int32_t lngAnimStep, Cls6& evaluator, std::st
   const bool animated = item.GraphType == GraphKind::Function2DAnim;
   const bool stepStem = item.GraphType == GraphKind::StepStem;
   const int32_t n = item.StepV;
-  auto sample = [&](int32_t j) -> const Cls2& {
+  auto sample = [&](int32_t j) -> const Point& {
     return animated ? item.Anim2D(j, lngAnimStep) : item.Vert3DGrid().Get(0, j);
   };
 
   LineState lines;
   SetGlLineWidth(item.LineWidth);
   for (int32_t j = 0; j < n; ++j) {
-    const Cls2& p = sample(j);
-    const Cls2& q = sample(j + 1);
+    const Point& p = sample(j);
+    const Point& q = sample(j + 1);
     if (item.Show2DCurve) {
       SetGlColour(item.LineColor);
       SetGlLineWidth(item.LineWidth);
@@ -141,9 +141,9 @@ void DrawPlaneFunction(Cls9& item, int32_t lngAnimStep, Cls6& evaluator, std::st
   }
   if (item.ShowRoot) report.EmptyLine();
   if (stepStem && item.ShowStem) {
-    Cls2 head;
+    Point head;
     for (int32_t j = 0; j <= n; ++j) {
-      const Cls2& p = sample(j);
+      const Point& p = sample(j);
       SetGlColour(item.StemBodyColor);
       SetGlLineWidth(item.StemBodyWidth);
       DrawLinePiece(p.x, p.y, 0, p.x, 0, 0);
@@ -161,8 +161,8 @@ void DrawPlaneFunction(Cls9& item, int32_t lngAnimStep, Cls6& evaluator, std::st
     SetGlColour(item.JOColor);
     SetGlLineWidth(item.JOWidth);
     for (int32_t j = 0; j < n; ++j) {
-      const Cls2& p = item.VertJO(0, j);
-      const Cls2& q = item.VertJO(0, j + 1);
+      const Point& p = item.VertJO(0, j);
+      const Point& q = item.VertJO(0, j + 1);
       DrawLinePiece(p.x, p.y, p.z, q.x, q.y, q.z);
     }
   }

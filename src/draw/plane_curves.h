@@ -6,13 +6,13 @@
 #include <cstdint>
 #include <string>
 
-class Cls6;
-class Cls9;
-
 namespace curvanta {
+
+class ExpressionEngine;
+class GraphItem;
 
 // Draws a GraphType 0, 9, 20 or 23 item of frame lngAnimStep and appends its report
 // (heading first) to `report`.
-void DrawPlaneFunction(Cls9& item, int32_t lngAnimStep, Cls6& evaluator, std::string& report);
+void DrawPlaneFunction(GraphItem& item, int32_t lngAnimStep, ExpressionEngine& evaluator, std::string& report);
 
 }  // namespace curvanta

@@ -3,6 +3,8 @@
 
 #include <utility>
 
+namespace curvanta {
+
 void LineThrough(float& x0, float& y0, float& x1, float& y1, float& slope, float& intercept) {
   if (x0 != x1) {
     slope = static_cast<float>((double(y1) - double(y0)) / (double(x1) - double(x0)));
@@ -48,3 +50,5 @@ int16_t IntersectSegments(float& x1, float& y1, float& x2, float& y2, float& x3,
   jy = static_cast<float>((double(jx) - double(bx0)) * double(kA) + double(by0));
   return 2;
 }
+
+}  // namespace curvanta

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace curvanta {
+
 // 0: no common point; 1: one common point written to (ix, iy); 2: the segments lie on one
 // line and overlap from (ix, iy) to (jx, jy). (ix, iy) is written whenever the lines cross,
 // also when the crossing lies outside the segments. Only the x ranges are compared.
@@ -16,3 +18,5 @@ void LineThrough(float& x0, float& y0, float& x1, float& y1, float& slope, float
 
 float MinOf(float& a, float& b);
 float MaxOf(float& a, float& b);
+
+}  // namespace curvanta

@@ -2,6 +2,7 @@
 #include "draw/report_sink.h"
 
 namespace curvanta {
+
 namespace {
 ReportSink* g_sink = nullptr;
 }

@@ -7,6 +7,8 @@
 #include "common/message_service.h"
 #include "expr/expression_parser.h"
 
+namespace curvanta {
+
 namespace {
 
 constexpr int kMaxPasses = 15;
@@ -40,7 +42,7 @@ class Integrand {
   }
 
  private:
-  Cls6 parser_;
+  ExpressionEngine parser_;
   std::string postfix_;
   bool converted_ = false;
   int32_t kind_;
@@ -84,3 +86,5 @@ float IntegrateTrapezoid(float a, float b, float eps, const std::string& sExpres
   if (anyFailed) *anyFailed = failed;
   return r;
 }
+
+}  // namespace curvanta

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace curvanta {
+
 // Integrand kinds: which variable the integrand's x binds.
 namespace IntegrandKind {
 inline constexpr int32_t X = 1;  // Cartesian curve y = f(x)
@@ -26,3 +28,5 @@ float EvalAt(const std::string& sExpression, float x, int32_t kind, bool* failed
 // tells whether any value failed as in EvalAt or the result is not a finite number.
 float IntegrateTrapezoid(float a, float b, float eps, const std::string& sExpression, int32_t kind,
                          bool* anyFailed = nullptr);
+
+}  // namespace curvanta

@@ -92,7 +92,7 @@ Outcome Compute(const std::u16string& text1, const std::function<void(const std:
   out.text1 = FromAscii(cleaned);
   if (onCleaned) onCleaned(out.text1);
   try {
-    Cls6 parser;
+    ExpressionEngine parser;
     std::string postfix;
     if (parser.InfixToPostfix(cleaned, postfix) != 0) return out;
     VarValues vars;

@@ -9,6 +9,8 @@
 #include "common/message_service.h"
 #include "expr/infix_to_polish.h"
 
+namespace curvanta {
+
 namespace {
 
 constexpr uint64_t kHuge = uint64_t(1) << 62;
@@ -25,7 +27,7 @@ struct Node {
 
 }  // namespace
 
-std::optional<std::string> PolishToInfix(const clsPolish& list, size_t maxLength) {
+std::optional<std::string> PolishToInfix(const PolishList& list, size_t maxLength) {
   const auto& toks = list.Tokens();
   if (toks.empty()) throw std::out_of_range("PolishToInfix: empty list");
   std::vector<Node> nodes;
@@ -99,7 +101,7 @@ std::optional<std::string> PolishToInfix(const clsPolish& list, size_t maxLength
   return out;
 }
 
-std::string PolishToInfix(const clsPolish& list) { return *PolishToInfix(list, SIZE_MAX); }
+std::string PolishToInfix(const PolishList& list) { return *PolishToInfix(list, SIZE_MAX); }
 
 std::string FoldSignPairs(const std::string& text) {
   std::string out;
@@ -119,8 +121,8 @@ std::string FoldSignPairs(const std::string& text) {
 
 std::string DerivativeText(const std::string& sExpression) {
   std::string errText;
-  std::optional<clsPolish> list = InfixToPolish(sExpression, errText);
-  clsPolish derivative = Derive(list ? *list : clsPolish(), kMaxDerivativeTextLength);
+  std::optional<PolishList> list = InfixToPolish(sExpression, errText);
+  PolishList derivative = Derive(list ? *list : PolishList(), kMaxDerivativeTextLength);
   if (derivative.ElementCount() == 0) return std::string();
   std::optional<std::string> text = PolishToInfix(derivative, kMaxDerivativeTextLength);
   if (!text) return std::string();
@@ -131,3 +133,5 @@ int32_t ReportDerivativeTooLong() {
   curvanta::ShowMessage("字符 1：  表达式太长", "语法错误", curvanta::MsgIcon::Error);
   return 1;
 }
+
+}  // namespace curvanta

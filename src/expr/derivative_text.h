@@ -9,12 +9,14 @@
 #include "expr/derive.h"
 #include "expr/polish_list.h"
 
+namespace curvanta {
+
 // Infix text of a well-formed postfix list with as few parentheses as the ranks allow
 // (every operator left-associative; functions always "name(...)", "min" as "-(...)").
 // Throws std::out_of_range for an empty list or one with a missing operand.
-std::string PolishToInfix(const clsPolish& list);
+std::string PolishToInfix(const PolishList& list);
 // The same, or nullopt when the text would be longer than maxLength characters.
-std::optional<std::string> PolishToInfix(const clsPolish& list, size_t maxLength);
+std::optional<std::string> PolishToInfix(const PolishList& list, size_t maxLength);
 
 // Replaces each "+-" by "-" and each "--" by "+", in one pass from the left.
 std::string FoldSignPairs(const std::string& text);
@@ -30,3 +32,5 @@ std::string DerivativeText(const std::string& sExpression);
 // For a caller that got an empty text from DerivativeText: shows the syntax box
 // "字符 1：  表达式太长" (title "语法错误") and returns the error position 1.
 int32_t ReportDerivativeTooLong();
+
+}  // namespace curvanta

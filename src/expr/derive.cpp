@@ -10,6 +10,8 @@
 
 #include "common/number_text.h"
 
+namespace curvanta {
+
 namespace {
 
 constexpr uint64_t kHuge = uint64_t(1) << 62;
@@ -49,9 +51,9 @@ bool IsWholeNumber(std::string_view t) {
 
 class Differentiator {
  public:
-  Differentiator(const clsPolish& list, size_t maxChars) : list_(list), maxChars_(maxChars) {}
+  Differentiator(const PolishList& list, size_t maxChars) : list_(list), maxChars_(maxChars) {}
 
-  clsPolish Run() {
+  PolishList Run() {
     const auto& toks = list_.Tokens();
     if (toks.empty()) return Zero();
     const int32_t last = int32_t(toks.size()) - 1;
@@ -61,13 +63,13 @@ class Differentiator {
     for (size_t i = 0; i < toks.size(); ++i) prefixChars_[i + 1] = prefixChars_[i] + toks[i].Data.size();
     for (size_t k = 0; k < nodes_.size(); ++k) Measure(int32_t(k));
     const Node& root = nodes_.back();
-    if (root.derivChars > maxChars_ || root.derivTokens > uint64_t(INT32_MAX)) return clsPolish();
+    if (root.derivChars > maxChars_ || root.derivTokens > uint64_t(INT32_MAX)) return PolishList();
     return Emit(int32_t(nodes_.size()) - 1);
   }
 
  private:
-  static clsPolish Zero() {
-    clsPolish z;
+  static PolishList Zero() {
+    PolishList z;
     z.Append(PolishRank::Operand, "0");
     return z;
   }
@@ -275,8 +277,8 @@ class Differentiator {
     nodes_[size_t(id)].derivChars = chars;
   }
 
-  clsPolish Emit(int32_t root) const {
-    clsPolish out;
+  PolishList Emit(int32_t root) const {
+    PolishList out;
     out.Reserve(size_t(nodes_[size_t(root)].derivTokens));
     struct Frame {
       int32_t node;
@@ -310,7 +312,7 @@ class Differentiator {
   }
 
   static constexpr int kMaxPieces = 16;
-  const clsPolish& list_;
+  const PolishList& list_;
   size_t maxChars_;
   std::vector<Node> nodes_;
   std::vector<std::string> texts_;
@@ -319,4 +321,6 @@ class Differentiator {
 
 }  // namespace
 
-clsPolish Derive(const clsPolish& list, size_t maxChars) { return Differentiator(list, maxChars).Run(); }
+PolishList Derive(const PolishList& list, size_t maxChars) { return Differentiator(list, maxChars).Run(); }
+
+}  // namespace curvanta

@@ -5,6 +5,8 @@
 
 #include "expr/polish_list.h"
 
+namespace curvanta {
+
 // Longest derivative text the chain forms, in characters.
 inline constexpr size_t kMaxDerivativeTextLength = 1000000;
 
@@ -15,4 +17,6 @@ inline constexpr size_t kMaxDerivativeTextLength = 1000000;
 // list "0". When the derivative's tokens would together exceed maxChars characters (so
 // that its text would too), nothing is formed and the result is an empty list.
 // Uses no recursion: any depth of nesting is safe.
-clsPolish Derive(const clsPolish& list, size_t maxChars = kMaxDerivativeTextLength);
+PolishList Derive(const PolishList& list, size_t maxChars = kMaxDerivativeTextLength);
+
+}  // namespace curvanta

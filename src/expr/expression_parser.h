@@ -1,4 +1,4 @@
-// Cls6, the parser and evaluator of the expression language: infix text becomes postfix
+// The expression engine, the parser and evaluator of the expression language: infix text becomes postfix
 // text once (InfixToPostfix), which is then evaluated many times for the eight variables
 // (DoEvaluate). PostfixProgram is the compiled form of a postfix text for hot loops.
 #pragma once
@@ -9,13 +9,15 @@
 #include <string_view>
 #include <vector>
 
+namespace curvanta {
+
 // The values of the eight variables U, V, X, Y, A, R, B, T.
 struct VarValues {
   float U = 0, V = 0, X = 0, Y = 0, A = 0, R = 0, B = 0, T = 0;
 };
 
 // A postfix text compiled once into a list of operations. Evaluate behaves exactly as
-// Cls6::DoEvaluate on the same text: the same results, the same message boxes, the same
+// ExpressionEngine::DoEvaluate on the same text: the same results, the same message boxes, the same
 // raised errors at the same point of the evaluation.
 class PostfixProgram {
  public:
@@ -57,7 +59,7 @@ struct ConversionLimits {
 inline constexpr ConversionLimits kTypedTextLimits{10000, 200};
 inline constexpr ConversionLimits kDerivedTextLimits{1000000, 2147483647};
 
-class Cls6 {
+class ExpressionEngine {
  public:
   // Converts infix text into postfix text, appended to sBuffer. Returns 0, or the
   // position (at least 1) of a syntax error after its message box has been shown.
@@ -83,7 +85,7 @@ class Cls6 {
   std::string m_sErrorMessage;
 
   // Recently compiled postfix texts, so that repeated evaluation of the same text does not
-  // parse it again. Invisible to callers; a copy of a Cls6 starts with an empty cache.
+  // parse it again. Invisible to callers; a copy of a ExpressionEngine starts with an empty cache.
   struct CompiledCache {
     struct Entry {
       std::string text;
@@ -104,3 +106,5 @@ class Cls6 {
   };
   CompiledCache cache_;
 };
+
+}  // namespace curvanta

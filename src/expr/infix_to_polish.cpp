@@ -7,6 +7,8 @@
 #include "common/message_service.h"
 #include "common/number_text.h"
 
+namespace curvanta {
+
 namespace {
 
 // The negation of a unary minus while it waits on the stack: it binds like "*" and "/",
@@ -46,7 +48,7 @@ bool EndsWord(char c) {
 }
 
 // Moves one token from the stack to the output; a waiting negation becomes "-".
-void MoveOut(const PolishToken& token, clsPolish& output) {
+void MoveOut(const PolishToken& token, PolishList& output) {
   if (token.Data == kNegationMarker)
     output.Append(PolishRank::AddSub, "-");
   else
@@ -67,7 +69,7 @@ std::string NumberToken(std::string_view word) {
 
 }  // namespace
 
-void ReducePolishStack(clsPolish& stack, clsPolish& output) {
+void ReducePolishStack(PolishList& stack, PolishList& output) {
   for (;;) {
     int32_t n = stack.ElementCount();
     if (n < 2) return;
@@ -84,7 +86,7 @@ void ReducePolishStack(clsPolish& stack, clsPolish& output) {
   }
 }
 
-std::optional<clsPolish> InfixToPolish(std::string sExpression, std::string& errText) {
+std::optional<PolishList> InfixToPolish(std::string sExpression, std::string& errText) {
   size_t opens = 0, closes = 0;
   for (char c : sExpression) {
     if (c == '(') ++opens;
@@ -100,7 +102,7 @@ std::optional<clsPolish> InfixToPolish(std::string sExpression, std::string& err
   }
 
   const std::string text = curvanta::AsciiUpper(sExpression) + "#";
-  clsPolish stack, output;
+  PolishList stack, output;
   bool operandExpected = true;
   auto position = [](size_t i) { return std::to_string(i + 1); };
 
@@ -165,3 +167,5 @@ std::optional<clsPolish> InfixToPolish(std::string sExpression, std::string& err
   for (int32_t k = stack.ElementCount() - 1; k >= 0; --k) MoveOut(stack.Tokens()[size_t(k)], output);
   return output;
 }
+
+}  // namespace curvanta

@@ -6,6 +6,8 @@
 
 #include "expr/polish_list.h"
 
+namespace curvanta {
+
 // Error texts of the conversion (written into errText) and its one message box.
 inline constexpr const char* kPolishUnbalanced = "括号不匹配";
 inline constexpr const char* kPolishDoubleMinus = "存在两个 - ";
@@ -22,9 +24,11 @@ inline constexpr const char* kPolishInvalidTitle = "出错";
 // and the functions exp, sqr, log, sin, cos, tan, ctan, sec, csec, asin, acos, atn (also
 // spelt atan), actan, sinh, cosh, tanh, ctanh, sech, csech, asinh, acosh, atanh, asech,
 // acsech, actanh, abs, int, rnd. Works without recursion on texts of any length.
-std::optional<clsPolish> InfixToPolish(std::string sExpression, std::string& errText);
+std::optional<PolishList> InfixToPolish(std::string sExpression, std::string& errText);
 
 // One reduction step of the conversion: moves tokens from the top of the stack to the
 // output while the token below the top binds at least as strongly, and drops a "(" ")"
 // pair that meets on the top.
-void ReducePolishStack(clsPolish& stack, clsPolish& output);
+void ReducePolishStack(PolishList& stack, PolishList& output);
+
+}  // namespace curvanta

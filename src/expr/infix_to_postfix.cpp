@@ -1,4 +1,4 @@
-// Cls6::InfixToPostfix: the syntax check of the expression language and its conversion
+// ExpressionEngine::InfixToPostfix: the syntax check of the expression language and its conversion
 // into postfix text by an operator-precedence scan.
 #include <string>
 #include <string_view>
@@ -9,6 +9,8 @@
 #include "expr/expression_parser.h"
 #include "expr/function_table.h"
 #include "expr/value_stack.h"
+
+namespace curvanta {
 
 namespace {
 
@@ -35,7 +37,7 @@ void Emit(std::string& out, std::string_view token) {
 
 }  // namespace
 
-int32_t Cls6::OperatorPriority(std::string_view token) {
+int32_t ExpressionEngine::OperatorPriority(std::string_view token) {
   if (token == "+" || token == "-") return 1;
   if (token == "*" || token == "/") return 2;
   if (token == "(-)") return 3;
@@ -44,7 +46,7 @@ int32_t Cls6::OperatorPriority(std::string_view token) {
   return 0;
 }
 
-int32_t Cls6::SyntaxError(int32_t position, const std::string& message) {
+int32_t ExpressionEngine::SyntaxError(int32_t position, const std::string& message) {
   if (position < 1) position = 1;
   m_sErrorMessage = message;
   curvanta::ShowMessage(std::string(curvanta::texts::kSyntaxPrefix) + std::to_string(position) +
@@ -53,17 +55,17 @@ int32_t Cls6::SyntaxError(int32_t position, const std::string& message) {
   return position;
 }
 
-int32_t Cls6::InfixToPostfix(const std::string& sExpression, std::string& sBuffer) {
+int32_t ExpressionEngine::InfixToPostfix(const std::string& sExpression, std::string& sBuffer) {
   return InfixToPostfix(sExpression, sBuffer, kTypedTextLimits);
 }
 
-int32_t Cls6::InfixToPostfix(const std::string& sExpression, std::string& sBuffer,
+int32_t ExpressionEngine::InfixToPostfix(const std::string& sExpression, std::string& sBuffer,
                              const ConversionLimits& limits) {
   namespace t = curvanta::texts;
   if (CharacterCount(sExpression) > limits.maxLength)
     return SyntaxError(int32_t(limits.maxLength + 1), t::kExpressionTooLong);
 
-  Cls13<std::string> stack;
+  ValueStack<std::string> stack;
   Kind kind = Kind::Start;
   int32_t open = 0;
   int32_t errPos = 1;
@@ -155,3 +157,5 @@ int32_t Cls6::InfixToPostfix(const std::string& sExpression, std::string& sBuffe
   while (stack.StackSize() > 0) Emit(sBuffer, stack.Pop());
   return 0;
 }
+
+}  // namespace curvanta

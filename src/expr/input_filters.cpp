@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+namespace curvanta {
+
 namespace {
 
 constexpr std::string_view kNumberSet = "-1234567890.";
@@ -46,3 +48,5 @@ std::string TrimAtNull(const std::string& text) {
   size_t n = text.find('\0');
   return n == std::string::npos ? text : text.substr(0, n);
 }
+
+}  // namespace curvanta

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace curvanta {
+
 // Number fields: "-", digits and "." (plus blanks and commas). True also for an empty text;
 // `cleaned` receives the filtered text (on False, what was built before the bad character).
 bool CheckNumberText(const std::string& text, std::string& cleaned);
@@ -17,3 +19,5 @@ std::string CleanExpressionText(const std::string& text);
 
 // The text up to, not including, its first NUL character.
 std::string TrimAtNull(const std::string& text);
+
+}  // namespace curvanta

@@ -3,15 +3,17 @@
 
 #include <stdexcept>
 
+namespace curvanta {
+
 namespace {
 
 void CheckIndex(int32_t index, size_t count) {
-  if (index < 0 || size_t(index) >= count) throw std::out_of_range("clsPolish: subscript out of range");
+  if (index < 0 || size_t(index) >= count) throw std::out_of_range("PolishList: subscript out of range");
 }
 
 // Start of the operand that ends right before index `end` (exclusive), by the rank count:
 // an operand takes one away, a function leaves the count, anything else adds one.
-int32_t OperandStart(const clsPolish& list, int32_t end) {
+int32_t OperandStart(const PolishList& list, int32_t end) {
   int32_t counter = 1;
   for (int32_t i = end - 1; i >= 0; --i) {
     int16_t rank = list.GetRank(i);
@@ -26,30 +28,30 @@ int32_t OperandStart(const clsPolish& list, int32_t end) {
 
 }  // namespace
 
-void clsPolish::Push(int32_t Index, int16_t Rank, const std::string& Data) {
+void PolishList::Push(int32_t Index, int16_t Rank, const std::string& Data) {
   if (Index < 0 || size_t(Index) > tokens_.size())
-    throw std::out_of_range("clsPolish::Push: subscript out of range");
+    throw std::out_of_range("PolishList::Push: subscript out of range");
   tokens_.insert(tokens_.begin() + Index, PolishToken{Rank, Data});
 }
 
-void clsPolish::Kill(int32_t Index, int32_t Num) {
+void PolishList::Kill(int32_t Index, int32_t Num) {
   if (Num < 0 || Index < 0 || size_t(Index) + size_t(Num) > tokens_.size())
-    throw std::out_of_range("clsPolish::Kill: subscript out of range");
+    throw std::out_of_range("PolishList::Kill: subscript out of range");
   tokens_.erase(tokens_.begin() + Index, tokens_.begin() + Index + Num);
 }
 
-int16_t clsPolish::GetRank(int32_t Index) const {
+int16_t PolishList::GetRank(int32_t Index) const {
   CheckIndex(Index, tokens_.size());
   return tokens_[size_t(Index)].Rank;
 }
 
-const std::string& clsPolish::GetData(int32_t Index) const {
+const std::string& PolishList::GetData(int32_t Index) const {
   CheckIndex(Index, tokens_.size());
   return tokens_[size_t(Index)].Data;
 }
 
-clsPolish SubPolish(const clsPolish& list, int32_t First, int32_t Last) {
-  clsPolish out;
+PolishList SubPolish(const PolishList& list, int32_t First, int32_t Last) {
+  PolishList out;
   if (First > Last) return out;
   CheckIndex(First, size_t(list.ElementCount()));
   CheckIndex(Last, size_t(list.ElementCount()));
@@ -58,7 +60,7 @@ clsPolish SubPolish(const clsPolish& list, int32_t First, int32_t Last) {
   return out;
 }
 
-clsPolish OperandOf(const clsPolish& list, int32_t Index, int16_t Selector) {
+PolishList OperandOf(const PolishList& list, int32_t Index, int16_t Selector) {
   CheckIndex(Index, size_t(list.ElementCount()));
   int32_t start = OperandStart(list, Index);
   if (Selector == 1) return SubPolish(list, start, Index - 1);
@@ -66,24 +68,24 @@ clsPolish OperandOf(const clsPolish& list, int32_t Index, int16_t Selector) {
   return SubPolish(list, leftStart, start - 1);
 }
 
-clsPolish JoinPolish(std::initializer_list<const clsPolish*> lists) {
-  clsPolish out;
+PolishList JoinPolish(std::initializer_list<const PolishList*> lists) {
+  PolishList out;
   size_t n = 0;
-  for (const clsPolish* l : lists) n += l->Tokens().size();
+  for (const PolishList* l : lists) n += l->Tokens().size();
   out.Reserve(n);
-  for (const clsPolish* l : lists)
+  for (const PolishList* l : lists)
     for (const PolishToken& t : l->Tokens()) out.Append(t);
   return out;
 }
 
-clsPolish JoinPolish(const std::vector<clsPolish>& lists) {
-  clsPolish out;
-  for (const clsPolish& l : lists)
+PolishList JoinPolish(const std::vector<PolishList>& lists) {
+  PolishList out;
+  for (const PolishList& l : lists)
     for (const PolishToken& t : l.Tokens()) out.Append(t);
   return out;
 }
 
-std::string PolishText(const clsPolish& list) {
+std::string PolishText(const PolishList& list) {
   std::string out;
   for (const PolishToken& t : list.Tokens()) {
     if (!out.empty()) out.push_back(' ');
@@ -91,3 +93,5 @@ std::string PolishText(const clsPolish& list) {
   }
   return out;
 }
+
+}  // namespace curvanta

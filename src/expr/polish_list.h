@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace curvanta {
+
 // Ranks of the derivative tokens.
 namespace PolishRank {
 inline constexpr int16_t Close = 0;     // ")" (conversion stack only)
@@ -25,9 +27,9 @@ struct PolishToken {
 
 // A postfix token list. Indices run from 0 to ElementCount() - 1; an index outside them
 // throws std::out_of_range (the subscript error).
-class clsPolish {
+class PolishList {
  public:
-  clsPolish() = default;
+  PolishList() = default;
 
   int32_t ElementCount() const { return int32_t(tokens_.size()); }
   void Clear() { tokens_.clear(); }
@@ -43,23 +45,25 @@ class clsPolish {
   void Append(const PolishToken& token) { tokens_.push_back(token); }
   void Reserve(size_t n) { tokens_.reserve(n); }
   const std::vector<PolishToken>& Tokens() const { return tokens_; }
-  bool operator==(const clsPolish&) const = default;
+  bool operator==(const PolishList&) const = default;
 
  private:
   std::vector<PolishToken> tokens_;
 };
 
 // Copies of the tokens from First to Last (inclusive); empty when First > Last.
-clsPolish SubPolish(const clsPolish& list, int32_t First, int32_t Last);
+PolishList SubPolish(const PolishList& list, int32_t First, int32_t Last);
 
 // One operand of the operator or function at Index: selector 1 the operand that ends right
 // before it (right operand, function argument), any other value the one before that (left
 // operand). Throws std::out_of_range when the list holds no such operand.
-clsPolish OperandOf(const clsPolish& list, int32_t Index, int16_t Selector);
+PolishList OperandOf(const PolishList& list, int32_t Index, int16_t Selector);
 
 // All tokens of the lists, list by list.
-clsPolish JoinPolish(std::initializer_list<const clsPolish*> lists);
-clsPolish JoinPolish(const std::vector<clsPolish>& lists);
+PolishList JoinPolish(std::initializer_list<const PolishList*> lists);
+PolishList JoinPolish(const std::vector<PolishList>& lists);
 
 // The tokens' texts joined by single blanks ("x 2 ^"), for messages and tests.
-std::string PolishText(const clsPolish& list);
+std::string PolishText(const PolishList& list);
+
+}  // namespace curvanta

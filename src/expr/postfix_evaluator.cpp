@@ -1,12 +1,14 @@
-// Cls6::DoEvaluate: evaluates a postfix text through its compiled form, kept in a small
+// ExpressionEngine::DoEvaluate: evaluates a postfix text through its compiled form, kept in a small
 // cache so that a text evaluated at many sample points is parsed once.
 #include "expr/expression_parser.h"
+
+namespace curvanta {
 
 namespace {
 constexpr size_t kCacheSize = 8;
 }
 
-const PostfixProgram& Cls6::ProgramFor(const std::string& postfix) {
+const PostfixProgram& ExpressionEngine::ProgramFor(const std::string& postfix) {
   auto& entries = cache_.entries;
   if (cache_.last < entries.size() && entries[cache_.last].text == postfix)
     return *entries[cache_.last].program;
@@ -31,12 +33,12 @@ const PostfixProgram& Cls6::ProgramFor(const std::string& postfix) {
   return *entries[slot].program;
 }
 
-bool Cls6::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult,
+bool ExpressionEngine::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult,
                       const VarValues& vars) {
   return ProgramFor(sExpression).Evaluate(bolDegree, sngResult, vars);
 }
 
-bool Cls6::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult,
+bool ExpressionEngine::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult,
                       float sngU, float sngV, float sngX, float sngY, float sngA, float sngR,
                       float sngB, float sngT) {
   VarValues vars;
@@ -50,3 +52,5 @@ bool Cls6::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sng
   vars.T = sngT;
   return DoEvaluate(sExpression, bolDegree, sngResult, vars);
 }
+
+}  // namespace curvanta

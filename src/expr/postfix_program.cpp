@@ -17,11 +17,10 @@
 #include "expr/function_table.h"
 #include "expr/random_sequence.h"
 
+namespace curvanta {
+
 namespace {
 
-using curvanta::ArithmeticError;
-using curvanta::ArithmeticFault;
-using curvanta::Function;
 namespace t = curvanta::texts;
 
 enum Op : uint8_t {
@@ -521,3 +520,5 @@ op_end:
   sngResult = float(top);
   return true;
 }
+
+}  // namespace curvanta

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 namespace curvanta {
+
 namespace {
 constexpr uint64_t kStartState = 0x2545F4914F6CDD1DULL;
 uint64_t g_state = kStartState;

@@ -1,4 +1,4 @@
-// Cls13: the growable stack of the expression engine (operator stack of the conversion,
+// ValueStack: the growable stack of the expression engine (operator stack of the conversion,
 // value stack of the evaluation). Grows by 10 items at a time and never shrinks.
 #pragma once
 
@@ -8,8 +8,10 @@
 #include "common/errors.h"
 #include "expr/engine_texts.h"
 
+namespace curvanta {
+
 template <typename T>
-class Cls13 {
+class ValueStack {
  public:
   // The number of items.
   int32_t StackSize() const { return count_; }
@@ -39,3 +41,5 @@ class Cls13 {
   std::vector<T> items_;
   int32_t count_ = 0;
 };
+
+}  // namespace curvanta

@@ -4,6 +4,8 @@
 
 #include "graph/graph_item.h"
 
+namespace curvanta {
+
 namespace {
 
 constexpr float kEmptyMin = 9999999.0f;
@@ -15,20 +17,20 @@ struct Extents {
   float minY = kEmptyMin, maxY = kEmptyMax;
   float minZ = kEmptyMin, maxZ = kEmptyMax;
 
-  void ScanXY(const Cls2& p) {
+  void ScanXY(const Point& p) {
     if (p.x > maxX) maxX = p.x;
     if (p.x < minX) minX = p.x;
     if (p.y > maxY) maxY = p.y;
     if (p.y < minY) minY = p.y;
   }
-  void Scan(const Cls2& p) {
+  void Scan(const Point& p) {
     ScanXY(p);
     if (p.z > maxZ) maxZ = p.z;
     if (p.z < minZ) minZ = p.z;
   }
   // A surface with a field overlay leaves room for it below: the lowest point counts 3.0
   // lower for MinY only.
-  void ScanLowered(const Cls2& p) {
+  void ScanLowered(const Point& p) {
     if (p.x > maxX) maxX = p.x;
     if (p.x < minX) minX = p.x;
     if (p.y > maxY) maxY = p.y;
@@ -47,14 +49,14 @@ bool IsPlaneKind(int32_t k) {
 
 }  // namespace
 
-Cls1 Cls9::GetBox(int32_t lngAnimStep) {
+Box GraphItem::GetBox(int32_t lngAnimStep) {
   const int32_t kind = GraphType;
 
   // A polar implicit or inequality plot is boxed by what its drawing plotted last.
   if ((kind == GraphKind::Function2D || kind == GraphKind::Function2DAnim) &&
       CoordType == CoordKind::Polar &&
       (FunForm == FormKind::Implicit || FunForm == FormKind::Inequality)) {
-    Cls1 box;
+    Box box;
     box.MinX = PolarPlotBox.MinX;
     box.MaxX = PolarPlotBox.MaxX;
     box.MinY = PolarPlotBox.MinY;
@@ -192,8 +194,8 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
       if (!Vert3D_.Covers(2, 1, sv)) missing = true;
       else
         for (int32_t j = 0; j <= sv; ++j) {
-          const Cls2 front = Vert3D_.Get(0, j);
-          Cls2& back = Vert3D_.Ref(1, j);
+          const Point front = Vert3D_.Get(0, j);
+          Point& back = Vert3D_.Ref(1, j);
           back.x = front.x;
           back.y = front.y;
           back.z = static_cast<float>(front.z + 3.0);
@@ -213,8 +215,8 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
       if (frame < 0 || !AnimStrip_.Covers(3, 1, sv, frame)) missing = true;
       else
         for (int32_t j = 0; j <= sv; ++j) {
-          const Cls2 front = AnimStrip_.Get(0, j, frame);
-          Cls2& back = AnimStrip_.Ref(1, j, frame);
+          const Point front = AnimStrip_.Get(0, j, frame);
+          Point& back = AnimStrip_.Ref(1, j, frame);
           back.x = front.x;
           back.y = front.y;
           back.z = static_cast<float>(front.z + 3.0);
@@ -233,7 +235,7 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
       }
     }
   } else if (kind == GraphKind::Point || kind == GraphKind::PointAnim) {
-    Cls2 p;
+    Point p;
     if (kind == GraphKind::Point) {
       if (!Vert3D_.Covers(2, 0, 0)) missing = true;
       else p = Vert3D_.Get(0, 0);
@@ -271,7 +273,7 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
   BoxMaxY = e.maxY;
   BoxMinZ = e.minZ;
   BoxMaxZ = e.maxZ;
-  Cls1 box;
+  Box box;
   box.MinX = e.minX;
   box.MaxX = e.maxX;
   box.MinY = e.minY;
@@ -280,3 +282,5 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
   box.MaxZ = e.maxZ;
   return box;
 }
+
+}  // namespace curvanta

@@ -2,7 +2,9 @@
 // minimum above its maximum marks an axis that holds nothing.
 #pragma once
 
-class Cls1 {
+namespace curvanta {
+
+class Box {
  public:
   float MinX = 0;
   float MaxX = 0;
@@ -14,3 +16,5 @@ class Cls1 {
   // A box draws nothing and changes no state.
   void Draw() const {}
 };
+
+}  // namespace curvanta

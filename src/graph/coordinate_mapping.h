@@ -7,6 +7,8 @@
 
 #include "graph/point.h"
 
+namespace curvanta {
+
 // Writes the stored coordinates of components e1, e2, e3 into p (other fields untouched):
 //   1, 3 Cartesian:             (e2, e3, e1)
 //   2 polar (a = e2, r = e3):   (r cos a, r sin a, e1)
@@ -14,7 +16,7 @@
 //   5 spherical (a, b, r):      (r sin b sin a, r cos b, r sin b cos a)
 // Sines and cosines are taken in double of the float angle; each product is rounded once.
 // Any other code leaves p alone and answers false.
-inline bool MapToScene(Cls2& p, int32_t coordType, float e1, float e2, float e3) {
+inline bool MapToScene(Point& p, int32_t coordType, float e1, float e2, float e3) {
   switch (coordType) {
     case 1:
     case 3:
@@ -61,3 +63,5 @@ inline float StepSize(float lo, float hi, int64_t n) {
   return static_cast<float>((static_cast<double>(hi) - static_cast<double>(lo)) /
                             static_cast<double>(n));
 }
+
+}  // namespace curvanta

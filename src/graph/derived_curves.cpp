@@ -6,6 +6,8 @@
 #include "graph/coordinate_mapping.h"
 #include "graph/sampling_run.h"
 
+namespace curvanta {
+
 namespace {
 
 // The derivative text of one coordinate: the bare parameter u stands for itself.
@@ -31,7 +33,7 @@ bool SamplingRun::DerivedRow(int order, const ParsedExpression& px, const Parsed
   const bool isExplicit = g_.FunForm == FormKind::Explicit;
   for (int32_t j = 0; j <= g_.StepV; ++j) {
     const float v = CheckedSample(SampleValue(dv_, j, g_.MinV));
-    Cls2& out = dst.Ref(0, j);
+    Point& out = dst.Ref(0, j);
     VarValues vars;
     float e1 = 0, e2 = 0, e3 = 0;
     if (isExplicit) {
@@ -63,7 +65,7 @@ bool SamplingRun::ParityRow(const ParsedExpression& py, const ParsedExpression& 
   const float start = -g_.MaxV;
   for (int32_t j = 0; j <= g_.StepV; ++j) {
     const float w = CheckedSample(SampleValue(dv_, j, start));
-    Cls2& out = g_.VertJO_.Ref(0, j);
+    Point& out = g_.VertJO_.Ref(0, j);
     VarValues vars;
     float e2 = w, e3 = 0;
     if (isExplicit) {
@@ -118,3 +120,4 @@ bool SamplingRun::DerivedCurves() {
   return true;
 }
 
+}  // namespace curvanta

@@ -5,24 +5,26 @@
 
 #include "common/globals.h"
 
-int32_t Cls9::StepT() const { return AnimFrameCount; }
+namespace curvanta {
 
-std::shared_ptr<Cls2> Cls9::VertTab3D(int32_t intU, int32_t intV) {
+int32_t GraphItem::StepT() const { return AnimFrameCount; }
+
+std::shared_ptr<Point> GraphItem::VertTab3D(int32_t intU, int32_t intV) {
   if (intU < 0 || intU > kTableUpper || intV < 0 || intV > kTableUpper)
-    return std::make_shared<Cls2>();
+    return std::make_shared<Point>();
   if (tab_.empty()) tab_.resize(static_cast<size_t>(kTableUpper + 1) * (kTableUpper + 1));
   auto& cell = tab_[static_cast<size_t>(intU) * (kTableUpper + 1) + static_cast<size_t>(intV)];
-  if (!cell) cell = std::make_shared<Cls2>();
+  if (!cell) cell = std::make_shared<Point>();
   return cell;
 }
 
-void Cls9::SetVertTab3D(int32_t intU, int32_t intV, std::shared_ptr<Cls2> p) {
+void GraphItem::SetVertTab3D(int32_t intU, int32_t intV, std::shared_ptr<Point> p) {
   if (intU < 0 || intU > kTableUpper || intV < 0 || intV > kTableUpper) return;
   if (tab_.empty()) tab_.resize(static_cast<size_t>(kTableUpper + 1) * (kTableUpper + 1));
   tab_[static_cast<size_t>(intU) * (kTableUpper + 1) + static_cast<size_t>(intV)] = std::move(p);
 }
 
-std::shared_ptr<Cls9> Cls9::Init(int32_t lngID, const std::string& strName, int32_t gtpGraphType,
+std::shared_ptr<GraphItem> GraphItem::Init(int32_t lngID, const std::string& strName, int32_t gtpGraphType,
                                  int32_t dtpCoordType, const std::string& strExpX,
                                  const std::string& strExpY, const std::string& strExpZ,
                                  int32_t lngStepU, int32_t lngStepV, float sngMinU, float sngMaxU,
@@ -31,7 +33,7 @@ std::shared_ptr<Cls9> Cls9::Init(int32_t lngID, const std::string& strName, int3
                                  int32_t lngLineColor, int32_t lngLineWidth, int32_t MatType,
                                  int32_t shwShow, int32_t smtSmooth, bool bolShowCon,
                                  bool bolShowVec, bool bolShowColormap, int32_t lngConLevel) {
-  auto item = std::make_shared<Cls9>();
+  auto item = std::make_shared<GraphItem>();
   item->ID = lngID;
   item->NameS = strName;
   item->GraphType = gtpGraphType;
@@ -60,7 +62,7 @@ std::shared_ptr<Cls9> Cls9::Init(int32_t lngID, const std::string& strName, int3
   return item;
 }
 
-void Cls9::Equal(const std::string& strName, int32_t gtpGraphType, int32_t ctpCoordType,
+void GraphItem::Equal(const std::string& strName, int32_t gtpGraphType, int32_t ctpCoordType,
                  const std::string& strExpX, const std::string& strExpY,
                  const std::string& strExpZ, int32_t lngStepU, int32_t lngStepV, float sngMinU,
                  float sngMaxU, float sngMinV, float sngMaxV, int32_t fstFillStyle,
@@ -95,7 +97,7 @@ void Cls9::Equal(const std::string& strName, int32_t gtpGraphType, int32_t ctpCo
   FunForm = ffFunForm;
 }
 
-void Cls9::EqualTo(const Cls9& fsfNew) {
+void GraphItem::EqualTo(const GraphItem& fsfNew) {
   if (&fsfNew == this) return;
   NameS = fsfNew.NameS;
   GraphType = fsfNew.GraphType;
@@ -205,7 +207,7 @@ void Cls9::EqualTo(const Cls9& fsfNew) {
   AreaColor = fsfNew.AreaColor;
 }
 
-void Cls9::TabEqualTo(Cls9& fsfNew) {
+void GraphItem::TabEqualTo(GraphItem& fsfNew) {
   if (&fsfNew == this) return;
   NameS = fsfNew.NameS;
   LineColor = fsfNew.LineColor;
@@ -242,3 +244,5 @@ void Cls9::TabEqualTo(Cls9& fsfNew) {
   SmoothCurveWidth = fsfNew.SmoothCurveWidth;
   Symbol = fsfNew.Symbol;
 }
+
+}  // namespace curvanta

@@ -13,6 +13,8 @@
 #include "graph/point.h"
 #include "graph/point_grid.h"
 
+namespace curvanta {
+
 // Codes of GraphType.
 namespace GraphKind {
 inline constexpr int32_t Function2D = 0;
@@ -79,9 +81,9 @@ inline constexpr int64_t kMaxSamples = 4000000;
 inline constexpr int32_t kMaxPositions = 50;
 inline constexpr int32_t kTableUpper = 200;
 
-class Cls9 {
+class GraphItem {
  public:
-  Cls9() = default;
+  GraphItem() = default;
 
   // ---- Step and stem plot
   bool ShowStep = false;
@@ -215,33 +217,33 @@ class Cls9 {
 
   // ---- Sampled point arrays (re-created by every GetPoints). Reads outside the bounds of
   // the last sampling, or before any, give the origin; writes outside are ignored.
-  const Cls2& Vert3D(int32_t intU, int32_t intV) const { return Vert3D_.Get(intU, intV); }
-  Cls2& Vert3D(int32_t intU, int32_t intV) { return Vert3D_.Ref(intU, intV); }
-  void SetVert3D(int32_t intU, int32_t intV, const Cls2& p) { Vert3D_.Set(intU, intV, p); }
-  const Cls2& Anim1D(int32_t intT) const { return Anim1D_.Get(intT); }
-  Cls2& Anim1D(int32_t intT) { return Anim1D_.Ref(intT); }
-  void SetAnim1D(int32_t intT, const Cls2& p) { Anim1D_.Set(intT, p); }
-  const Cls2& Anim2D(int32_t intU, int32_t intT) const { return Anim2D_.Get(intU, intT); }
-  Cls2& Anim2D(int32_t intU, int32_t intT) { return Anim2D_.Ref(intU, intT); }
-  void SetAnim2D(int32_t intU, int32_t intT, const Cls2& p) { Anim2D_.Set(intU, intT, p); }
-  const Cls2& Anim3D(int32_t intU, int32_t intV, int32_t intT) const {
+  const Point& Vert3D(int32_t intU, int32_t intV) const { return Vert3D_.Get(intU, intV); }
+  Point& Vert3D(int32_t intU, int32_t intV) { return Vert3D_.Ref(intU, intV); }
+  void SetVert3D(int32_t intU, int32_t intV, const Point& p) { Vert3D_.Set(intU, intV, p); }
+  const Point& Anim1D(int32_t intT) const { return Anim1D_.Get(intT); }
+  Point& Anim1D(int32_t intT) { return Anim1D_.Ref(intT); }
+  void SetAnim1D(int32_t intT, const Point& p) { Anim1D_.Set(intT, p); }
+  const Point& Anim2D(int32_t intU, int32_t intT) const { return Anim2D_.Get(intU, intT); }
+  Point& Anim2D(int32_t intU, int32_t intT) { return Anim2D_.Ref(intU, intT); }
+  void SetAnim2D(int32_t intU, int32_t intT, const Point& p) { Anim2D_.Set(intU, intT, p); }
+  const Point& Anim3D(int32_t intU, int32_t intV, int32_t intT) const {
     return Anim3D_.Get(intU, intV, intT);
   }
-  Cls2& Anim3D(int32_t intU, int32_t intV, int32_t intT) { return Anim3D_.Ref(intU, intV, intT); }
-  void SetAnim3D(int32_t intU, int32_t intV, int32_t intT, const Cls2& p) {
+  Point& Anim3D(int32_t intU, int32_t intV, int32_t intT) { return Anim3D_.Ref(intU, intV, intT); }
+  void SetAnim3D(int32_t intU, int32_t intV, int32_t intT, const Point& p) {
     Anim3D_.Set(intU, intV, intT, p);
   }
 
   // The arrays the item's own drawing and box read (private to the item in its design;
   // readable here because the drawing lives in another library).
-  const Cls2& VertCurve(int32_t i) const { return VertCurve_.Get(i); }
-  const Cls2& VertExp2(int32_t i, int32_t j) const { return VertExp2_.Get(i, j); }
-  const Cls2& VertDev(int32_t i, int32_t j) const { return VertDev_.Get(i, j); }
-  const Cls2& VertDev2(int32_t i, int32_t j) const { return VertDev2_.Get(i, j); }
-  const Cls2& VertJO(int32_t i, int32_t j) const { return VertJO_.Get(i, j); }
-  const Cls2& VertRev(int32_t k, int32_t j) const { return VertRev_.Get(k, j); }
-  const Cls2& AnimCurve(int32_t i, int32_t k) const { return AnimCurve_.Get(i, k); }
-  const Cls2& AnimStrip(int32_t r, int32_t j, int32_t k) const { return AnimStrip_.Get(r, j, k); }
+  const Point& VertCurve(int32_t i) const { return VertCurve_.Get(i); }
+  const Point& VertExp2(int32_t i, int32_t j) const { return VertExp2_.Get(i, j); }
+  const Point& VertDev(int32_t i, int32_t j) const { return VertDev_.Get(i, j); }
+  const Point& VertDev2(int32_t i, int32_t j) const { return VertDev2_.Get(i, j); }
+  const Point& VertJO(int32_t i, int32_t j) const { return VertJO_.Get(i, j); }
+  const Point& VertRev(int32_t k, int32_t j) const { return VertRev_.Get(k, j); }
+  const Point& AnimCurve(int32_t i, int32_t k) const { return AnimCurve_.Get(i, k); }
+  const Point& AnimStrip(int32_t r, int32_t j, int32_t k) const { return AnimStrip_.Get(r, j, k); }
 
   // Whole arrays, for fast loops and for the drawing, which re-creates Vert3D from the
   // table or the revolution band before it draws those kinds.
@@ -263,8 +265,8 @@ class Cls9 {
   // point puts a new point at the origin there and returns it, so the same object comes
   // back on every later read. Outside the limits: a new origin point that is not kept;
   // a write outside is ignored. Copies of a table share these point objects.
-  std::shared_ptr<Cls2> VertTab3D(int32_t intU, int32_t intV);
-  void SetVertTab3D(int32_t intU, int32_t intV, std::shared_ptr<Cls2> p);
+  std::shared_ptr<Point> VertTab3D(int32_t intU, int32_t intV);
+  void SetVertTab3D(int32_t intU, int32_t intV, std::shared_ptr<Point> p);
 
   // ---- Extents left by the last GetBox (0 in a new item); the drawing reads and adjusts them.
   float BoxMinX = 0;
@@ -277,13 +279,13 @@ class Cls9 {
   // The extent of this item's last polar implicit or inequality plot, written by its
   // drawing (x and y only); all 0 before the first plot. GetBox answers with it for such
   // an item.
-  Cls1 PolarPlotBox;
+  Box PolarPlotBox;
 
   // ---- Operations
 
   // A new item from 25 values (FunForm and everything else at their defaults). The item
   // it is called on is neither read nor changed.
-  static std::shared_ptr<Cls9> Init(int32_t lngID, const std::string& strName,
+  static std::shared_ptr<GraphItem> Init(int32_t lngID, const std::string& strName,
                                     int32_t gtpGraphType, int32_t dtpCoordType,
                                     const std::string& strExpX, const std::string& strExpY,
                                     const std::string& strExpZ, int32_t lngStepU,
@@ -306,11 +308,11 @@ class Cls9 {
 
   // Copies the settings of a function, point or special graph into this item, keeping its
   // ID, its table and its sampled arrays. At most 50 positions per list are copied.
-  void EqualTo(const Cls9& fsfNew);
+  void EqualTo(const GraphItem& fsfNew);
 
   // Copies the settings of a data table into this item; its cells become the same point
   // objects as the source's (cells the source never held get origin points first).
-  void TabEqualTo(Cls9& fsfNew);
+  void TabEqualTo(GraphItem& fsfNew);
 
   // Samples the expressions into the point arrays. False after a syntax error, a failed
   // or faulty evaluation, or an item too large to sample (each with its message).
@@ -319,7 +321,7 @@ class Cls9 {
   // The box of what the item draws in frame lngAnimStep (read by the animated kinds 8 to
   // 12 only); leaves the same bounds in BoxMinX..BoxMaxZ and builds the back edge of
   // 2.5D strips.
-  Cls1 GetBox(int32_t lngAnimStep = 0);
+  Box GetBox(int32_t lngAnimStep = 0);
 
   // The parity test's text: the expression with its independent variable negated (by
   // CoordType and FunForm), or "" when the form has none.
@@ -355,8 +357,10 @@ class Cls9 {
   PointGrid AnimStrip_;
 
   // 201 x 201 cells, allocated on the first table access.
-  std::vector<std::shared_ptr<Cls2>> tab_;
+  std::vector<std::shared_ptr<Point>> tab_;
 };
 
 // The parity text as a free function of the item's two codes.
 std::string NegateArgument(const std::string& expression, int32_t coordType, int32_t funForm);
+
+}  // namespace curvanta

@@ -4,7 +4,9 @@
 #include "common/number_text.h"
 #include "graph/graph_item.h"
 
-bool Cls9::IsAsciiLetter(const std::string& s) {
+namespace curvanta {
+
+bool GraphItem::IsAsciiLetter(const std::string& s) {
   return s.size() == 1 && curvanta::IsAsciiLetter(s[0]);
 }
 
@@ -47,6 +49,8 @@ std::string NegateArgument(const std::string& expression, int32_t coordType, int
   return out;
 }
 
-std::string Cls9::NegateArgument(const std::string& expression) const {
-  return ::NegateArgument(expression, CoordType, FunForm);
+std::string GraphItem::NegateArgument(const std::string& expression) const {
+  return curvanta::NegateArgument(expression, CoordType, FunForm);
 }
+
+}  // namespace curvanta

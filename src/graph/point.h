@@ -4,7 +4,9 @@
 
 #include <cstdint>
 
-class Cls2 {
+namespace curvanta {
+
+class Point {
  public:
   float x = 0;
   float y = 0;
@@ -17,11 +19,13 @@ class Cls2 {
 
   // A new point at (sngX, sngY, sngZ) with every other field at its default; the point
   // it is called on is left alone.
-  static Cls2 Init(float sngX, float sngY, float sngZ) {
-    Cls2 p;
+  static Point Init(float sngX, float sngY, float sngZ) {
+    Point p;
     p.x = sngX;
     p.y = sngY;
     p.z = sngZ;
     return p;
   }
 };
+
+}  // namespace curvanta

@@ -3,6 +3,8 @@
 
 #include <new>
 
+namespace curvanta {
+
 void PointGrid::Allocate(int32_t upper0, int32_t upper1, int32_t upper2) {
   Clear();
   int rank = upper1 < 0 ? 1 : (upper2 < 0 ? 2 : 3);
@@ -10,7 +12,7 @@ void PointGrid::Allocate(int32_t upper0, int32_t upper1, int32_t upper2) {
   size_t count = static_cast<size_t>(upper0) + 1;
   if (rank >= 2) count *= static_cast<size_t>(upper1) + 1;
   if (rank >= 3) count *= static_cast<size_t>(upper2) + 1;
-  points_.assign(count, Cls2());  // may throw std::bad_alloc; the array then stays empty
+  points_.assign(count, Point());  // may throw std::bad_alloc; the array then stays empty
   rank_ = rank;
   upper_[0] = upper0;
   upper_[1] = upper1;
@@ -18,7 +20,7 @@ void PointGrid::Allocate(int32_t upper0, int32_t upper1, int32_t upper2) {
 }
 
 void PointGrid::Clear() {
-  std::vector<Cls2>().swap(points_);
+  std::vector<Point>().swap(points_);
   rank_ = 0;
   upper_[0] = upper_[1] = upper_[2] = -1;
 }
@@ -31,3 +33,5 @@ bool PointGrid::Covers(int rank, int32_t upper0, int32_t upper1, int32_t upper2)
   if (rank >= 3 && upper2 > upper_[2]) return false;
   return true;
 }
+
+}  // namespace curvanta

@@ -9,6 +9,8 @@
 
 #include "graph/point.h"
 
+namespace curvanta {
+
 class PointGrid {
  public:
   PointGrid() = default;
@@ -27,19 +29,19 @@ class PointGrid {
   size_t Count() const { return points_.size(); }
 
   // Element access by rank; a wrong rank or an index outside gives the origin.
-  const Cls2& Get(int32_t i) const { return At(Offset(1, i, 0, 0)); }
-  const Cls2& Get(int32_t i, int32_t j) const { return At(Offset(2, i, j, 0)); }
-  const Cls2& Get(int32_t i, int32_t j, int32_t k) const { return At(Offset(3, i, j, k)); }
+  const Point& Get(int32_t i) const { return At(Offset(1, i, 0, 0)); }
+  const Point& Get(int32_t i, int32_t j) const { return At(Offset(2, i, j, 0)); }
+  const Point& Get(int32_t i, int32_t j, int32_t k) const { return At(Offset(3, i, j, k)); }
 
   // Writable access: outside the bounds a scratch point at the origin is handed out, so
   // whatever is written to it is lost.
-  Cls2& Ref(int32_t i) { return AtMut(Offset(1, i, 0, 0)); }
-  Cls2& Ref(int32_t i, int32_t j) { return AtMut(Offset(2, i, j, 0)); }
-  Cls2& Ref(int32_t i, int32_t j, int32_t k) { return AtMut(Offset(3, i, j, k)); }
+  Point& Ref(int32_t i) { return AtMut(Offset(1, i, 0, 0)); }
+  Point& Ref(int32_t i, int32_t j) { return AtMut(Offset(2, i, j, 0)); }
+  Point& Ref(int32_t i, int32_t j, int32_t k) { return AtMut(Offset(3, i, j, k)); }
 
-  void Set(int32_t i, const Cls2& p) { Put(Offset(1, i, 0, 0), p); }
-  void Set(int32_t i, int32_t j, const Cls2& p) { Put(Offset(2, i, j, 0), p); }
-  void Set(int32_t i, int32_t j, int32_t k, const Cls2& p) { Put(Offset(3, i, j, k), p); }
+  void Set(int32_t i, const Point& p) { Put(Offset(1, i, 0, 0), p); }
+  void Set(int32_t i, int32_t j, const Point& p) { Put(Offset(2, i, j, 0), p); }
+  void Set(int32_t i, int32_t j, int32_t k, const Point& p) { Put(Offset(3, i, j, k), p); }
 
   // True when a scan of every index up to these bounds stays inside: the array has
   // `rank` dimensions and reaches each bound. A negative bound asks for nothing at all.
@@ -47,8 +49,8 @@ class PointGrid {
 
   // Raw storage for fast loops: element (i, j, k) is at (i * n1 + j) * n2 + k with
   // n1, n2 the extents (upper + 1) of dimensions 1 and 2.
-  Cls2* Data() { return points_.data(); }
-  const Cls2* Data() const { return points_.data(); }
+  Point* Data() { return points_.data(); }
+  const Point* Data() const { return points_.data(); }
 
  private:
   static constexpr size_t kOutside = static_cast<size_t>(-1);
@@ -67,23 +69,25 @@ class PointGrid {
     }
     return off;
   }
-  const Cls2& At(size_t off) const {
-    static const Cls2 origin;
+  const Point& At(size_t off) const {
+    static const Point origin;
     return off == kOutside ? origin : points_[off];
   }
-  Cls2& AtMut(size_t off) {
+  Point& AtMut(size_t off) {
     if (off == kOutside) {
-      scratch_ = Cls2();
+      scratch_ = Point();
       return scratch_;
     }
     return points_[off];
   }
-  void Put(size_t off, const Cls2& p) {
+  void Put(size_t off, const Point& p) {
     if (off != kOutside) points_[off] = p;
   }
 
   int rank_ = 0;
   int32_t upper_[3] = {-1, -1, -1};
-  std::vector<Cls2> points_;
-  Cls2 scratch_;
+  std::vector<Point> points_;
+  Point scratch_;
 };
+
+}  // namespace curvanta

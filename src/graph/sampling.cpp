@@ -15,6 +15,8 @@
 #include "graph/graph_item.h"
 #include "graph/sampling_run.h"
 
+namespace curvanta {
+
 namespace {
 
 const char* const kFaultText = "计算函数值时出现数值错误";
@@ -45,7 +47,7 @@ bool IsSurfaceKind(int32_t kind) {
 
 }  // namespace
 
-void Cls9::ClearSamples() {
+void GraphItem::ClearSamples() {
   Vert3D_.Clear();
   VertCurve_.Clear();
   VertExp2_.Clear();
@@ -106,7 +108,7 @@ void SamplingRun::Allocate(int32_t frames) {
 
 // One point of a plane curve at parameter v (x, a or u by form and system); `second`
 // receives the point of Exp2 for two curves.
-bool SamplingRun::SamplePlane(const VarValues& base, float v, Cls2& out, Cls2* second) {
+bool SamplingRun::SamplePlane(const VarValues& base, float v, Point& out, Point* second) {
   const int32_t coord = g_.CoordType;
   VarValues vars = base;
   float e1 = 0, e2 = 0, e3 = 0;
@@ -141,7 +143,7 @@ bool SamplingRun::SamplePlane(const VarValues& base, float v, Cls2& out, Cls2* s
 }
 
 // One point of a 3D curve at parameter u.
-bool SamplingRun::SampleCurve3D(const VarValues& base, float u, Cls2& out) {
+bool SamplingRun::SampleCurve3D(const VarValues& base, float u, Point& out) {
   const int32_t coord = g_.CoordType;
   if (coord != CoordKind::Cartesian3D && coord != CoordKind::Cylindrical &&
       coord != CoordKind::Spherical)
@@ -176,7 +178,7 @@ bool SamplingRun::SampleCurve3D(const VarValues& base, float u, Cls2& out) {
 // One point of a surface at (u, v); `animated` takes u and v as the first two components
 // of an explicit surface without evaluating ExpressX and ExpressY.
 bool SamplingRun::SampleSurface(const VarValues& base, float u, float v, bool animated,
-                                Cls2& out) {
+                                Point& out) {
   const int32_t coord = g_.CoordType;
   VarValues vars = base;
   if (g_.FunForm == FormKind::Explicit) {
@@ -204,7 +206,7 @@ bool SamplingRun::SampleSurface(const VarValues& base, float u, float v, bool an
 }
 
 // A single point, whatever the form, in any of the five systems.
-bool SamplingRun::SamplePoint(const VarValues& vars, Cls2& out) {
+bool SamplingRun::SamplePoint(const VarValues& vars, Point& out) {
   const int32_t coord = g_.CoordType;
   if (coord < CoordKind::Plane || coord > CoordKind::Spherical) return true;
   float e1 = 0, e2 = 0, e3 = 0;
@@ -233,10 +235,10 @@ bool SamplingRun::Walk(int32_t frames) {
   if (IsPlaneCurveKind(kind)) {
     const bool twoCurves = kind == GraphKind::TwoCurves && g_.FunForm == FormKind::Explicit &&
                            g_.CoordType == CoordKind::Plane;
-    Cls2* row = g_.Vert3D_.Data();  // row 0 of Vert3D
+    Point* row = g_.Vert3D_.Data();  // row 0 of Vert3D
     for (int32_t j = 0; j <= sv; ++j) {
       const float v = CheckedSample(SampleValue(dv_, j, g_.MinV));
-      Cls2* second = twoCurves ? &g_.VertExp2_.Ref(0, j) : nullptr;
+      Point* second = twoCurves ? &g_.VertExp2_.Ref(0, j) : nullptr;
       if (!SamplePlane(zero, v, row[j], second)) return false;
     }
     return true;
@@ -248,7 +250,7 @@ bool SamplingRun::Walk(int32_t frames) {
       for (int32_t j = 0; j <= sv; ++j) {
         const float v = CheckedSample(SampleValue(dv_, j, g_.MinV));
         for (int32_t k = 0; k <= frames; ++k) {
-          Cls2& out = kind == GraphKind::Function2DAnim ? dst.Ref(j, k) : dst.Ref(0, j, k);
+          Point& out = kind == GraphKind::Function2DAnim ? dst.Ref(j, k) : dst.Ref(0, j, k);
           if (!SamplePlane(frameVars(k), v, out, nullptr)) return false;
         }
       }
@@ -271,7 +273,7 @@ bool SamplingRun::Walk(int32_t frames) {
       std::vector<VarValues> perFrame;
       perFrame.reserve(static_cast<size_t>(frames) + 1);
       for (int32_t k = 0; k <= frames; ++k) perFrame.push_back(frameVars(k));
-      Cls2* out = g_.Anim3D_.Data();
+      Point* out = g_.Anim3D_.Data();
       for (int32_t i = 0; i <= su; ++i) {
         const float u = CheckedSample(SampleValue(du_, i, g_.MinU));
         for (int32_t j = 0; j <= sv; ++j) {
@@ -292,7 +294,7 @@ bool SamplingRun::Walk(int32_t frames) {
       break;
   }
   if (IsSurfaceKind(kind)) {
-    Cls2* out = g_.Vert3D_.Data();
+    Point* out = g_.Vert3D_.Data();
     for (int32_t i = 0; i <= su; ++i) {
       const float u = CheckedSample(SampleValue(du_, i, g_.MinU));
       for (int32_t j = 0; j <= sv; ++j, ++out) {
@@ -309,11 +311,11 @@ bool SamplingRun::Walk(int32_t frames) {
 void SamplingRun::Revolution() {
   const bool aboutX = g_.GraphType == GraphKind::RevolutionX;
   for (int32_t j = 0; j <= g_.StepV; ++j) {
-    const Cls2 p = g_.Vert3D_.Get(0, j);
+    const Point p = g_.Vert3D_.Get(0, j);
     const double x0 = p.x, y0 = p.y;
     for (int32_t k = 0; k <= kRevolutionSteps; ++k) {
       const double theta = static_cast<double>(k * 15708) / 100000.0;
-      Cls2& q = g_.VertRev_.Ref(k, j);
+      Point& q = g_.VertRev_.Ref(k, j);
       if (aboutX) {
         q.x = p.x;
         q.y = static_cast<float>(std::fabs(y0) * std::sin(theta));
@@ -370,7 +372,7 @@ bool SamplingRun::Run(int32_t frames) {
   return DerivedCurves();
 }
 
-bool Cls9::GetPoints() {
+bool GraphItem::GetPoints() {
   curvanta::MessageOperation operation;  // a repeated message of this sampling shows once
 
   // Counts below 1 become 1; a table's counts are its number of points and stay.
@@ -414,3 +416,5 @@ bool Cls9::GetPoints() {
     return false;
   }
 }
+
+}  // namespace curvanta

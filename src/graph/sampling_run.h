@@ -10,6 +10,8 @@
 #include "expr/expression_parser.h"
 #include "graph/graph_item.h"
 
+namespace curvanta {
+
 // A parsed expression: its postfix text (scanned for variable tokens) and its compiled form.
 struct ParsedExpression {
   std::string postfix;
@@ -25,7 +27,7 @@ inline float CheckedSample(float value) {
 // One GetPoints call: the item, the parser of the call and the parsed texts.
 class SamplingRun {
  public:
-  explicit SamplingRun(Cls9& item) : g_(item) {}
+  explicit SamplingRun(GraphItem& item) : g_(item) {}
 
   // Everything after the step corrections and the cap. Returns false after a syntax error
   // or a failed evaluation; arithmetic faults and allocation failures are thrown.
@@ -44,21 +46,22 @@ class SamplingRun {
   }
 
   void Allocate(int32_t frames);
-  bool SamplePlane(const VarValues& base, float v, Cls2& out, Cls2* second);
-  bool SampleCurve3D(const VarValues& base, float u, Cls2& out);
-  bool SampleSurface(const VarValues& base, float u, float v, bool animated, Cls2& out);
-  bool SamplePoint(const VarValues& vars, Cls2& out);
+  bool SamplePlane(const VarValues& base, float v, Point& out, Point* second);
+  bool SampleCurve3D(const VarValues& base, float u, Point& out);
+  bool SampleSurface(const VarValues& base, float u, float v, bool animated, Point& out);
+  bool SamplePoint(const VarValues& vars, Point& out);
   bool Walk(int32_t frames);
   void Revolution();
   bool DerivedCurves();
   bool DerivedRow(int order, const ParsedExpression& px, const ParsedExpression& py, const ParsedExpression& pz, PointGrid& dst);
   bool ParityRow(const ParsedExpression& py, const ParsedExpression& pn);
 
-  Cls9& g_;
-  Cls6 parser_;
+  GraphItem& g_;
+  ExpressionEngine parser_;
   ParsedExpression px_, py_, pz_, p2_;
   float du_ = 0, dv_ = 0, dt_ = 0;
   // Explicit 3D curves: the variable tokens of ExpressZ's postfix text, in order.
   std::vector<char> curveTokens_;
 };
 
+}  // namespace curvanta

@@ -7,6 +7,8 @@
 #include "common/globals.h"
 #include "common/number_text.h"
 
+namespace curvanta {
+
 const std::vector<std::string>& MaterialPresetNames() {
   static const std::vector<std::string> names = {
       "Artdeco", "Autumn", "Glass",  "Metal",  "Neon",     "Recoco", "Santefe",
@@ -22,10 +24,10 @@ int32_t FieldToInt32(const std::string& text) {
   return int32_t(v);
 }
 
-// --- frmF20 ---
+// --- Axes2DDialogState ---
 
-frmF20 frmF20::Form_Load(const Cls3& axes) {
-  frmF20 f;
+Axes2DDialogState Axes2DDialogState::Form_Load(const AxesSettings& axes) {
+  Axes2DDialogState f;
   f.Check1 = axes.Show;
   f.Check2 = axes.BetterFonts;
   f.Combo1Items = {"1", "2", "3", "4", "5"};
@@ -41,17 +43,17 @@ frmF20 frmF20::Form_Load(const Cls3& axes) {
   return f;
 }
 
-void frmF20::Picture1_Click(std::optional<int32_t> chosen) {
+void Axes2DDialogState::Picture1_Click(std::optional<int32_t> chosen) {
   if (chosen) Picture1 = *chosen;
 }
 
-void frmF20::Combo1_Select(int index) {
+void Axes2DDialogState::Combo1_Select(int index) {
   if (index < 0 || index >= int(Combo1Items.size())) return;
   Combo1Index = index;
   Combo1Text = Combo1Items[size_t(index)];
 }
 
-void frmF20::Command1_Click(Cls3& axes) const {
+void Axes2DDialogState::Command1_Click(AxesSettings& axes) const {
   AxisChanged = true;
   axes.Show = Check1;
   axes.BetterFonts = Check2;
@@ -59,12 +61,12 @@ void frmF20::Command1_Click(Cls3& axes) const {
   axes.AxisWidth = FieldToInt32(Combo1Text);
 }
 
-void frmF20::Command2_Click() { AxisChanged = false; }
+void Axes2DDialogState::Command2_Click() { AxisChanged = false; }
 
-// --- frmF3 ---
+// --- Axes3DDialogState ---
 
-frmF3 frmF3::Form_Load(const Cls3& axes, int32_t graphMode) {
-  frmF3 f;
+Axes3DDialogState Axes3DDialogState::Form_Load(const AxesSettings& axes, int32_t graphMode) {
+  Axes3DDialogState f;
   f.Saved = axes;
   f.TwoTitleRows = graphMode == 2;
   f.Check = {false,           axes.Show,        axes.ShowXYPanel, axes.ShowXZPanel,
@@ -90,13 +92,13 @@ frmF3 frmF3::Form_Load(const Cls3& axes, int32_t graphMode) {
   return f;
 }
 
-void frmF3::Check_Click(int index, bool checked, Cls3& axes) {
+void Axes3DDialogState::Check_Click(int index, bool checked, AxesSettings& axes) {
   if (index < 1 || index > 10) return;
   Check[size_t(index)] = checked;
   if (index == 1) axes.Show = checked;
 }
 
-void frmF3::Picture_Click(int index, std::optional<int32_t> chosen, Cls3& axes) {
+void Axes3DDialogState::Picture_Click(int index, std::optional<int32_t> chosen, AxesSettings& axes) {
   if (!chosen) return;
   switch (index) {
     case 1: axes.XYPanelColor = *chosen; break;
@@ -110,7 +112,7 @@ void frmF3::Picture_Click(int index, std::optional<int32_t> chosen, Cls3& axes) 
   Picture[size_t(index)] = *chosen;
 }
 
-void frmF3::Command1_Click(Cls3& axes) const {
+void Axes3DDialogState::Command1_Click(AxesSettings& axes) const {
   AxisChanged = true;
   if (!axes.Show) return;
   ApplyPanels(axes);
@@ -119,12 +121,12 @@ void frmF3::Command1_Click(Cls3& axes) const {
   ApplyTitles(axes);
 }
 
-void frmF3::Command2_Click(Cls3& axes) const {
+void Axes3DDialogState::Command2_Click(AxesSettings& axes) const {
   AxisChanged = false;
   axes = Saved;
 }
 
-void frmF3::ApplyPanels(Cls3& axes) const {
+void Axes3DDialogState::ApplyPanels(AxesSettings& axes) const {
   struct Panel {
     bool& show;
     int32_t& colour;
@@ -145,7 +147,7 @@ void frmF3::ApplyPanels(Cls3& axes) const {
   axes.YZPanelMaterial = ComboIndex[3] + 1;
 }
 
-void frmF3::ApplyGrids(Cls3& axes) const {
+void Axes3DDialogState::ApplyGrids(AxesSettings& axes) const {
   axes.ShowXYXGrid = Check[5];
   axes.ShowXYYGrid = Check[6];
   axes.ShowXZXGrid = Check[7];
@@ -157,14 +159,16 @@ void frmF3::ApplyGrids(Cls3& axes) const {
   axes.YZGridColor = Picture[9];
 }
 
-void frmF3::ApplyIntervals(Cls3& axes) const {
+void Axes3DDialogState::ApplyIntervals(AxesSettings& axes) const {
   axes.LabelNumX = FieldToInt32(Text[1]);
   axes.LabelNumY = FieldToInt32(Text[2]);
   axes.LabelNumZ = FieldToInt32(Text[3]);
 }
 
-void frmF3::ApplyTitles(Cls3& axes) const {
+void Axes3DDialogState::ApplyTitles(AxesSettings& axes) const {
   axes.TitleX = Text[4];
   axes.TitleY = Text[5];
   axes.TitleZ = Text[6];
 }
+
+}  // namespace curvanta

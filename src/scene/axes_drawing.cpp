@@ -11,9 +11,6 @@
 #include "scene/material.h"
 #include "scene/text3d.h"
 
-using curvanta::Gl;
-using curvanta::GlApi;
-
 namespace curvanta {
 
 std::string TickLabelText(double value) {
@@ -53,8 +50,6 @@ double TextWidth(std::string_view text) {
     if ((uint8_t(c) & 0xC0) != 0x80) ++characters;  // UTF-8 lead bytes
   return double(characters) / 3.9;
 }
-
-}  // namespace curvanta
 
 namespace {
 
@@ -99,7 +94,7 @@ int Intervals(int32_t count) { return count <= 0 ? 0 : std::min<int32_t>(count, 
 
 }  // namespace
 
-void Cls3::Draw(int32_t /*gtpGraphType*/, float sngMinX, float sngMaxX, float sngMinY,
+void AxesSettings::Draw(int32_t /*gtpGraphType*/, float sngMinX, float sngMaxX, float sngMinY,
                 float sngMaxY, float sngMinZ, float sngMaxZ) const {
   if (GraphMode == 1)
     Draw2D(sngMinX, sngMaxX, sngMinY, sngMaxY);
@@ -107,7 +102,7 @@ void Cls3::Draw(int32_t /*gtpGraphType*/, float sngMinX, float sngMaxX, float sn
     Draw3D(GraphMode != 2, sngMinX, sngMaxX, sngMinY, sngMaxY, sngMinZ, sngMaxZ);
 }
 
-void Cls3::Draw2D(float minX, float maxX, float minY, float maxY) const {
+void AxesSettings::Draw2D(float minX, float maxX, float minY, float maxY) const {
   GlApi& gl = Gl();
   gl.glDisable(GL_LIGHTING);
   const bool showX = std::isfinite(minX) && std::isfinite(maxX);
@@ -202,7 +197,7 @@ void Cls3::Draw2D(float minX, float maxX, float minY, float maxY) const {
   gl.glEnable(GL_LIGHTING);
 }
 
-void Cls3::Draw3D(bool depthAxis, float minX, float maxX, float minY, float maxY, float minZ,
+void AxesSettings::Draw3D(bool depthAxis, float minX, float maxX, float minY, float maxY, float minZ,
                   float maxZ) const {
   using curvanta::TextWidth;
   using curvanta::TickLabelText;
@@ -224,7 +219,7 @@ void Cls3::Draw3D(bool depthAxis, float minX, float maxX, float minY, float maxY
 
   gl.glEnable(GL_COLOR_MATERIAL);
   gl.glColorMaterial(GL_FRONT_AND_BACK, GL_DIFFUSE);
-  Cls11 material;
+  Material material;
   gl.glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
 
   struct Panel {
@@ -352,3 +347,5 @@ void Cls3::Draw3D(bool depthAxis, float minX, float maxX, float minY, float maxY
   }
   gl.glEnable(GL_LIGHTING);
 }
+
+}  // namespace curvanta

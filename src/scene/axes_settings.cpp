@@ -5,12 +5,14 @@
 
 #include "scene/colour.h"
 
-void Cls3::SetDefault() {
-  *this = Cls3();
+namespace curvanta {
+
+void AxesSettings::SetDefault() {
+  *this = AxesSettings();
   Show = true;
 }
 
-void Cls3::ColorToUnitRGB(int32_t colour, float& red, float& green, float& blue) {
+void AxesSettings::ColorToUnitRGB(int32_t colour, float& red, float& green, float& blue) {
   const int64_t c = DrawnColour(colour);
   const int64_t blueByte = c / 256 / 256;
   const int64_t greenByte = (c - blueByte * 65536) / 256;
@@ -21,16 +23,18 @@ void Cls3::ColorToUnitRGB(int32_t colour, float& red, float& green, float& blue)
 }
 
 namespace {
-std::unique_ptr<Cls3>& DocAxesSlot() {
-  static std::unique_ptr<Cls3> slot;
+std::unique_ptr<AxesSettings>& DocAxesSlot() {
+  static std::unique_ptr<AxesSettings> slot;
   return slot;
 }
 }  // namespace
 
-Cls3& DocAxes() {
+AxesSettings& DocAxes() {
   auto& slot = DocAxesSlot();
-  if (!slot) slot = std::make_unique<Cls3>();
+  if (!slot) slot = std::make_unique<AxesSettings>();
   return *slot;
 }
 
 void ResetDocAxes() { DocAxesSlot().reset(); }
+
+}  // namespace curvanta

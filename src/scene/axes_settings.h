@@ -1,4 +1,4 @@
-// The coordinate-system settings (Cls3) and the document's one instance DocAxes: panels,
+// The coordinate-system settings (AxesSettings) and the document's one instance DocAxes: panels,
 // grids, interval counts, titles and the 2D axis look.
 #pragma once
 
@@ -6,9 +6,11 @@
 #include <string>
 #include <string_view>
 
+namespace curvanta {
+
 // Plain settings object; every field reads and writes unchecked (the drawing copes with
 // values outside its limits). Axis letters are document axes: x and y horizontal, z up.
-class Cls3 {
+class AxesSettings {
  public:
   bool Show = false;
   bool ShowXYPanel = false;
@@ -48,26 +50,26 @@ class Cls3 {
   void Draw(int32_t gtpGraphType, float sngMinX, float sngMaxX, float sngMinY, float sngMaxY,
             float sngMinZ, float sngMaxZ) const;
 
-  bool operator==(const Cls3&) const = default;
+  bool operator==(const AxesSettings&) const = default;
 
  private:
   static void ColorToUnitRGB(int32_t colour, float& red, float& green, float& blue);
-  friend struct Cls3TestAccess;
+  friend struct AxesSettingsTestAccess;
   void Draw2D(float minX, float maxX, float minY, float maxY) const;
   void Draw3D(bool depthAxis, float minX, float maxX, float minY, float maxY, float minZ,
               float maxZ) const;
 };
 
 // The document's coordinate system, created on first use (Show False) and kept for the run.
-Cls3& DocAxes();
+AxesSettings& DocAxes();
 // Drops DocAxes so that the next use creates a fresh object (tests).
 void ResetDocAxes();
 
-namespace curvanta {
 // A 2.5D/3D tick label: two decimals, "." as the decimal point, "," grouping by threes,
 // leading zero, "-" ("12.50", "-0.25", "1,234.50"); exact ties away from zero; a value
 // that rounds to zero is "0.00".
 std::string TickLabelText(double value);
 // The estimated width of a text in scene units: characters / 3.9.
 double TextWidth(std::string_view text);
+
 }  // namespace curvanta

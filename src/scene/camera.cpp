@@ -8,63 +8,63 @@
 #include "common/gl_api.h"
 #include "scene/scene_globals.h"
 
-using curvanta::Gl;
+namespace curvanta {
 
-Cls4::Cls4() : refPos_(std::make_shared<Cls2>()), eyePos_(std::make_shared<Cls2>()) {
+Camera::Camera() : refPos_(std::make_shared<Point>()), eyePos_(std::make_shared<Point>()) {
   eyePos_->z = 1000;
 }
 
-float Cls4::VecUp(int32_t i) const {
+float Camera::VecUp(int32_t i) const {
   if (i < 0 || i > 2) throw std::out_of_range("up vector index " + std::to_string(i));
   return vecUp_[static_cast<size_t>(i)];
 }
 
-void Cls4::SetVecUp(int32_t i, float value) {
+void Camera::SetVecUp(int32_t i, float value) {
   if (i < 0 || i > 2) throw std::out_of_range("up vector index " + std::to_string(i));
   vecUp_[static_cast<size_t>(i)] = value;
 }
 
-void Cls4::SetRefPos(std::shared_ptr<Cls2> p) {
+void Camera::SetRefPos(std::shared_ptr<Point> p) {
   if (p) refPos_ = std::move(p);
 }
 
-void Cls4::SetEyePos(std::shared_ptr<Cls2> p) {
+void Camera::SetEyePos(std::shared_ptr<Point> p) {
   if (p) eyePos_ = std::move(p);
 }
 
-void Cls4::GetViewRect(float& Wide, float& Height) const {
+void Camera::GetViewRect(float& Wide, float& Height) const {
   Wide = VolWidth;
   Height = VolHeight;
 }
 
-void Cls4::SetViewRect(float Wide, float Height) {
+void Camera::SetViewRect(float Wide, float Height) {
   VolWidth = Wide;
   VolHeight = Height;
   VolWidth = static_cast<float>(double(Height) * ScreenWidth / ScreenHeight);
 }
 
-void Cls4::SetVecup(float dx, float dy, float dz) { vecUp_ = {dx, dy, dz}; }
+void Camera::SetVecup(float dx, float dy, float dz) { vecUp_ = {dx, dy, dz}; }
 
-void Cls4::SetRef(float x, float y, float z) {
+void Camera::SetRef(float x, float y, float z) {
   refPos_->x = x;
   refPos_->y = y;
   refPos_->z = z;
 }
 
-void Cls4::SetEye(float x, float y, float z) {
+void Camera::SetEye(float x, float y, float z) {
   eyePos_->x = x;
   eyePos_->y = y;
   eyePos_->z = z;
 }
 
-void Cls4::SetScreen(int32_t x, int32_t& y) {
+void Camera::SetScreen(int32_t x, int32_t& y) {
   Gl().glViewport(0, 0, x < 0 ? 0 : x, y < 0 ? 0 : y);
   if (y < 1) y = 1;
   ScreenWidth = static_cast<float>(x < 1 ? 1 : x);
   ScreenHeight = static_cast<float>(y);
 }
 
-void Cls4::MoveView(float dx, float dy) {
+void Camera::MoveView(float dx, float dy) {
   const double vx0 = double(refPos_->x) - eyePos_->x;
   const double vy0 = double(refPos_->y) - eyePos_->y;
   const double vz0 = double(refPos_->z) - eyePos_->z;
@@ -90,7 +90,7 @@ void Cls4::MoveView(float dx, float dy) {
   refPos_->z = static_cast<float>(double(refPos_->z) - a[2] - b[2]);
 }
 
-void Cls4::SetViewType(int32_t TypeView) {
+void Camera::SetViewType(int32_t TypeView) {
   if (TypeView < 1 || TypeView > 10) return;
   const double ox = double(eyePos_->x) - refPos_->x;
   const double oy = double(eyePos_->y) - refPos_->y;
@@ -121,7 +121,7 @@ void Cls4::SetViewType(int32_t TypeView) {
   if (align) AlignVecUp();
 }
 
-void Cls4::AlignVecUp() {
+void Camera::AlignVecUp() {
   double d[3] = {double(refPos_->x) - eyePos_->x, double(refPos_->y) - eyePos_->y,
                  double(refPos_->z) - eyePos_->z};
   const double len = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
@@ -133,7 +133,7 @@ void Cls4::AlignVecUp() {
             static_cast<float>(s[0] * d[1] - s[1] * d[0])};
 }
 
-void Cls4::ZoomAll(float x0, float y0, float z0, float x1, float y1, float z1) {
+void Camera::ZoomAll(float x0, float y0, float z0, float x1, float y1, float z1) {
   const float w = static_cast<float>(double(x1) - x0);
   const float h = static_cast<float>(double(y1) - y0);
   const float d = static_cast<float>(double(z1) - z0);
@@ -160,14 +160,14 @@ void Cls4::ZoomAll(float x0, float y0, float z0, float x1, float y1, float z1) {
   eyePos_->z = static_cast<float>(refPos_->z + offZ);
 }
 
-void Cls4::Zoom(float scal) {
+void Camera::Zoom(float scal) {
   if (scal > 0) {
     VolWidth = scal * VolWidth;
     VolHeight = VolHeight * scal;
   }
 }
 
-void Cls4::Projection(const std::function<Cls1()>& frame0Box) {
+void Camera::Projection(const std::function<Box()>& frame0Box) {
   auto& gl = Gl();
   gl.glMatrixMode(GL_PROJECTION);
   gl.glLoadIdentity();
@@ -179,7 +179,7 @@ void Cls4::Projection(const std::function<Cls1()>& frame0Box) {
   if (ProjectType == 1) {
     gl.glOrtho(Volleft, VolRight, VolBottom, VolTop, VolNear, VolFar);
   } else if (ProjectType == 2) {
-    const Cls1 box = frame0Box ? frame0Box() : Cls1{};
+    const Box box = frame0Box ? frame0Box() : Box{};
     float m = static_cast<float>(double(box.MaxX) - box.MinX);
     const float ey = static_cast<float>(double(box.MaxY) - box.MinY);
     const float ez = static_cast<float>(double(box.MaxZ) - box.MinZ);
@@ -197,13 +197,13 @@ void Cls4::Projection(const std::function<Cls1()>& frame0Box) {
                vecUp_[0], vecUp_[1], vecUp_[2]);
 }
 
-void Cls4::Projection() {
+void Camera::Projection() {
   Projection([] { return ViewScene.GetBox(0); });
 }
 
-namespace curvanta {
-void FitView(Cls4& view, const Cls1& box) {
+void FitView(Camera& view, const Box& box) {
   view.ZoomAll(box.MinX, box.MinY, box.MinZ, box.MaxX, box.MaxY, box.MaxZ);
   view.Zoom(2.0f);
 }
+
 }  // namespace curvanta

@@ -1,4 +1,4 @@
-// The camera of the drawing area (Cls4): eye, look-at point and up vector, the view volume
+// The camera of the drawing area (Camera): eye, look-at point and up vector, the view volume
 // for an orthographic or perspective projection, and the drawing area's size.
 #pragma once
 
@@ -10,9 +10,11 @@
 #include "graph/box.h"
 #include "graph/point.h"
 
-class Cls4 {
+namespace curvanta {
+
+class Camera {
  public:
-  Cls4();
+  Camera();
 
   int32_t ProjectType = 1;  // 1 orthographic, 2 perspective, other values no projection
   float ScreenHeight = 200;
@@ -31,10 +33,10 @@ class Cls4 {
   float VecUp(int32_t intIndex) const;
   void SetVecUp(int32_t intIndex, float value);
   // The look-at and eye points; the setters share the given point with the caller.
-  const std::shared_ptr<Cls2>& RefPos() const { return refPos_; }
-  void SetRefPos(std::shared_ptr<Cls2> p);
-  const std::shared_ptr<Cls2>& EyePos() const { return eyePos_; }
-  void SetEyePos(std::shared_ptr<Cls2> p);
+  const std::shared_ptr<Point>& RefPos() const { return refPos_; }
+  void SetRefPos(std::shared_ptr<Point> p);
+  const std::shared_ptr<Point>& EyePos() const { return eyePos_; }
+  void SetEyePos(std::shared_ptr<Point> p);
 
   void GetViewRect(float& Wide, float& Height) const;
   // VolHeight := Height; VolWidth follows the screen's aspect (Wide has no lasting effect).
@@ -58,18 +60,18 @@ class Cls4 {
   // Projection matrix, then the model-view identity and the camera. A perspective frame
   // takes its near plane from the largest extent of frame0Box (the shown scene's box of
   // frame 0); the overload without it asks ViewScene.
-  void Projection(const std::function<Cls1()>& frame0Box);
+  void Projection(const std::function<Box()>& frame0Box);
   void Projection();
 
  private:
   void AlignVecUp();
 
   std::array<float, 3> vecUp_{0, 1, 0};
-  std::shared_ptr<Cls2> refPos_;
-  std::shared_ptr<Cls2> eyePos_;
+  std::shared_ptr<Point> refPos_;
+  std::shared_ptr<Point> eyePos_;
 };
 
-namespace curvanta {
 // What the fit command does to the camera: ZoomAll with the box, then Zoom(2.0).
-void FitView(Cls4& view, const Cls1& box);
+void FitView(Camera& view, const Box& box);
+
 }  // namespace curvanta

@@ -8,7 +8,7 @@
 
 #include "common/drawn_colour.h"
 
-using curvanta::DrawnColour;
+namespace curvanta {
 
 int32_t RedOf(int32_t colour);    // low byte of the drawn colour
 int32_t GreenOf(int32_t colour);  // (colour \ 256) and 255
@@ -18,3 +18,5 @@ int32_t BlueOf(int32_t colour);   // (colour \ 65536) and 255
 // it is too short. An empty text writes nothing. Characters beyond one byte are written
 // as their UTF-8 bytes (callers that draw pass only codes 32..127).
 void StringToBytes(std::vector<uint8_t>& b, std::string_view s);
+
+}  // namespace curvanta

@@ -6,7 +6,7 @@
 
 #include "common/gl_api.h"
 
-using curvanta::Gl;
+namespace curvanta {
 
 namespace {
 
@@ -21,32 +21,32 @@ void OnlyZero(int32_t i) {
 
 }  // namespace
 
-float Cls10::Specular(int32_t i) const { return specular_[Rgba(i)]; }
-void Cls10::SetSpecular(int32_t i, float v) { specular_[Rgba(i)] = v; }
-float Cls10::Amission(int32_t i) const { return amission_[Rgba(i)]; }
-void Cls10::SetAmission(int32_t i, float v) { amission_[Rgba(i)] = v; }
-float Cls10::Diffuse(int32_t i) const { return diffuse_[Rgba(i)]; }
-void Cls10::SetDiffuse(int32_t i, float v) { diffuse_[Rgba(i)] = v; }
-float Cls10::Position(int32_t i) const { return position_[Rgba(i)]; }
-void Cls10::SetPosition(int32_t i, float v) { position_[Rgba(i)] = v; }
-float Cls10::GlobalAmbient(int32_t i) const {
+float Light::Specular(int32_t i) const { return specular_[Rgba(i)]; }
+void Light::SetSpecular(int32_t i, float v) { specular_[Rgba(i)] = v; }
+float Light::Amission(int32_t i) const { return amission_[Rgba(i)]; }
+void Light::SetAmission(int32_t i, float v) { amission_[Rgba(i)] = v; }
+float Light::Diffuse(int32_t i) const { return diffuse_[Rgba(i)]; }
+void Light::SetDiffuse(int32_t i, float v) { diffuse_[Rgba(i)] = v; }
+float Light::Position(int32_t i) const { return position_[Rgba(i)]; }
+void Light::SetPosition(int32_t i, float v) { position_[Rgba(i)] = v; }
+float Light::GlobalAmbient(int32_t i) const {
   OnlyZero(i);
   return globalAmbient_;
 }
-void Cls10::SetGlobalAmbient(int32_t i, float v) {
+void Light::SetGlobalAmbient(int32_t i, float v) {
   OnlyZero(i);
   globalAmbient_ = v;
 }
-float Cls10::TwoSides(int32_t i) const {
+float Light::TwoSides(int32_t i) const {
   OnlyZero(i);
   return twoSides_;
 }
-void Cls10::SetTwoSides(int32_t i, float v) {
+void Light::SetTwoSides(int32_t i, float v) {
   OnlyZero(i);
   twoSides_ = v;
 }
 
-void Cls10::SetLight() const {
+void Light::SetLight() const {
   auto& gl = Gl();
   if (!Enabled) {
     gl.glDisable(GL_LIGHTING);
@@ -73,3 +73,5 @@ void Cls10::SetLight() const {
   gl.glEnable(GL_LIGHT0);
   gl.glEnable(GL_LIGHT1);
 }
+
+}  // namespace curvanta

@@ -1,13 +1,15 @@
-// The light of the drawing (Cls10): one white point light applied as a mirrored pair,
+// The light of the drawing (Light): one white point light applied as a mirrored pair,
 // OpenGL light 0 at the position and light 1 at the position mirrored through the origin.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+namespace curvanta {
+
 // Indexed members take 0..3 (R, G, B, A or x, y, z, w); GlobalAmbient and TwoSides take 0
 // only. Another index throws std::out_of_range and changes nothing.
-class Cls10 {
+class Light {
  public:
   bool Enabled = true;
 
@@ -28,7 +30,7 @@ class Cls10 {
   // Positions are taken through the model-view matrix current at the call.
   void SetLight() const;
 
-  bool operator==(const Cls10&) const = default;
+  bool operator==(const Light&) const = default;
 
  private:
   std::array<float, 4> specular_{1, 1, 1, 1};
@@ -38,3 +40,5 @@ class Cls10 {
   float globalAmbient_ = 1;
   float twoSides_ = 1;
 };
+
+}  // namespace curvanta

@@ -6,6 +6,8 @@
 
 #include "common/number_text.h"
 
+namespace curvanta {
+
 float FieldToSingle(const std::string& text) {
   const double v = curvanta::LeadingNumber(text);
   constexpr double kMax = std::numeric_limits<float>::max();
@@ -20,9 +22,9 @@ namespace {
 constexpr int kPositionBox[4] = {1, 2, 3, 16};
 }  // namespace
 
-frmF8 frmF8::Form_Load(const Cls10& light) {
+LightDialogState LightDialogState::Form_Load(const Light& light) {
   using curvanta::FormatFieldSingle;
-  frmF8 f;
+  LightDialogState f;
   f.Check1 = light.Enabled;
   f.Check2 = light.TwoSides(0) != 0;
   f.Check3 = light.GlobalAmbient(0) != 0;
@@ -35,7 +37,7 @@ frmF8 frmF8::Form_Load(const Cls10& light) {
   return f;
 }
 
-void frmF8::Command1_Click(Cls10& light) const {
+void LightDialogState::Command1_Click(Light& light) const {
   light.Enabled = Check1;
   light.SetTwoSides(0, Check2 ? 1.0f : 0.0f);
   light.SetGlobalAmbient(0, Check3 ? 1.0f : 0.0f);
@@ -47,9 +49,9 @@ void frmF8::Command1_Click(Cls10& light) const {
   }
 }
 
-frmF14 frmF14::Form_Load(const Cls4& camera) {
+ViewDialogState ViewDialogState::Form_Load(const Camera& camera) {
   using curvanta::FormatFieldSingle;
-  frmF14 f;
+  ViewDialogState f;
   f.Text[1] = FormatFieldSingle(camera.Volleft);
   f.Text[2] = FormatFieldSingle(camera.VolRight);
   f.Text[3] = FormatFieldSingle(camera.VolTop);
@@ -62,7 +64,9 @@ frmF14 frmF14::Form_Load(const Cls4& camera) {
   return f;
 }
 
-void frmF14::Command1_Click(Cls4& camera) const {
+void ViewDialogState::Command1_Click(Camera& camera) const {
   if (Option1) camera.ProjectType = 1;
   if (Option2) camera.ProjectType = 2;
 }
+
+}  // namespace curvanta

@@ -1,4 +1,4 @@
-// The light dialog (frmF8) and the view dialog (frmF14) as plain state and pure steps; the
+// The light dialog (LightDialogState) and the view dialog (ViewDialogState) as plain state and pure steps; the
 // QDialogs in scene/ui only show this state and call these steps.
 #pragma once
 
@@ -8,13 +8,15 @@
 #include "scene/camera.h"
 #include "scene/light.h"
 
+namespace curvanta {
+
 // A settings-dialog number field read as a 32-bit float: the leading number ("." the only
 // decimal point, none gives 0), clamped into the float range.
 float FieldToSingle(const std::string& text);
 
-// --- frmF8: the light ---------------------------------------------------------------
+// --- LightDialogState: the light ---------------------------------------------------------------
 
-struct frmF8 {
+struct LightDialogState {
   bool Check1 = true;  // "使用光照"
   bool Check2 = true;  // "双面光照"
   bool Check3 = true;  // "全局环境光"
@@ -22,18 +24,20 @@ struct frmF8 {
   // specular (R, G, B, A). Index 0 unused.
   std::array<std::string, 17> Text;
 
-  static frmF8 Form_Load(const Cls10& light);
-  void Command1_Click(Cls10& light) const;  // OK; Cancel writes nothing
+  static LightDialogState Form_Load(const Light& light);
+  void Command1_Click(Light& light) const;  // OK; Cancel writes nothing
 };
 
-// --- frmF14: the view ---------------------------------------------------------------
+// --- ViewDialogState: the view ---------------------------------------------------------------
 
-struct frmF14 {
+struct ViewDialogState {
   bool Option1 = true;   // "正交投影"
   bool Option2 = false;  // "透视投影"
   // Text1..6: the view volume as the camera holds it (shown only). Index 0 unused.
   std::array<std::string, 7> Text;
 
-  static frmF14 Form_Load(const Cls4& camera);
-  void Command1_Click(Cls4& camera) const;  // OK; Cancel writes nothing
+  static ViewDialogState Form_Load(const Camera& camera);
+  void Command1_Click(Camera& camera) const;  // OK; Cancel writes nothing
 };
+
+}  // namespace curvanta

@@ -6,6 +6,8 @@
 
 #include "common/gl_api.h"
 
+namespace curvanta {
+
 namespace {
 
 struct Preset {
@@ -52,31 +54,29 @@ size_t Rgba(int32_t i) {
 
 }  // namespace
 
-namespace curvanta {
 std::string MaterialName(int32_t material) {
   if (material < 1 || material > kMaterialCount) return "";
   return kPresets[material - 1].name;
 }
-}  // namespace curvanta
 
-float Cls11::Emission(int32_t i) const { return emission_[Rgba(i)]; }
-void Cls11::SetEmission(int32_t i, float v) { emission_[Rgba(i)] = v; }
-float Cls11::Shininess(int32_t i) const {
+float Material::Emission(int32_t i) const { return emission_[Rgba(i)]; }
+void Material::SetEmission(int32_t i, float v) { emission_[Rgba(i)] = v; }
+float Material::Shininess(int32_t i) const {
   if (i != 0) throw std::out_of_range("material index " + std::to_string(i));
   return shininess_;
 }
-void Cls11::SetShininess(int32_t i, float v) {
+void Material::SetShininess(int32_t i, float v) {
   if (i != 0) throw std::out_of_range("material index " + std::to_string(i));
   shininess_ = v;
 }
-float Cls11::Specular(int32_t i) const { return specular_[Rgba(i)]; }
-void Cls11::SetSpecular(int32_t i, float v) { specular_[Rgba(i)] = v; }
-float Cls11::Diffuse(int32_t i) const { return diffuse_[Rgba(i)]; }
-void Cls11::SetDiffuse(int32_t i, float v) { diffuse_[Rgba(i)] = v; }
-float Cls11::Ambient(int32_t i) const { return ambient_[Rgba(i)]; }
-void Cls11::SetAmbient(int32_t i, float v) { ambient_[Rgba(i)] = v; }
+float Material::Specular(int32_t i) const { return specular_[Rgba(i)]; }
+void Material::SetSpecular(int32_t i, float v) { specular_[Rgba(i)] = v; }
+float Material::Diffuse(int32_t i) const { return diffuse_[Rgba(i)]; }
+void Material::SetDiffuse(int32_t i, float v) { diffuse_[Rgba(i)] = v; }
+float Material::Ambient(int32_t i) const { return ambient_[Rgba(i)]; }
+void Material::SetAmbient(int32_t i, float v) { ambient_[Rgba(i)] = v; }
 
-void Cls11::SetMaterial(int32_t materType) {
+void Material::SetMaterial(int32_t materType) {
   if (materType >= 1 && materType <= curvanta::kMaterialCount) {
     const Preset& p = kPresets[materType - 1];
     ambient_ = p.ambient;
@@ -92,3 +92,5 @@ void Cls11::SetMaterial(int32_t materType) {
   gl.glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, emission_.data());
   gl.glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient_.data());
 }
+
+}  // namespace curvanta

@@ -1,4 +1,4 @@
-// Materials (Cls11): the thirteen presets that graph items and axes panels choose by number
+// Materials (Material): the thirteen presets that graph items and axes panels choose by number
 // 1..13, and applying them to both faces.
 #pragma once
 
@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <string>
 
+namespace curvanta {
+
 // Indexed members take 0..3 (R, G, B, A); Shininess takes 0 only. Another index throws
 // std::out_of_range and changes nothing. A new material is all zeros.
-class Cls11 {
+class Material {
  public:
   int32_t MatType = 0;  // stored only
 
@@ -35,8 +37,8 @@ class Cls11 {
   std::array<float, 4> ambient_{};
 };
 
-namespace curvanta {
 inline constexpr int32_t kMaterialCount = 13;
 // The list name of material 1..13 ("Artdeco" .. "Winter"); "" for other numbers.
 std::string MaterialName(int32_t material);
+
 }  // namespace curvanta

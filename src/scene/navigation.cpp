@@ -40,7 +40,7 @@ void Navigator::mnuViewRotate_Click() {
 
 void Navigator::mnuViewFit_Click() {
   if (scene_.FunSurfs.Count() < 1) return;
-  Cls1 box = scene_.GetBox(0);
+  Box box = scene_.GetBox(0);
   camera_.ZoomAll(box.MinX, box.MinY, box.MinZ, box.MaxX, box.MaxY, box.MaxZ);
   camera_.Zoom(2.0f);
   effects_.Display();

@@ -7,10 +7,10 @@
 
 #include "scene/trackball.h"
 
-class Cls4;
-class Cls8;
-
 namespace curvanta {
+
+class Camera;
+class Scene;
 
 // What navigation asks of the drawing area.
 class NavigationEffects {
@@ -46,7 +46,7 @@ struct NavigationState {
 
 class Navigator {
  public:
-  Navigator(Cls8& viewScene, Cls4& camera, NavigationEffects& effects)
+  Navigator(Scene& viewScene, Camera& camera, NavigationEffects& effects)
       : scene_(viewScene), camera_(camera), effects_(effects) {}
 
   NavigationState state;
@@ -76,8 +76,8 @@ class Navigator {
 
  private:
   void Preset(float roll, float pitch, float yaw);
-  Cls8& scene_;
-  Cls4& camera_;
+  Scene& scene_;
+  Camera& camera_;
   NavigationEffects& effects_;
 };
 

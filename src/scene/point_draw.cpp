@@ -23,7 +23,7 @@ namespace {
 
 constexpr int kRimPoints = 21;
 
-void Rim(const Cls2& p, double radius, float (&rx)[kRimPoints], float (&ry)[kRimPoints]) {
+void Rim(const Point& p, double radius, float (&rx)[kRimPoints], float (&ry)[kRimPoints]) {
   for (int i = 0; i < kRimPoints; ++i) {
     const float theta = static_cast<float>(i * 31416 / 100000.0);
     rx[i] = static_cast<float>(p.x + radius * std::cos(theta));
@@ -31,7 +31,7 @@ void Rim(const Cls2& p, double radius, float (&rx)[kRimPoints], float (&ry)[kRim
   }
 }
 
-void Disc(const Cls2& p, const float (&rx)[kRimPoints], const float (&ry)[kRimPoints]) {
+void Disc(const Point& p, const float (&rx)[kRimPoints], const float (&ry)[kRimPoints]) {
   auto& gl = Gl();
   for (int j = 0; j < kRimPoints - 1; ++j) {
     gl.glBegin(GL_TRIANGLES);
@@ -49,7 +49,7 @@ void LineWidth(float size) {
 
 }  // namespace
 
-void DrawPoint(const Cls2& p) {
+void DrawPoint(const Point& p) {
   double r, g, b;
   ColorToUnitRGB(p.Color, r, g, b);
   auto& gl = Gl();
@@ -139,4 +139,3 @@ void DrawPoint(const Cls2& p) {
 }
 
 }  // namespace curvanta
-

@@ -10,7 +10,7 @@ namespace curvanta {
 // 4 triangle, 5 diamond, 6 cross; others nothing) in the plane z = 0 with lighting off;
 // 2 and 3 draw a sphere. Leaves the colour at p's, and the line width at p.Size for
 // symbols 2 and 6; the matrix is restored.
-void DrawPoint(const Cls2& p);
+void DrawPoint(const Point& p);
 
 // The unit red, green and blue of a stored colour (red in the low byte), as drawn.
 void ColorToUnitRGB(int32_t colour, double& red, double& green, double& blue);

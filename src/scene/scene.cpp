@@ -15,7 +15,7 @@ ItemBoxer& Boxer() {
   return boxer;
 }
 
-std::optional<int32_t> FrameFor(const Cls9& item, int32_t lngAnimStep) {
+std::optional<int32_t> FrameFor(const GraphItem& item, int32_t lngAnimStep) {
   if (item.Animation) return lngAnimStep;
   return std::nullopt;
 }
@@ -40,13 +40,13 @@ bool GraphCollection::Contains(const std::string& key) const {
   return false;
 }
 
-const std::shared_ptr<Cls9>& GraphCollection::Item(int32_t lngPosition) const {
+const std::shared_ptr<GraphItem>& GraphCollection::Item(int32_t lngPosition) const {
   if (lngPosition < 1 || lngPosition > Count())
     throw SceneError("no graph at position " + std::to_string(lngPosition));
   return items_[static_cast<size_t>(lngPosition - 1)].second;
 }
 
-const std::shared_ptr<Cls9>& GraphCollection::Item(const std::string& key) const {
+const std::shared_ptr<GraphItem>& GraphCollection::Item(const std::string& key) const {
   for (const Entry& e : items_)
     if (e.first == key) return e.second;
   throw SceneError("no graph under the key \"" + key + "\"");
@@ -58,13 +58,13 @@ const std::string& GraphCollection::Key(int32_t lngPosition) const {
   return items_[static_cast<size_t>(lngPosition - 1)].first;
 }
 
-void GraphCollection::Add(std::shared_ptr<Cls9> item, const std::string& key) {
+void GraphCollection::Add(std::shared_ptr<GraphItem> item, const std::string& key) {
   if (!item) throw SceneError("no graph to add under the key \"" + key + "\"");
   if (Contains(key)) throw SceneError("the key \"" + key + "\" is already in use");
   items_.emplace_back(key, std::move(item));
 }
 
-void GraphCollection::Add(std::shared_ptr<Cls9> item) {
+void GraphCollection::Add(std::shared_ptr<GraphItem> item) {
   if (!item) throw SceneError("no graph to add");
   const std::string key = std::to_string(item->ID);
   Add(std::move(item), key);
@@ -86,22 +86,20 @@ void GraphCollection::Remove(int32_t lngPosition) {
   items_.erase(items_.begin() + (lngPosition - 1));
 }
 
-}  // namespace curvanta
-
-bool Cls8::Animation() const {
+bool Scene::Animation() const {
   for (const auto& entry : FunSurfs)
     if (entry.second->Animation) return true;
   return false;
 }
 
-Cls1 Cls8::GetBox(int32_t lngAnimStep) const {
+Box Scene::GetBox(int32_t lngAnimStep) const {
   float minX = 9999999.0f, minY = 9999999.0f, minZ = 9999999.0f;
   float maxX = -9999999.0f, maxY = -9999999.0f, maxZ = -9999999.0f;
   const curvanta::ItemBoxer& boxer = curvanta::Boxer();
   for (const auto& entry : FunSurfs) {
-    Cls9& item = *entry.second;
+    GraphItem& item = *entry.second;
     const std::optional<int32_t> frame = curvanta::FrameFor(item, lngAnimStep);
-    Cls1 box;
+    Box box;
     if (boxer)
       box = boxer(item, frame);
     else
@@ -113,7 +111,7 @@ Cls1 Cls8::GetBox(int32_t lngAnimStep) const {
     if (box.MinZ < minZ) minZ = box.MinZ;
     if (box.MaxZ > maxZ) maxZ = box.MaxZ;
   }
-  Cls1 out;
+  Box out;
   out.MinX = static_cast<float>(minX - 0.1);
   out.MaxX = static_cast<float>(maxX + 0.1);
   out.MinY = static_cast<float>(minY - 0.1);
@@ -123,10 +121,12 @@ Cls1 Cls8::GetBox(int32_t lngAnimStep) const {
   return out;
 }
 
-void Cls8::Draw(int32_t lngAnimStep) const {
+void Scene::Draw(int32_t lngAnimStep) const {
   const curvanta::ItemDrawer& drawer = curvanta::Drawer();
   if (!drawer) return;
   // A copy of the holders: a drawing that changes the collection cannot pull it away.
   const std::vector<curvanta::GraphCollection::Entry> items(FunSurfs.begin(), FunSurfs.end());
   for (const auto& entry : items) drawer(*entry.second, curvanta::FrameFor(*entry.second, lngAnimStep));
 }
+
+}  // namespace curvanta

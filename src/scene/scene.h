@@ -1,4 +1,4 @@
-// The scene (Cls8): the graph items to box and draw, in order under their ID texts, and the
+// The scene (Scene): the graph items to box and draw, in order under their ID texts, and the
 // model rotation of the view; and the hooks through which it asks items to draw and box
 // themselves.
 #pragma once
@@ -28,18 +28,18 @@ class SceneError : public std::runtime_error {
 // Positions run from 1 to Count; adding appends, removing closes the gap.
 class GraphCollection {
  public:
-  using Entry = std::pair<std::string, std::shared_ptr<Cls9>>;
+  using Entry = std::pair<std::string, std::shared_ptr<GraphItem>>;
 
   int32_t Count() const { return static_cast<int32_t>(items_.size()); }
   bool Contains(const std::string& key) const;
   // The item at 1-based lngPosition / under key; SceneError when there is none.
-  const std::shared_ptr<Cls9>& Item(int32_t lngPosition) const;
-  const std::shared_ptr<Cls9>& Item(const std::string& key) const;
+  const std::shared_ptr<GraphItem>& Item(int32_t lngPosition) const;
+  const std::shared_ptr<GraphItem>& Item(const std::string& key) const;
   const std::string& Key(int32_t lngPosition) const;
   // Appends item under key; SceneError (nothing changed) for a key already held or no item.
-  void Add(std::shared_ptr<Cls9> item, const std::string& key);
+  void Add(std::shared_ptr<GraphItem> item, const std::string& key);
   // Appends item under its ID in decimal text.
-  void Add(std::shared_ptr<Cls9> item);
+  void Add(std::shared_ptr<GraphItem> item);
   // Removes by key or by 1-based position; SceneError when there is none.
   void Remove(const std::string& key);
   void Remove(int32_t lngPosition);
@@ -55,17 +55,15 @@ class GraphCollection {
 // The item drawing of the drawing subsystem, registered by it: draws one item into the
 // current GL state. lngAnimStep is the frame for an animated item and nullopt for a still
 // one ("asked without argument"). Without a registered drawer items draw nothing.
-using ItemDrawer = std::function<void(Cls9& item, std::optional<int32_t> lngAnimStep)>;
+using ItemDrawer = std::function<void(GraphItem& item, std::optional<int32_t> lngAnimStep)>;
 // How the scene boxes one item; the default asks the item's own GetBox (with the frame for
 // an animated item, without an argument otherwise). Tests may put fakes in.
-using ItemBoxer = std::function<Cls1(Cls9& item, std::optional<int32_t> lngAnimStep)>;
+using ItemBoxer = std::function<Box(GraphItem& item, std::optional<int32_t> lngAnimStep)>;
 // Install (an empty function restores the default); each returns the one it replaces.
 ItemDrawer SetItemDrawer(ItemDrawer drawer);
 ItemBoxer SetItemBoxer(ItemBoxer boxer);
 
-}  // namespace curvanta
-
-class Cls8 {
+class Scene {
  public:
   curvanta::GraphCollection FunSurfs;
 
@@ -83,13 +81,15 @@ class Cls8 {
   float RotRoll = 0;
   bool DrawAxis = true;
   // The scene's own coordinate system; nothing reads it (the drawn axes are DocAxes).
-  std::shared_ptr<Cls3> Axis = std::make_shared<Cls3>();
+  std::shared_ptr<AxesSettings> Axis = std::make_shared<AxesSettings>();
 
   // The union of the items' boxes for frame lngAnimStep (animated items get the frame,
   // still ones are asked without it), padded by 0.1 once; an empty scene answers minima
   // 9999999 and maxima -9999999.
-  Cls1 GetBox(int32_t lngAnimStep) const;
+  Box GetBox(int32_t lngAnimStep) const;
   // Asks every item in order to draw itself (the frame to animated items only). Sets no
   // GL state of its own; an item's fault reaches the caller.
   void Draw(int32_t lngAnimStep) const;
 };
+
+}  // namespace curvanta

@@ -9,9 +9,9 @@
 #include "scene/light.h"
 #include "scene/scene.h"
 
-Cls1 AxesBox;
-
 namespace curvanta {
+
+Box AxesBox;
 
 namespace {
 
@@ -24,8 +24,8 @@ class ListGuard {
   ListGuard& operator=(const ListGuard&) = delete;
 };
 
-Cls1 EmptyUnion() {
-  Cls1 b;
+Box EmptyUnion() {
+  Box b;
   b.MinX = b.MinY = b.MinZ = 9999999.0f;
   b.MaxX = b.MaxY = b.MaxZ = -9999999.0f;
   return b;
@@ -96,9 +96,9 @@ void SceneFrame::Compile(bool content) {
     const bool withAxes = scene_.FunSurfs.Count() >= 1 && axesShown_ && axesShown_();
     if (animated) {
       // One axes box for every step: the union of the steps' boxes, padded once more.
-      Cls1 u = EmptyUnion();
+      Box u = EmptyUnion();
       for (int32_t e = 0; e <= n; ++e) {
-        Cls1 b = scene_.GetBox(e);
+        Box b = scene_.GetBox(e);
         if (b.MinX < u.MinX) u.MinX = b.MinX;
         if (b.MinY < u.MinY) u.MinY = b.MinY;
         if (b.MinZ < u.MinZ) u.MinZ = b.MinZ;
@@ -126,8 +126,8 @@ void SceneFrame::Compile(bool content) {
       try {
         scene_.Draw(0);
         if (withAxes) {
-          ::AxesBox = scene_.GetBox(0);
-          Cls1 box = ::AxesBox;
+          curvanta::AxesBox = scene_.GetBox(0);
+          Box box = curvanta::AxesBox;
           if (axesDrawer_) axesDrawer_(box);
         }
       } catch (const std::exception&) {
@@ -171,7 +171,7 @@ uint32_t SceneFrame::ListForFrame(int32_t animFrame) const {
 void SceneFrame::Paint(int32_t animFrame) {
   GlApi& gl = Gl();
   gl.glShadeModel(GL_SMOOTH);
-  const Cls1 box = box0_;
+  const Box box = box0_;
   camera_.Projection([box] { return box; });
   light_.SetLight();
   gl.glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

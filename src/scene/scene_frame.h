@@ -9,14 +9,14 @@
 #include "graph/box.h"
 #include "scene/trackball.h"
 
-class Cls4;
-class Cls8;
-class Cls10;
+namespace curvanta {
 
 // The box handed to the coordinate system of the last still scene compiled.
-extern Cls1 AxesBox;
+extern Box AxesBox;
 
-namespace curvanta {
+class Camera;
+class Scene;
+class Light;
 
 inline constexpr uint32_t kStillSceneList = 900;
 inline constexpr uint32_t kFirstFrameList = 1001;
@@ -24,13 +24,13 @@ inline constexpr uint32_t kFirstFrameList = 1001;
 class SceneFrame {
  public:
   // Draws the coordinate system around the scene box (DocAxes.Draw with graph type 2).
-  using AxesDrawer = std::function<void(const Cls1& box)>;
+  using AxesDrawer = std::function<void(const Box& box)>;
   // Tells whether the coordinate system is shown (DocAxes.Show).
   using AxesShown = std::function<bool()>;
   // Builds the two outline fonts in the fresh context.
   using FontBuilder = std::function<void()>;
 
-  SceneFrame(Cls8& viewScene, Cls4& camera, Cls10& light, bool& trackballActive,
+  SceneFrame(Scene& viewScene, Camera& camera, Light& light, bool& trackballActive,
              Vec4& rotationQuat)
       : scene_(viewScene),
         camera_(camera),
@@ -70,9 +70,9 @@ class SceneFrame {
   // Takes the fixed numbers this compile writes, so that no content list is given one.
   void ReserveSceneLists(bool animated, int32_t frameCount);
 
-  Cls8& scene_;
-  Cls4& camera_;
-  Cls10& light_;
+  Scene& scene_;
+  Camera& camera_;
+  Light& light_;
   bool& trackballActive_;
   Vec4& rotationQuat_;
   AxesShown axesShown_;
@@ -83,7 +83,7 @@ class SceneFrame {
   bool animated_ = false;
   int32_t frameCount_ = 0;      // N of the compiled animation
   int32_t frameListsMade_ = 0;  // frame lists 1001.. that exist (count)
-  Cls1 box0_;                   // the scene box of frame 0 at the last compile
+  Box box0_;                   // the scene box of frame 0 at the last compile
   uint32_t contentBase_ = 0;    // first content list, 0 when none
   int32_t contentCount_ = 0;
   int contentCompiles_ = 0;

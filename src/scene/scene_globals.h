@@ -6,13 +6,17 @@
 #include "scene/light.h"
 #include "scene/scene.h"
 
+namespace curvanta {
+
 // Every graph of the document, item i on line i of the graph list.
-extern Cls8 DocScene;
+extern Scene DocScene;
 // The graphs whose list line is checked (the same objects); the drawn scene, whose
 // RotRoll, RotPitch and RotYaw are the model rotation.
-extern Cls8 ViewScene;
-extern Cls4 DocView;
-extern Cls10 DocLight;
+extern Scene ViewScene;
+extern Camera DocView;
+extern Light DocLight;
 
 // Fresh scenes, camera and light, and a fresh DocAxes (tests and start-up).
 void ResetSceneGlobals();
+
+}  // namespace curvanta

@@ -11,7 +11,7 @@
 
 #include "common/gl_api.h"
 
-using curvanta::Gl;
+namespace curvanta {
 
 int32_t LabelFontBase = 0;
 int32_t TitleFontBase = 0;
@@ -20,8 +20,6 @@ void SetGLColor(int32_t colour) {
   Gl().glColor3f(GLfloat(RedOf(colour) / 255.0), GLfloat(GreenOf(colour) / 255.0),
                  GLfloat(BlueOf(colour) / 255.0));
 }
-
-namespace curvanta {
 
 namespace {
 
@@ -144,8 +142,6 @@ void ShowMessageLater(const std::string& text, const std::string& title, MsgIcon
                      [text, title, icon] { ShowMessage(text, title, icon); });
 }
 
-}  // namespace curvanta
-
 bool CreateOutlineFont(int32_t& first, const std::string& face, int32_t /*height*/,
                        int32_t weight, int32_t italic, int32_t colour) {
   using namespace curvanta;
@@ -226,3 +222,5 @@ void DrawText3D(int32_t first, std::string_view text, float x, float y, float z,
   gl.glPopMatrix();
   gl.glPopAttrib();
 }
+
+}  // namespace curvanta

@@ -12,6 +12,8 @@
 #include "scene/colour.h"
 #include "scene/outline_glyphs.h"
 
+namespace curvanta {
+
 // First glyph lists of the tick-label font and of the title font; 0 while a font is missing.
 extern int32_t LabelFontBase;
 extern int32_t TitleFontBase;
@@ -36,10 +38,10 @@ bool CreateOutlineFont(int32_t& first, const std::string& face, int32_t height, 
 void DrawText3D(int32_t first, std::string_view text, float x, float y, float z,
                 const std::array<float, 4>& rotation, std::optional<int32_t> colour = std::nullopt);
 
-namespace curvanta {
 // Emits one glyph through the GL call layer: front face (normal +z) at z = 0, back face
 // (normal -z) at z = -0.1, side walls along every contour, then glTranslatef(advance, 0, 0).
 void EmitGlyph(const GlyphMesh& glyph);
 // Shows a message once control is back in the event loop (directly without a Qt application).
 void ShowMessageLater(const std::string& text, const std::string& title, MsgIcon icon);
+
 }  // namespace curvanta

@@ -3,8 +3,7 @@
 
 #include <cmath>
 
-using curvanta::Mat16;
-using curvanta::Vec4;
+namespace curvanta {
 
 double ArcSin(float x) {
   if (x == 1.0f) return 1.570796326794895;
@@ -137,8 +136,6 @@ void QuatToMatrix(Mat16& m, const Vec4& q) {
   m[14] = 0;
   m[15] = 1;
 }
-
-namespace curvanta {
 
 float ViewRadians(float degrees) { return static_cast<float>(double(degrees) * 3.1416 / 180.0); }
 

@@ -7,10 +7,10 @@
 #include <array>
 
 namespace curvanta {
+
 using Vec4 = std::array<float, 4>;    // vectors use 0..2; quaternions all four
 using Mat16 = std::array<float, 16>;  // handed to glMultMatrixf as it stands
 inline constexpr Vec4 kIdentityQuat{0, 0, 0, 1};
-}  // namespace curvanta
 
 // Arc sine for 0 <= x <= 1 (exactly pi/2 at 1).
 double ArcSin(float x);
@@ -43,10 +43,10 @@ void QuatNormalize(curvanta::Vec4& q);
 // q's rotation: the trackball's sense of turning rests on this).
 void QuatToMatrix(curvanta::Mat16& m, const curvanta::Vec4& q);
 
-namespace curvanta {
 // Degrees to radians the way the view does it: angle * 3.1416 / 180, held as a float.
 float ViewRadians(float degrees);
 // The model rotation of a preset view: roll about z first, then pitch about x, then yaw
 // about y, composed into one quaternion (angles in degrees).
 Vec4 PresetRotation(float rotRoll, float rotPitch, float rotYaw);
+
 }  // namespace curvanta

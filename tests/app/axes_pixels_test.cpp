@@ -22,20 +22,20 @@ class AxesPicture : public ::testing::Test {
     ResetGlobals();
     ASSERT_TRUE(tmp.isValid());
     // A graph that draws nothing of its own and spans [-4, 4] in x and y (z 0 in 2D).
-    oldBoxer = SetItemBoxer([this](Cls9&, std::optional<int32_t>) {
-      Cls1 b;
+    oldBoxer = SetItemBoxer([this](GraphItem&, std::optional<int32_t>) {
+      Box b;
       b.MinX = b.MinY = -4;
       b.MaxX = b.MaxY = 4;
       b.MinZ = GraphMode == 1 ? 0.0f : -4.0f;
       b.MaxZ = GraphMode == 1 ? 0.0f : 4.0f;
       return b;
     });
-    oldDrawer = SetItemDrawer([](Cls9&, std::optional<int32_t>) {});
-    frmF1::LoadOptions options;
+    oldDrawer = SetItemDrawer([](GraphItem&, std::optional<int32_t>) {});
+    MainWindow::LoadOptions options;
     options.arguments = {"curvanta"};
     options.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
     options.processRunner = [](const QString&, const QStringList&) {};
-    window = std::make_unique<frmF1>();
+    window = std::make_unique<MainWindow>();
     window->Load(options);
     window->resize(900, 700);
     window->show();
@@ -50,7 +50,7 @@ class AxesPicture : public ::testing::Test {
     SetItemDrawer(oldDrawer);
   }
   void ShowOneGraph() {
-    auto item = std::make_shared<Cls9>();
+    auto item = std::make_shared<GraphItem>();
     item->ID = ++LastGraphID;
     DocScene.FunSurfs.Add(item);
     ViewScene.FunSurfs.Add(item);
@@ -67,7 +67,7 @@ class AxesPicture : public ::testing::Test {
   ScopedGl scoped{&gl};
   ItemBoxer oldBoxer;
   ItemDrawer oldDrawer;
-  std::unique_ptr<frmF1> window;
+  std::unique_ptr<MainWindow> window;
   DrawArea* area = nullptr;
 };
 

@@ -20,7 +20,7 @@
 #include "common/globals.h"
 #include "common/message_service.h"
 #include "common/ui/forwarding_gl.h"
-#include "dialogs/function/f5_dialog.h"
+#include "dialogs/function/function_2d_dialog.h"
 #include "draw/graph_draw.h"
 #include "scene/scene_globals.h"
 #include "scene/ui/draw_area.h"
@@ -32,12 +32,12 @@ namespace {
 class Function2D : public ShownWindowBase {
  protected:
   // Runs a menu command whose modal 2D dialog `act` works once it is open.
-  void RunWithDialog(const char* command, std::function<void(frmF5&)> act) {
+  void RunWithDialog(const char* command, std::function<void(Function2DDialog&)> act) {
     bool done = false;
     auto* poll = new QTimer(window.get());
     int tries = 0;
     QObject::connect(poll, &QTimer::timeout, [&, poll] {
-      auto* dialog = qobject_cast<frmF5*>(QApplication::activeModalWidget());
+      auto* dialog = qobject_cast<Function2DDialog*>(QApplication::activeModalWidget());
       if (dialog == nullptr) {
         if (++tries > 500) poll->stop();
         return;
@@ -51,11 +51,11 @@ class Function2D : public ShownWindowBase {
     poll->deleteLater();
     ASSERT_TRUE(done) << "the dialog did not open";
   }
-  static void Fill(frmF5& d, std::initializer_list<std::pair<const char*, const char*>> fields) {
+  static void Fill(Function2DDialog& d, std::initializer_list<std::pair<const char*, const char*>> fields) {
     for (auto [name, text] : fields)
       d.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
   }
-  static void Press(frmF5& d, const char* button) {
+  static void Press(Function2DDialog& d, const char* button) {
     d.findChild<QPushButton*>(QString::fromLatin1(button))->click();
   }
 
@@ -95,7 +95,7 @@ class Function2D : public ShownWindowBase {
 };
 
 TEST_F(Function2D, SineFromTheMenuToThePictureThenHiddenAndDeleted) {
-  RunWithDialog("mnuDraw2DCart", [](frmF5& d) {
+  RunWithDialog("mnuDraw2DCart", [](Function2DDialog& d) {
     Fill(d, {{"Text2", "sin(x)"}, {"Text4", "-5"}, {"Text5", "5"}, {"Text6", "200"}});
     Press(d, "Command1");
   });
@@ -152,7 +152,7 @@ TEST_F(Function2D, SineFromTheMenuToThePictureThenHiddenAndDeleted) {
 
 TEST_F(Function2D, RefusedExpressionKeepsTheDialogOpenAndAddsNothing) {
   bool stayedOpen = false;
-  RunWithDialog("mnuDraw2DCart", [&](frmF5& d) {
+  RunWithDialog("mnuDraw2DCart", [&](Function2DDialog& d) {
     Fill(d, {{"Text2", "sin(x"}, {"Text4", "-5"}, {"Text5", "5"}, {"Text6", "200"}});
     Press(d, "Command1");
     stayedOpen = d.isVisible() && d.result() != QDialog::Accepted;
@@ -165,7 +165,7 @@ TEST_F(Function2D, RefusedExpressionKeepsTheDialogOpenAndAddsNothing) {
   EXPECT_EQ(DocScene.FunSurfs.Count(), 0);
   EXPECT_EQ(ViewScene.FunSurfs.Count(), 0);
 
-  RunWithDialog("mnuDraw2DCart", [](frmF5& d) {
+  RunWithDialog("mnuDraw2DCart", [](Function2DDialog& d) {
     Fill(d, {{"Text2", "x"}, {"Text4", "0"}, {"Text5", "1"}, {"Text6", "10"}});
     Press(d, "Command1");
   });
@@ -175,7 +175,7 @@ TEST_F(Function2D, RefusedExpressionKeepsTheDialogOpenAndAddsNothing) {
 }
 
 TEST_F(Function2D, PolarCardioid) {
-  RunWithDialog("mnuDraw2DPolar", [](frmF5& d) {
+  RunWithDialog("mnuDraw2DPolar", [](Function2DDialog& d) {
     Fill(d, {{"Text2", "1+cos(a)"}, {"Text4", "0"}, {"Text5", "6.2832"}, {"Text6", "360"}});
     Press(d, "Command1");
   });
@@ -195,7 +195,7 @@ TEST_F(Function2D, PolarCardioid) {
 
 // The analysis of a graph added through the dialog is written into the window's result box.
 TEST_F(Function2D, AnalysisReportReachesTheResultBox) {
-  RunWithDialog("mnuDraw2DCart", [](frmF5& d) {
+  RunWithDialog("mnuDraw2DCart", [](Function2DDialog& d) {
     Fill(d, {{"Text2", "sin(x)"}, {"Text4", "-4"}, {"Text5", "4"}, {"Text6", "200"}});
     d.findChild<QCheckBox*>(QStringLiteral("Check5"))->setChecked(true);  // maxima
     Press(d, "Command1");

@@ -9,8 +9,10 @@
 #include "app/main_window.h"
 #include "common/globals.h"
 #include "common/message_service.h"
-#include "dialogs/function/f5_ok.h"
+#include "dialogs/function/function_2d_ok.h"
 #include "scene/scene_globals.h"
+
+using namespace curvanta;
 
 namespace {
 
@@ -22,30 +24,30 @@ struct GraphCommands : ::testing::Test {
     options.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
     options.processRunner = [](const QString&, const QStringList&) {};
     options.arguments = {"curvanta"};
-    previous = SetF5DialogRunner([this](F5State s, curvanta::DocumentHost& host) {
+    previous = SetFunction2DDialogRunner([this](Function2DDialogState s, curvanta::DocumentHost& host) {
       presets.push_back(s);
       s.texts["Text2"] = expression;
       s.texts["Text4"] = "-5";
       s.texts["Text5"] = "5";
       s.texts["Text6"] = "100";
-      F5CommandOk(s, host);
+      Function2DCommandOk(s, host);
     });
   }
   void TearDown() override {
-    SetF5DialogRunner(previous);
+    SetFunction2DDialogRunner(previous);
     ResetSceneGlobals();
     ResetGlobals();
   }
   curvanta::ScopedMessageRecorder rec;
   QTemporaryDir tmp;
-  frmF1::LoadOptions options;
-  F5DialogRunner previous;
-  std::vector<F5State> presets;
+  MainWindow::LoadOptions options;
+  Function2DDialogRunner previous;
+  std::vector<Function2DDialogState> presets;
   std::string expression = "sin(x)";
 };
 
 TEST_F(GraphCommands, MenuAndToolbarAddCheckedLinesAndDeleteRemovesThem) {
-  frmF1 w;
+  MainWindow w;
   w.Load(options);
   w.Action("mnuDraw2DCart")->trigger();
   expression = "x^2";

@@ -10,6 +10,8 @@
 #include "common/message_service.h"
 #include "scene/scene_globals.h"
 
+using namespace curvanta;
+
 namespace {
 
 class GraphListTest : public ::testing::Test {
@@ -27,7 +29,7 @@ class GraphListTest : public ::testing::Test {
     ResetGlobals();
   }
   void Add(const char* f) {
-    auto g = Cls9::Init(0, "", 0, 1, "0", "x", f, 1, 10, 0, 1, -1, 1, 4, 0, 0, 0, 1, 4, 2, 2,
+    auto g = GraphItem::Init(0, "", 0, 1, "0", "x", f, 1, 10, 0, 1, -1, 1, 4, 0, 0, 0, 1, 4, 2, 2,
                         false, false, false, 0);
     g->FunForm = 2;
     g->ID = ++LastGraphID;

@@ -49,13 +49,13 @@ struct WindowFixture : ::testing::Test {
     options.arguments = {"curvanta"};
   }
   QTemporaryDir tmp;
-  frmF1::LoadOptions options;
+  MainWindow::LoadOptions options;
 };
 
 }  // namespace
 
 TEST_F(WindowFixture, MenusHaveTheirCaptionsInOrder) {
-  frmF1 w;
+  MainWindow w;
   EXPECT_EQ(w.windowTitle(), "Curvanta");
   QStringList bar;
   for (QAction* a : w.menuBar()->actions()) bar << a->text();
@@ -82,7 +82,7 @@ TEST_F(WindowFixture, MenusHaveTheirCaptionsInOrder) {
 }
 
 TEST_F(WindowFixture, CommandSetsOfTheThreeKinds) {
-  frmF1 w;
+  MainWindow w;
   w.Load(options);
   EXPECT_EQ(GraphMode, 1);
   for (int kind : {1, 2, 3}) {
@@ -121,19 +121,19 @@ TEST_F(WindowFixture, CommandSetsOfTheThreeKinds) {
 
 TEST_F(WindowFixture, StartWritesTheAssociationOnceAndStartsA2DDocument) {
   {
-    frmF1 w;
+    MainWindow w;
     w.Load(options);
     EXPECT_TRUE(w.associationWritten());
     EXPECT_EQ(GraphMode, 1);
   }
   {
-    frmF1 w;
+    MainWindow w;
     w.Load(options);
     EXPECT_FALSE(w.associationWritten());
   }
   // A path that nothing loads starts a new 2D document too.
   GraphMode = 0;
-  frmF1 w;
+  MainWindow w;
   options.arguments = {"curvanta", "/nowhere/x.pgp"};
   QString asked;
   options.loadDocument = [&](const QString& p) {
@@ -146,8 +146,8 @@ TEST_F(WindowFixture, StartWritesTheAssociationOnceAndStartsA2DDocument) {
 }
 
 namespace {
-void AddGraph(frmF1& w, int id, bool checked) {
-  auto item = std::make_shared<Cls9>();
+void AddGraph(MainWindow& w, int id, bool checked) {
+  auto item = std::make_shared<GraphItem>();
   item->ID = id;
   DocScene.FunSurfs.Add(item);
   if (checked) ViewScene.FunSurfs.Add(item);
@@ -159,7 +159,7 @@ void AddGraph(frmF1& w, int id, bool checked) {
 
 TEST_F(WindowFixture, NewAsksOnceGraphsExistAndYesCancelsWithoutAWriter) {
   ScopedMessageRecorder rec;
-  frmF1 w;
+  MainWindow w;
   w.Load(options);
   w.mnuFileNew3D_Click();  // empty: no question
   EXPECT_TRUE(rec.recorder.messages.empty());
@@ -198,7 +198,7 @@ TEST_F(WindowFixture, NewAsksOnceGraphsExistAndYesCancelsWithoutAWriter) {
 
 TEST_F(WindowFixture, ClosingAsksWhenGraphsExistAndKeepsTheWindowWhenNothingWasSaved) {
   ScopedMessageRecorder rec;
-  frmF1 w;
+  MainWindow w;
   w.Load(options);
   w.show();
   QCloseEvent empty;
@@ -206,7 +206,7 @@ TEST_F(WindowFixture, ClosingAsksWhenGraphsExistAndKeepsTheWindowWhenNothingWasS
   EXPECT_TRUE(empty.isAccepted());
   EXPECT_TRUE(rec.recorder.messages.empty());
 
-  frmF1 v;
+  MainWindow v;
   v.Load(options);
   v.show();
   AddGraph(v, 1, false);
@@ -224,7 +224,7 @@ TEST_F(WindowFixture, ClosingAsksWhenGraphsExistAndKeepsTheWindowWhenNothingWasS
 }
 
 TEST_F(WindowFixture, StatusBarNamesTheButtonUnderThePointerEvenWhenDisabled) {
-  frmF1 w;
+  MainWindow w;
   w.Load(options);
   w.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
@@ -253,7 +253,7 @@ TEST_F(WindowFixture, StatusBarNamesTheButtonUnderThePointerEvenWhenDisabled) {
 }
 
 TEST_F(WindowFixture, RightPressesOpenThePopupsWithoutMovingTheCurrentLine) {
-  frmF1 w;
+  MainWindow w;
   w.Load(options);
   w.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
@@ -277,7 +277,7 @@ TEST_F(WindowFixture, RightPressesOpenThePopupsWithoutMovingTheCurrentLine) {
 }
 
 TEST_F(WindowFixture, SplitterBarsMoveOnReleaseWithinTheirLimits) {
-  frmF1 w;
+  MainWindow w;
   w.Load(options);
   w.resize(1000, 700);
   w.show();
@@ -312,7 +312,7 @@ TEST_F(WindowFixture, SplitterBarsMoveOnReleaseWithinTheirLimits) {
 }
 
 TEST_F(WindowFixture, CutAllDeletesNothingItCouldNotCopy) {
-  frmF1 w;
+  MainWindow w;
   w.Load(options);
   AddGraph(w, 1, true);
   AddGraph(w, 2, false);
@@ -333,7 +333,7 @@ TEST_F(WindowFixture, ADocumentNamedOnTheCommandLineIsLoadedOnceInsteadOfNew2D) 
       asked << p;
       return true;
     };
-    frmF1 w;
+    MainWindow w;
     w.Load(options);
     EXPECT_EQ(asked, QStringList{"a b.pgp"}) << args.join("|").toStdString();
     EXPECT_EQ(GraphMode, 0);  // New 2D did not run: the loader sets the kind
@@ -341,7 +341,7 @@ TEST_F(WindowFixture, ADocumentNamedOnTheCommandLineIsLoadedOnceInsteadOfNew2D) 
 }
 
 TEST_F(WindowFixture, ShrinkingToTheSmallestSizeBringsBothBarsBackInside) {
-  frmF1 w;
+  MainWindow w;
   w.Load(options);
   w.resize(1400, 1000);
   w.show();

@@ -21,16 +21,16 @@ class ToolbarActions : public ShownWindowBase {
   void SetUp() override {
     ShownWindowBase::SetUp();
     if (HasFatalFailure()) return;
-    oldDrawer = SetItemDrawer([](Cls9&, std::optional<int32_t>) {});
-    oldBoxer = SetItemBoxer([](Cls9&, std::optional<int32_t>) {
-      Cls1 b;
+    oldDrawer = SetItemDrawer([](GraphItem&, std::optional<int32_t>) {});
+    oldBoxer = SetItemBoxer([](GraphItem&, std::optional<int32_t>) {
+      Box b;
       b.MinX = b.MinY = b.MinZ = -1;
       b.MaxX = b.MaxY = b.MaxZ = 1;
       return b;
     });
     window->mnuFileNew3D_Click();  // the model and shading buttons are on in 3D
     for (int id : {1, 2}) {
-      auto item = std::make_shared<Cls9>();
+      auto item = std::make_shared<GraphItem>();
       item->ID = id;
       item->Show = 3;
       item->Smoothness = 1;
@@ -61,7 +61,7 @@ class ToolbarActions : public ShownWindowBase {
   ScopedMessageRecorder rec;
   ItemDrawer oldDrawer;
   ItemBoxer oldBoxer;
-  std::vector<std::shared_ptr<Cls9>> graphs;
+  std::vector<std::shared_ptr<GraphItem>> graphs;
 };
 
 TEST_F(ToolbarActions, NothingShownDoesNothingNotEvenTheWarning) {

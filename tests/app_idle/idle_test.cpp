@@ -8,6 +8,8 @@
 
 #include "support/shown_window.h"
 
+using namespace curvanta;
+
 namespace {
 
 double ProcessorSeconds() {

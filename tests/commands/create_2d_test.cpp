@@ -4,10 +4,12 @@
 
 #include "commands/create_2d.h"
 #include "common/globals.h"
-#include "dialogs/function/f5_ok.h"
+#include "dialogs/function/function_2d_ok.h"
 #include "support/fake_host.h"
 #include "scene/axes_settings.h"
 #include "scene/scene_globals.h"
+
+using namespace curvanta;
 
 namespace {
 
@@ -16,35 +18,35 @@ class Create2D : public ::testing::Test {
   void SetUp() override {
     ResetGlobals();
     ResetSceneGlobals();
-    previous_ = SetF5DialogRunner([this](F5State preset, curvanta::DocumentHost& h) {
+    previous_ = SetFunction2DDialogRunner([this](Function2DDialogState preset, curvanta::DocumentHost& h) {
       presets.push_back(preset);
       if (!fill) return;  // Cancel
       fill(preset);
-      okResult = F5CommandOk(preset, h);
+      okResult = Function2DCommandOk(preset, h);
     });
   }
   void TearDown() override {
-    SetF5DialogRunner(previous_);
+    SetFunction2DDialogRunner(previous_);
     ResetGlobals();
     ResetSceneGlobals();
   }
-  static void Set(F5State& s, std::initializer_list<std::pair<const char*, const char*>> fields) {
+  static void Set(Function2DDialogState& s, std::initializer_list<std::pair<const char*, const char*>> fields) {
     for (auto [f, v] : fields) s.texts[f] = v;
   }
   curvanta::ScopedMessageRecorder rec;
   FakeHost host;
-  std::vector<F5State> presets;
-  std::function<void(F5State&)> fill;
+  std::vector<Function2DDialogState> presets;
+  std::function<void(Function2DDialogState&)> fill;
   bool okResult = false;
-  F5DialogRunner previous_;
+  Function2DDialogRunner previous_;
 };
 
 TEST_F(Create2D, CartesianAddsOneCheckedLine) {
   ViewScene.RotYaw = 30;
   host.lines = {{"二维曲线  y=x", false}};  // a graph line already there, unchecked
-  fill = [](F5State& s) { Set(s, {{"Text2", "sin(x)"}, {"Text4", "-5"}, {"Text5", "5"}, {"Text6", "100"}}); };
+  fill = [](Function2DDialogState& s) { Set(s, {{"Text2", "sin(x)"}, {"Text4", "-5"}, {"Text5", "5"}, {"Text6", "100"}}); };
   // Stand-in for the existing graph of that line.
-  auto other = Cls9::Init(0, "", 0, 1, "0", "x", "x", 1, 10, 0, 1, 0, 1, 4, 0, 0, 0, 1, 4, 2, 2,
+  auto other = GraphItem::Init(0, "", 0, 1, "0", "x", "x", 1, 10, 0, 1, 0, 1, 4, 0, 0, 0, 1, 4, 2, 2,
                           false, false, false, 0);
   other->ID = ++LastGraphID;
   DocScene.FunSurfs.Add(other);
@@ -63,9 +65,9 @@ TEST_F(Create2D, CartesianAddsOneCheckedLine) {
 }
 
 TEST_F(Create2D, PolarLettersFollowTheCommand) {
-  fill = [](F5State& s) {
+  fill = [](Function2DDialogState& s) {
     s.coordIndex = 0;  // the user switched to Cartesian
-    F5Combo1Click(s);
+    Function2DCombo1Click(s);
     Set(s, {{"Text2", "1+cos(x)"}, {"Text4", "0"}, {"Text5", "6.28"}, {"Text6", "100"}});
   };
   mnuDraw2DPolar_Click(host);
@@ -112,9 +114,9 @@ TEST_F(Create2D, AnimatedPreludeReadsTheOptionFields) {
 }
 
 TEST_F(Create2D, AnimatedGraphGetsTheAnimationLine) {
-  fill = [](F5State& s) {
+  fill = [](Function2DDialogState& s) {
     s.formIndex = 1;
-    F5Combo3Click(s);
+    Function2DCombo3Click(s);
     Set(s, {{"Text2", "cos(u+t)"}, {"Text3", "sin(u)"}, {"Text4", "0"}, {"Text5", "6"},
             {"Text6", "50"}, {"Text7", "0"}, {"Text8", "1"}});
   };

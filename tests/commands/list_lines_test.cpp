@@ -3,6 +3,8 @@
 
 #include "commands/list_lines.h"
 
+using namespace curvanta;
+
 using curvanta::CreateKind;
 using curvanta::ListLineFields;
 

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+using namespace curvanta;
+
 namespace curvanta {
 namespace {
 

@@ -6,6 +6,8 @@
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 
+using namespace curvanta;
+
 namespace curvanta {
 namespace {
 

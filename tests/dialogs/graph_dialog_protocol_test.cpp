@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "common/globals.h"
-#include "dialogs/function/f5_ok.h"
+#include "dialogs/function/function_2d_ok.h"
 #include "support/fake_host.h"
 #include "scene/scene_globals.h"
+
+using namespace curvanta;
 
 namespace {
 
@@ -19,15 +21,15 @@ class Protocol : public ::testing::Test {
     ResetGlobals();
     ResetSceneGlobals();
   }
-  static F5State Explicit(const std::string& f, const std::string& lo, const std::string& hi) {
-    F5State s = F5PresetForCreate(false, false, AnimFrameCount);
+  static Function2DDialogState Explicit(const std::string& f, const std::string& lo, const std::string& hi) {
+    Function2DDialogState s = Function2DPresetForCreate(false, false, AnimFrameCount);
     s.texts["Text2"] = f;
     s.texts["Text4"] = lo;
     s.texts["Text5"] = hi;
     s.texts["Text6"] = "100";
     return s;
   }
-  static std::vector<std::string> Keys(const Cls8& scene) {
+  static std::vector<std::string> Keys(const Scene& scene) {
     std::vector<std::string> keys;
     for (const auto& [key, item] : scene.FunSurfs) keys.push_back(key);
     return keys;
@@ -40,7 +42,7 @@ TEST_F(Protocol, NewGraphsGetFreshIdsAndAFailedOneLeavesNothing) {
   LastGraphID = 7;
   GraphMode = 3;
   auto first = Explicit("sin(x)", "-3", "3");
-  ASSERT_TRUE(F5CommandOk(first, host));
+  ASSERT_TRUE(Function2DCommandOk(first, host));
   EXPECT_EQ(Keys(DocScene), std::vector<std::string>{"8"});
   EXPECT_EQ(Keys(ViewScene), std::vector<std::string>{"8"});
   EXPECT_EQ(DocScene.FunSurfs.Item(1), ViewScene.FunSurfs.Item(1));
@@ -51,7 +53,7 @@ TEST_F(Protocol, NewGraphsGetFreshIdsAndAFailedOneLeavesNothing) {
   EXPECT_EQ(host.rebuilds, 0);  // the create command's line check draws
 
   auto failing = Explicit("sqr(x)", "-3", "3");
-  EXPECT_FALSE(F5CommandOk(failing, host));
+  EXPECT_FALSE(Function2DCommandOk(failing, host));
   ASSERT_EQ(rec.recorder.messages.size(), 1u);
   EXPECT_EQ(rec.recorder.messages[0].text, "SQR函数的参数必须大于0");
   EXPECT_EQ(rec.recorder.messages[0].title, "出错");
@@ -60,27 +62,27 @@ TEST_F(Protocol, NewGraphsGetFreshIdsAndAFailedOneLeavesNothing) {
   EXPECT_EQ(LastGraphID, 9);
 
   failing.texts["Text4"] = "0";
-  ASSERT_TRUE(F5CommandOk(failing, host));
+  ASSERT_TRUE(Function2DCommandOk(failing, host));
   EXPECT_EQ(Keys(DocScene), (std::vector<std::string>{"8", "10"}));
   EXPECT_EQ(Keys(ViewScene), (std::vector<std::string>{"8", "10"}));
 }
 
 TEST_F(Protocol, SyntaxErrorAddsNothingAndKeepsTheDialogOpen) {
   auto s = Explicit("sin(x", "-5", "5");
-  EXPECT_FALSE(F5CommandOk(s, host));
+  EXPECT_FALSE(Function2DCommandOk(s, host));
   ASSERT_EQ(rec.recorder.messages.size(), 1u);
   EXPECT_EQ(rec.recorder.messages[0].title, "语法错误");
   EXPECT_EQ(DocScene.FunSurfs.Count(), 0);
   EXPECT_EQ(ViewScene.FunSurfs.Count(), 0);
   EXPECT_EQ(host.refreshes, 0);
   s.texts["Text2"] = "sin(x)";
-  ASSERT_TRUE(F5CommandOk(s, host));
+  ASSERT_TRUE(Function2DCommandOk(s, host));
   EXPECT_EQ(DocScene.FunSurfs.Item(1)->ID, 2);
 }
 
 TEST_F(Protocol, EditCopiesIntoTheGraphOrChangesNothing) {
   auto s = Explicit("sin(x)", "-3", "3");
-  ASSERT_TRUE(F5CommandOk(s, host));
+  ASSERT_TRUE(Function2DCommandOk(s, host));
   const auto graph = DocScene.FunSurfs.Item(1);
   host.lines = {{"二维曲线  y=sin(x)", true}};
   host.current = 0;
@@ -88,7 +90,7 @@ TEST_F(Protocol, EditCopiesIntoTheGraphOrChangesNothing) {
   EditMode = true;
   auto edit = Explicit("cos(x)", "-3", "3");
   edit.texts["Text1"] = "renamed";
-  ASSERT_TRUE(F5CommandOk(edit, host));
+  ASSERT_TRUE(Function2DCommandOk(edit, host));
   EXPECT_EQ(DocScene.FunSurfs.Item(1), graph);  // the same object, copied into
   EXPECT_EQ(graph->ID, 1);
   EXPECT_EQ(graph->ExpressZ, "cos(x)");
@@ -100,7 +102,7 @@ TEST_F(Protocol, EditCopiesIntoTheGraphOrChangesNothing) {
 
   EditMode = true;
   auto bad = Explicit("sin(x", "0", "1");
-  EXPECT_FALSE(F5CommandOk(bad, host));
+  EXPECT_FALSE(Function2DCommandOk(bad, host));
   EXPECT_EQ(rec.recorder.messages.back().title, "语法错误");
   EXPECT_EQ(graph->ExpressZ, "cos(x)");  // a failed edit leaves the graph as it was
   EXPECT_EQ(graph->MinV, -3.0f);
@@ -110,16 +112,16 @@ TEST_F(Protocol, EditCopiesIntoTheGraphOrChangesNothing) {
 }
 
 TEST_F(Protocol, RefusedTRangeEnablesPlaybackAndAddsNothing) {
-  F5State s = F5PresetForCreate(false, true, 10);
+  Function2DDialogState s = Function2DPresetForCreate(false, true, 10);
   for (auto [f, v] : {std::pair{"Text2", "sin(x+t)"}, {"Text4", "0"}, {"Text5", "1"},
                       {"Text6", "10"}, {"Text7", "1"}, {"Text8", "1"}})
     s.texts[f] = v;
-  EXPECT_FALSE(F5CommandOk(s, host));
+  EXPECT_FALSE(Function2DCommandOk(s, host));
   EXPECT_EQ(host.playbackEnabled, 1);
   EXPECT_EQ(rec.recorder.messages.back().text, "最小 t 必须小于最大 t");
   EXPECT_EQ(DocScene.FunSurfs.Count(), 0);
   s.texts["Text8"] = "2";
-  ASSERT_TRUE(F5CommandOk(s, host));
+  ASSERT_TRUE(Function2DCommandOk(s, host));
   EXPECT_TRUE(DocScene.FunSurfs.Item(1)->Animation);
   EXPECT_EQ(DocScene.FunSurfs.Item(1)->GraphType, 9);
 }

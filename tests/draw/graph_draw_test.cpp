@@ -24,10 +24,10 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 
 // An explicit (or parametric) 2D function item sampled over [lo, hi] with `steps` segments.
-std::shared_ptr<Cls9> Curve(const std::string& x, const std::string& y, float lo, float hi,
+std::shared_ptr<GraphItem> Curve(const std::string& x, const std::string& y, float lo, float hi,
                             int32_t steps, int32_t form = FormKind::Explicit,
                             int32_t coord = CoordKind::Plane, int32_t kind = GraphKind::Function2D) {
-  auto item = Cls9::Init(1, "", kind, coord, "0", x, y, 1, steps, 0, 1, lo, hi, 4, 0, 0, 255, 2,
+  auto item = GraphItem::Init(1, "", kind, coord, "0", x, y, 1, steps, 0, 1, lo, hi, 4, 0, 0, 255, 2,
                          4, 2, 2, false, false, false, 0);
   item->FunForm = form;
   item->Show2DCurve = true;
@@ -48,7 +48,7 @@ class GraphDrawTest : public ::testing::Test {
     GraphMode = 1;
   }
 
-  Drawn Draw(Cls9& item, int32_t frame = 0, bool sample = true) {
+  Drawn Draw(GraphItem& item, int32_t frame = 0, bool sample = true) {
     if (sample) {
       EXPECT_TRUE(item.GetPoints());
     }
@@ -100,7 +100,7 @@ std::vector<std::vector<double>> Lines(const std::string& text, const std::strin
 }
 
 TEST_F(GraphDrawTest, FrameWithoutBranchEmptiesTheReportAndAppliesTheMaterial) {
-  auto item = Cls9::Init(1, "", GraphKind::ContourMap, CoordKind::Cartesian3D, "x", "y", "x*y",
+  auto item = GraphItem::Init(1, "", GraphKind::ContourMap, CoordKind::Cartesian3D, "x", "y", "x*y",
                          2, 2, -1, 1, -1, 1, 4, 0, 0, 0, 1, 3, 3, 2, false, false, false, 0);
   ASSERT_TRUE(item->GetPoints());
   const Drawn d = Draw(*item, 0, false);
@@ -119,7 +119,7 @@ TEST_F(GraphDrawTest, FrameWithoutBranchEmptiesTheReportAndAppliesTheMaterial) {
 
 TEST_F(GraphDrawTest, ReportHoldsTheLastItemDrawn) {
   auto function = Curve("x", "x^2", 0, 2, 4);
-  auto table = Cls9::Init(2, "t", GraphKind::Table2D, CoordKind::Plane, "", "", "", 1, 1, 0, 0, 0,
+  auto table = GraphItem::Init(2, "t", GraphKind::Table2D, CoordKind::Plane, "", "", "", 1, 1, 0, 0, 0,
                           0, 0, 0, 0, 0, 1, 1, 3, 0, false, false, false, 0);
   ASSERT_TRUE(function->GetPoints());
   RecordingGl gl;
@@ -297,7 +297,7 @@ TEST_F(GraphDrawTest, AnimatedItemBindsTheFramesT) {
 namespace {
 
 TEST_F(GraphDrawTest, ImplicitItemsGoThroughTheFrameWithTheHeadingOnly) {
-  auto item = Cls9::Init(1, "", GraphKind::Function2D, CoordKind::Plane, "0", "x", "x^2+y^2-1", 0,
+  auto item = GraphItem::Init(1, "", GraphKind::Function2D, CoordKind::Plane, "0", "x", "x^2+y^2-1", 0,
                          0, -2, 2, -2, 2, 4, 0, 0, 65280, 1, 4, 2, 2, false, false, false, 0);
   item->FunForm = FormKind::Inequality;
   ASSERT_TRUE(item->GetPoints());

@@ -17,9 +17,9 @@ using namespace curvanta;
 
 namespace {
 
-std::shared_ptr<Cls9> Relation(const std::string& f, int32_t form, int32_t coord, float u0,
+std::shared_ptr<GraphItem> Relation(const std::string& f, int32_t form, int32_t coord, float u0,
                                float u1, float v0, float v1) {
-  auto item = Cls9::Init(1, "", GraphKind::Function2D, coord, "", "", f, 1, 1, u0, u1, v0, v1,
+  auto item = GraphItem::Init(1, "", GraphKind::Function2D, coord, "", "", f, 1, 1, u0, u1, v0, v1,
                          0, 0, 0, 255, 1, 1, 3, 1, false, false, false, 0);
   item->FunForm = form;
   return item;
@@ -30,10 +30,10 @@ struct Plotted {
   std::vector<GlCall> calls;
 };
 
-Plotted Draw(Cls9& item, int32_t frame = 0) {
+Plotted Draw(GraphItem& item, int32_t frame = 0) {
   RecordingGl gl;
   ScopedGl guard(&gl);
-  Cls6 evaluator;
+  ExpressionEngine evaluator;
   DrawImplicitPlot(item, frame, evaluator);
   Plotted p;
   p.points = gl.Primitives();
@@ -113,8 +113,8 @@ TEST_F(ImplicitPlotTest, PolarUnitCircleKeepsItsOwnBox) {
   }
   Draw(*small);
   // Each item answers with the extent of its own plot.
-  const Cls1 a = circle->GetBox(0);
-  const Cls1 b = small->GetBox(0);
+  const Box a = circle->GetBox(0);
+  const Box b = small->GetBox(0);
   EXPECT_NEAR(a.MinX, -1, 0.03);
   EXPECT_NEAR(a.MaxX, 1, 0.03);
   EXPECT_NEAR(a.MinY, -1, 0.03);

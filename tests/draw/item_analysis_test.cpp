@@ -22,10 +22,10 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-std::shared_ptr<Cls9> Curve(const std::string& x, const std::string& y,
+std::shared_ptr<GraphItem> Curve(const std::string& x, const std::string& y,
                             int32_t form = FormKind::Explicit, int32_t coord = CoordKind::Plane,
                             int32_t kind = GraphKind::Function2D) {
-  auto item = Cls9::Init(1, "", kind, coord, "0", x, y, 1, 1, 0, 1, 0, 1, 4, 0, 0, 255, 2, 4, 2,
+  auto item = GraphItem::Init(1, "", kind, coord, "0", x, y, 1, 1, 0, 1, 0, 1, 4, 0, 0, 255, 2, 4, 2,
                          2, false, false, false, 0);
   item->FunForm = form;
   return item;
@@ -38,9 +38,9 @@ struct Outcome {
 
 // Runs the analysis of the item's texts; derivative samples over [lo, hi] with `steps`
 // segments come from the item's own first and second derivative texts.
-Outcome Analyse(const Cls9& item, PlaneAnalysisOptions o, float lo = 0, float hi = 0,
+Outcome Analyse(const GraphItem& item, PlaneAnalysisOptions o, float lo = 0, float hi = 0,
                 int steps = 0, float t = 0) {
-  Cls6 evaluator;
+  ExpressionEngine evaluator;
   ItemPlaneFunctions fns(item, evaluator, t);
   o.graphType = item.GraphType;
   o.coordType = item.CoordType;
@@ -150,7 +150,7 @@ TEST_F(ItemAnalysisTest, ParametricCircleCurvatureAndVerticalTangent) {
 TEST_F(ItemAnalysisTest, ArcLengths) {
   struct Case {
     const char* name;
-    std::shared_ptr<Cls9> item;
+    std::shared_ptr<GraphItem> item;
     float from, to;
     double expected, tolerance;
   };

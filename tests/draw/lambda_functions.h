@@ -9,6 +9,8 @@
 
 #include "draw/plane_analysis.h"
 
+using namespace curvanta;
+
 namespace curvanta::testing_support {
 
 using Fn = std::function<double(double)>;

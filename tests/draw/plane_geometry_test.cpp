@@ -3,6 +3,8 @@
 
 #include "draw/plane_geometry.h"
 
+using namespace curvanta;
+
 namespace {
 
 struct Case {

@@ -69,7 +69,7 @@ TEST(CalculatorModel, DivisionFlagClearedAfterwards) {
   calc::Compute(u"1/0");
   EXPECT_EQ(rec.recorder.messages.size(), 1u);
   // Sampling after the calculator replaces the zero divisor again.
-  Cls6 parser;
+  ExpressionEngine parser;
   std::string postfix;
   ASSERT_EQ(parser.InfixToPostfix("1/x", postfix), 0);
   float r = 0;

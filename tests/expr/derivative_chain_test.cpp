@@ -14,8 +14,8 @@ using namespace curvanta;
 namespace {
 
 // A list from blank-separated token texts, ranks by class.
-clsPolish Tokens(const std::string& text) {
-  clsPolish l;
+PolishList Tokens(const std::string& text) {
+  PolishList l;
   size_t i = 0;
   while (i < text.size()) {
     size_t j = text.find(' ', i);
@@ -34,7 +34,7 @@ clsPolish Tokens(const std::string& text) {
   return l;
 }
 
-std::string Ranks(const clsPolish& l) {
+std::string Ranks(const PolishList& l) {
   std::string s;
   for (const auto& t : l.Tokens()) s += char('0' + t.Rank);
   return s;
@@ -43,7 +43,7 @@ std::string Ranks(const clsPolish& l) {
 }  // namespace
 
 TEST(PolishList, PushKillAndReads) {
-  clsPolish l;
+  PolishList l;
   l.Push(0, 5, "x");
   l.Push(1, 5, "y");  // at the count: appends
   l.Push(0, 5, "a");  // at 0: in front
@@ -61,7 +61,7 @@ TEST(PolishList, PushKillAndReads) {
 }
 
 TEST(PolishList, OperandOfSubPolishJoinPolish) {
-  clsPolish l = Tokens("x y + x *");
+  PolishList l = Tokens("x y + x *");
   EXPECT_EQ(PolishText(OperandOf(l, 4, 2)), "x y +");
   EXPECT_EQ(PolishText(OperandOf(l, 4, 1)), "x");
   EXPECT_EQ(PolishText(OperandOf(Tokens("x sin"), 1, 1)), "x");
@@ -69,7 +69,7 @@ TEST(PolishList, OperandOfSubPolishJoinPolish) {
   EXPECT_THROW(OperandOf(Tokens("x +"), 1, 2), std::out_of_range);
   EXPECT_EQ(SubPolish(l, 3, 2).ElementCount(), 0);
   EXPECT_EQ(PolishText(SubPolish(l, 1, 3)), "y + x");
-  clsPolish e1, e2;
+  PolishList e1, e2;
   EXPECT_EQ(JoinPolish({&e1, &e2}).ElementCount(), 0);
   EXPECT_EQ(PolishText(JoinPolish({&l, &e1, &l})), "x y + x * x y + x *");
 }
@@ -209,12 +209,12 @@ TEST(Derive, Rules) {
       {"x +", "0"},
   };
   for (const Case& c : cases) {
-    clsPolish in = Tokens(c.list);
-    clsPolish before = in;
+    PolishList in = Tokens(c.list);
+    PolishList before = in;
     EXPECT_EQ(PolishText(Derive(in)), c.derivative) << c.list;
     EXPECT_EQ(in, before);
   }
-  EXPECT_EQ(PolishText(Derive(clsPolish())), "0");
+  EXPECT_EQ(PolishText(Derive(PolishList())), "0");
   // Ranks of the literals by class.
   EXPECT_EQ(Ranks(Derive(Tokens("x cos"))), "54542");
 }
@@ -238,7 +238,7 @@ TEST(PolishToInfix, ParenthesesByRank) {
       {"x y", "x"},  // the bottom entry
   };
   for (const Case& c : cases) EXPECT_EQ(PolishToInfix(Tokens(c.list)), c.text) << c.list;
-  EXPECT_THROW(PolishToInfix(clsPolish()), std::out_of_range);
+  EXPECT_THROW(PolishToInfix(PolishList()), std::out_of_range);
   EXPECT_THROW(PolishToInfix(Tokens("x +")), std::out_of_range);
   EXPECT_FALSE(PolishToInfix(Tokens("x y +"), 2).has_value());
   EXPECT_EQ(PolishToInfix(Tokens("x y +"), 3).value(), "x+y");

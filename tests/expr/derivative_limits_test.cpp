@@ -9,6 +9,8 @@
 #include "expr/expression_parser.h"
 #include "expr/infix_to_polish.h"
 
+using namespace curvanta;
+
 namespace {
 
 std::string Repeat(const std::string& s, size_t n) {
@@ -71,7 +73,7 @@ TEST(DerivativeLimits, LongSumsAndTheirSecondDerivative) {
 
 TEST(DerivativeLimits, LimitIsOnTheTokensText) {
   std::string err;
-  clsPolish sinx = *InfixToPolish("sin(x)", err);  // derivative 1 x cos *: six characters
+  PolishList sinx = *InfixToPolish("sin(x)", err);  // derivative 1 x cos *: six characters
   EXPECT_EQ(PolishText(Derive(sinx, 6)), "1 x cos *");
   EXPECT_EQ(Derive(sinx, 5).ElementCount(), 0);
   // A part beyond the limit that the result leaves out does not count: (...)^0 gives 0.
@@ -86,7 +88,7 @@ TEST(DerivativeLimits, DerivedTextsConvertBeyondTheTypedLimits) {
   std::string divNest = Repeat("x/(", 150) + "x" + Repeat(")", 150);
   for (const std::string& e : {sinNest, divNest}) {
     curvanta::ScopedMessageRecorder rec;
-    Cls6 parser;
+    ExpressionEngine parser;
     std::string typed;
     ASSERT_EQ(parser.InfixToPostfix(e, typed), 0);
     std::string d = DerivativeText(e);

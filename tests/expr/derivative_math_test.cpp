@@ -206,7 +206,7 @@ double Trusted(double fine, double coarse, double agreement) {
 }
 
 struct Evaluator {
-  Cls6 parser;
+  ExpressionEngine parser;
   std::string postfix;
   bool converted = false;
   explicit Evaluator(const std::string& text) { converted = parser.InfixToPostfix(text, postfix) == 0; }

@@ -18,6 +18,8 @@
 #include "common/message_service.h"
 #include "expr/expression_parser.h"
 
+using namespace curvanta;
+
 namespace {
 
 using curvanta::ArithmeticError;
@@ -297,7 +299,7 @@ class ExpressionProperty : public ::testing::Test {
 int CheckGenerated(uint32_t seed, bool degree, int count) {
   ScopedMessageRecorder rec;
   Generator gen(seed, degree);
-  Cls6 parser;
+  ExpressionEngine parser;
   int checked = 0;
   for (int i = 0; i < count; ++i) {
     std::unique_ptr<Node> tree = gen.Make(1 + i % 6);
@@ -342,7 +344,7 @@ TEST_F(ExpressionProperty, SameResultsUnderAGermanLocale) {
   if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) FAIL() << "de_DE.UTF-8 missing (scripts/setup generates it)";
   const int checked = CheckGenerated(2u, false, 300) + CheckGenerated(77u, true, 300);
   ScopedMessageRecorder rec;
-  Cls6 parser;
+  ExpressionEngine parser;
   std::string postfix;
   float r = 0;
   const bool ok = parser.InfixToPostfix("3,5*x+1.25", postfix) == 0 &&
@@ -357,7 +359,7 @@ TEST_F(ExpressionProperty, RandomBytesNeverThrow) {
   ScopedMessageRecorder rec;
   std::mt19937 rng(4242);
   const std::string alphabet = "0123456789.,+-*/^()  xyzsincoqrtabelhUVXYARBT_=\t";
-  Cls6 parser;
+  ExpressionEngine parser;
   int accepted = 0;
   for (int i = 0; i < 20000; ++i) {
     const int length = std::uniform_int_distribution<int>(0, 24)(rng);

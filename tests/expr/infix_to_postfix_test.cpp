@@ -8,6 +8,8 @@
 #include "expr/engine_texts.h"
 #include "expr/expression_parser.h"
 
+using namespace curvanta;
+
 namespace {
 
 using curvanta::Message;
@@ -53,7 +55,7 @@ TEST(InfixToPostfix, AcceptedTexts) {
   };
   for (const auto& c : cases) {
     ScopedMessageRecorder rec;
-    Cls6 parser;
+    ExpressionEngine parser;
     std::string out;
     EXPECT_EQ(parser.InfixToPostfix(c.text, out), 0) << c.text;
     EXPECT_EQ(out, c.postfix) << c.text;
@@ -62,7 +64,7 @@ TEST(InfixToPostfix, AcceptedTexts) {
 }
 
 TEST(InfixToPostfix, AppendsToTheBuffer) {
-  Cls6 parser;
+  ExpressionEngine parser;
   std::string out = "1 ";
   EXPECT_EQ(parser.InfixToPostfix("x", out), 0);
   EXPECT_EQ(out, "1 XX ");
@@ -106,7 +108,7 @@ TEST(InfixToPostfix, SyntaxErrors) {
   };
   for (const auto& c : cases) {
     ScopedMessageRecorder rec;
-    Cls6 parser;
+    ExpressionEngine parser;
     std::string out;
     EXPECT_EQ(parser.InfixToPostfix(c.text, out), c.position) << c.text;
     ASSERT_EQ(rec.recorder.messages.size(), 1u) << c.text;
@@ -121,7 +123,7 @@ TEST(InfixToPostfix, LengthLimit) {
   std::string longest(10000, '1');
   std::string tooLong(10001, '1');
   ScopedMessageRecorder rec;
-  Cls6 parser;
+  ExpressionEngine parser;
   std::string out;
   EXPECT_EQ(parser.InfixToPostfix(longest, out), 0);
   EXPECT_TRUE(rec.recorder.messages.empty());
@@ -136,7 +138,7 @@ TEST(InfixToPostfix, NestingLimit) {
   // 200 levels are fine; the "(" opening the 201st is refused at its own position.
   const std::string deepest = std::string(200, '(') + "x" + std::string(200, ')');
   ScopedMessageRecorder rec;
-  Cls6 parser;
+  ExpressionEngine parser;
   std::string out;
   EXPECT_EQ(parser.InfixToPostfix(deepest, out), 0);
   EXPECT_EQ(out, "XX ");

@@ -5,6 +5,8 @@
 
 #include "expr/input_filters.h"
 
+using namespace curvanta;
+
 namespace {
 
 struct FilterCase {

@@ -15,6 +15,8 @@
 #include "expr/random_sequence.h"
 #include "expr/value_stack.h"
 
+using namespace curvanta;
+
 namespace {
 
 using curvanta::ArithmeticError;
@@ -46,7 +48,7 @@ class Evaluate : public ::testing::Test {
   }
 
   ScopedMessageRecorder rec;
-  Cls6 parser;
+  ExpressionEngine parser;
 };
 
 TEST_F(Evaluate, Values) {
@@ -291,7 +293,7 @@ TEST_F(Evaluate, RandomNumbers) {
   }
   curvanta::ResetRandomSequence();
   EXPECT_EQ(Eval("rnd(-7)"), first);  // same sequence after a reset, operand ignored
-  Cls6 other;
+  ExpressionEngine other;
   std::string postfix;
   ASSERT_EQ(other.InfixToPostfix("rnd(1)", postfix), 0);
   float second = 0;
@@ -334,7 +336,7 @@ TEST_F(Evaluate, CacheKeepsTextsApart) {
       ASSERT_TRUE(parser.DoEvaluate(texts[i], false, r, v));
       EXPECT_EQ(r, float(round + i));
     }
-  Cls6 copy = parser;
+  ExpressionEngine copy = parser;
   float r = 0;
   ASSERT_TRUE(copy.DoEvaluate(texts[3], false, r, VarValues{}));
   EXPECT_EQ(r, 3.0f);
@@ -357,7 +359,7 @@ TEST_F(Evaluate, DeepExpressions) {
 }
 
 TEST(ValueStack, GrowsByTenAndRaisesWhenEmpty) {
-  Cls13<double> stack;
+  ValueStack<double> stack;
   EXPECT_EQ(stack.Capacity(), 0);
   for (int i = 1; i <= 11; ++i) stack.Push(i);
   EXPECT_EQ(stack.StackSize(), 11);
@@ -380,7 +382,7 @@ TEST(ValueStack, GrowsByTenAndRaisesWhenEmpty) {
     EXPECT_EQ(e.code(), 0x800403F4u);
     EXPECT_EQ(std::string(e.what()), "试图在空栈上调用GetPopValue方法");
   }
-  Cls13<std::string> strings;
+  ValueStack<std::string> strings;
   strings.Push("(");
   std::string s = "x";
   strings.Push(s);

@@ -19,7 +19,7 @@ using namespace curvanta;
 
 namespace {
 
-class CalculatorDialog : public ::testing::Test {
+class CalculatorDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dlg.show();
@@ -39,7 +39,7 @@ class CalculatorDialog : public ::testing::Test {
   void Click(const char* name) { QTest::mouseClick(Button(name), Qt::LeftButton); }
 
   ScopedMessageRecorder rec;
-  frmFunCal dlg;
+  CalculatorDialog dlg;
   QLineEdit* text1 = nullptr;
   QLineEdit* text2 = nullptr;
   QListWidget* list1 = nullptr;
@@ -47,7 +47,7 @@ class CalculatorDialog : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(CalculatorDialog, CaptionsAndList) {
+TEST_F(CalculatorDialogTest, CaptionsAndList) {
   EXPECT_EQ(dlg.windowTitle(), QStringLiteral("数学计算器"));
   EXPECT_EQ(dlg.findChild<QLabel*>("Label1")->text(), QStringLiteral("表达式"));
   EXPECT_EQ(dlg.findChild<QLabel*>("Label2")->text(), QStringLiteral("函数"));
@@ -69,7 +69,7 @@ TEST_F(CalculatorDialog, CaptionsAndList) {
   EXPECT_TRUE(text2->text().isEmpty());
 }
 
-TEST_F(CalculatorDialog, TypeAndCompute) {
+TEST_F(CalculatorDialogTest, TypeAndCompute) {
   QTest::keyClicks(text1, "sin(30)");
   Click("Command18");
   EXPECT_NEAR(LeadingNumber(text2->text().toStdString()), 0.5, 1e-5);  // 3.1416 / 180 per degree
@@ -82,7 +82,7 @@ TEST_F(CalculatorDialog, TypeAndCompute) {
   EXPECT_EQ(text2->text(), QStringLiteral("3"));
 }
 
-TEST_F(CalculatorDialog, DivisionByZeroShowsOnceAndClearsTheFlag) {
+TEST_F(CalculatorDialogTest, DivisionByZeroShowsOnceAndClearsTheFlag) {
   text2->setText("99");
   QTest::keyClicks(text1, "1/0");
   Click("Command18");
@@ -92,7 +92,7 @@ TEST_F(CalculatorDialog, DivisionByZeroShowsOnceAndClearsTheFlag) {
   EXPECT_FALSE(DivZeroIsError);
 }
 
-TEST_F(CalculatorDialog, KeypadAndListInsertAtTheCaret) {
+TEST_F(CalculatorDialogTest, KeypadAndListInsertAtTheCaret) {
   text1->setText("12");
   text1->setFocus();
   text1->setCursorPosition(1);
@@ -118,7 +118,7 @@ TEST_F(CalculatorDialog, KeypadAndListInsertAtTheCaret) {
   EXPECT_EQ(rec.recorder.messages[0].text, "字符 4：  缺少操作参数");
 }
 
-TEST_F(CalculatorDialog, BackspaceAndEnter) {
+TEST_F(CalculatorDialogTest, BackspaceAndEnter) {
   text1->setText("12+3");
   text1->setFocus();
   text1->setCursorPosition(4);
@@ -146,7 +146,7 @@ TEST(CalculatorOpener, ShowsModallyUntilClosed) {
   QString result;
   bool seen = false;
   QTimer::singleShot(0, [&] {
-    auto* dlg = qobject_cast<frmFunCal*>(QApplication::activeModalWidget());
+    auto* dlg = qobject_cast<CalculatorDialog*>(QApplication::activeModalWidget());
     if (!dlg) return;
     seen = true;
     dlg->findChild<QLineEdit*>("Text1")->setText("u+v");

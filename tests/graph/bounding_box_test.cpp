@@ -11,22 +11,24 @@
 #include "common/message_service.h"
 #include "graph/graph_item.h"
 
+using namespace curvanta;
+
 namespace {
 
 constexpr float kMin0 = 9999999.0f;
 constexpr float kMax0 = -9999999.0f;
 
-class Box : public ::testing::Test {
+class BoundingBox : public ::testing::Test {
  protected:
   void SetUp() override { ResetGlobals(); }
   void TearDown() override { ResetGlobals(); }
   curvanta::ScopedMessageRecorder rec_;
 };
 
-Cls9 Item(int32_t kind, int32_t coord, int32_t form, const std::string& ex,
+GraphItem Item(int32_t kind, int32_t coord, int32_t form, const std::string& ex,
           const std::string& ey, const std::string& ez, float minU, float maxU, int32_t su,
           float minV, float maxV, int32_t sv) {
-  Cls9 g;
+  GraphItem g;
   g.GraphType = kind;
   g.CoordType = coord;
   g.FunForm = form;
@@ -43,7 +45,7 @@ Cls9 Item(int32_t kind, int32_t coord, int32_t form, const std::string& ex,
   return g;
 }
 
-void ExpectBox(const Cls1& b, float minX, float maxX, float minY, float maxY, float minZ,
+void ExpectBox(const Box& b, float minX, float maxX, float minY, float maxY, float minZ,
                float maxZ) {
   EXPECT_FLOAT_EQ(b.MinX, minX);
   EXPECT_FLOAT_EQ(b.MaxX, maxX);
@@ -54,8 +56,8 @@ void ExpectBox(const Cls1& b, float minX, float maxX, float minY, float maxY, fl
 }
 
 // The points an item of each kind draws in one frame.
-std::vector<Cls2> DrawnPoints(Cls9& g, int32_t frame) {
-  std::vector<Cls2> pts;
+std::vector<Point> DrawnPoints(GraphItem& g, int32_t frame) {
+  std::vector<Point> pts;
   const int32_t su = g.StepU, sv = g.StepV;
   switch (g.GraphType) {
     case 0:
@@ -113,11 +115,11 @@ std::vector<Cls2> DrawnPoints(Cls9& g, int32_t frame) {
   return pts;
 }
 
-TEST_F(Box, EveryKindsBoxIsTheExtentOfWhatItDraws) {
+TEST_F(BoundingBox, EveryKindsBoxIsTheExtentOfWhatItDraws) {
   AnimFrameCount = 5;
   struct Case {
     const char* what;
-    Cls9 item;
+    GraphItem item;
   };
   std::vector<Case> cases = {
       {"explicit curve", Item(0, 1, 2, "0", "x", "sin(3*x)+2", 0, 0, 1, 1, 4, 50)},
@@ -144,15 +146,15 @@ TEST_F(Box, EveryKindsBoxIsTheExtentOfWhatItDraws) {
 
   for (Case& c : cases) {
     SCOPED_TRACE(c.what);
-    Cls9& g = c.item;
+    GraphItem& g = c.item;
     ASSERT_TRUE(g.GetPoints());
     const bool animated = g.GraphType >= 8 && g.GraphType <= 12;
     for (int32_t frame = 0; frame <= (animated ? 5 : 0); ++frame) {
-      Cls1 b = g.GetBox(frame);
-      std::vector<Cls2> pts = DrawnPoints(g, frame);
+      Box b = g.GetBox(frame);
+      std::vector<Point> pts = DrawnPoints(g, frame);
       ASSERT_FALSE(pts.empty());
       float lo[3] = {kMin0, kMin0, kMin0}, hi[3] = {kMax0, kMax0, kMax0};
-      for (const Cls2& p : pts) {
+      for (const Point& p : pts) {
         const float c3[3] = {p.x, p.y, p.z};
         for (int a = 0; a < 3; ++a) lo[a] = std::min(lo[a], c3[a]), hi[a] = std::max(hi[a], c3[a]);
       }
@@ -172,10 +174,10 @@ TEST_F(Box, EveryKindsBoxIsTheExtentOfWhatItDraws) {
   }
 }
 
-TEST_F(Box, ExtentRules) {
+TEST_F(BoundingBox, ExtentRules) {
   struct Case {
     const char* what;
-    std::function<Cls9()> make;
+    std::function<GraphItem()> make;
     float box[6];
   };
   const Case cases[] = {
@@ -187,14 +189,14 @@ TEST_F(Box, ExtentRules) {
        {0, 2, 0, 6, 0, 0}},
       {"inverse: x and y share their union",
        [] {
-         Cls9 g = Item(0, 1, 2, "0", "x", "1.4*x+3.4", 0, 0, 1, -1, 4, 5);
+         GraphItem g = Item(0, 1, 2, "0", "x", "1.4*x+3.4", 0, 0, 1, -1, 4, 5);
          g.ShowInverse = true;
          return g;
        },
        {-1, 9, -1, 9, 0, 0}},
       {"parity scanned after the inverse union",
        [] {
-         Cls9 g = Item(0, 1, 2, "0", "x", "x^3", 0, 0, 1, 0, 2, 4);
+         GraphItem g = Item(0, 1, 2, "0", "x", "x^3", 0, 0, 1, 0, 2, 4);
          g.ShowInverse = true;
          g.ShowJO = true;
          return g;
@@ -210,14 +212,14 @@ TEST_F(Box, ExtentRules) {
        {0, 1, -2, -1, 0, 1}},
       {"the same with a field overlay",
        [] {
-         Cls9 g = Item(2, 3, 2, "x", "y", "x-2", 0, 1, 1, 0, 1, 1);
+         GraphItem g = Item(2, 3, 2, "x", "y", "x-2", 0, 1, 1, 0, 1, 1);
          g.ShowVector = true;
          return g;
        },
        {0, 1, -5, -1, 0, 1}},
       {"colour map with its flag keeps the plain extent",
        [] {
-         Cls9 g = Item(13, 3, 2, "x", "y", "x-2", 0, 1, 1, 0, 1, 1);
+         GraphItem g = Item(13, 3, 2, "x", "y", "x-2", 0, 1, 1, 0, 1, 1);
          g.ShowColormap = true;
          return g;
        },
@@ -229,23 +231,23 @@ TEST_F(Box, ExtentRules) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    Cls9 g = c.make();
+    GraphItem g = c.make();
     ASSERT_TRUE(g.GetPoints());
     ExpectBox(g.GetBox(), c.box[0], c.box[1], c.box[2], c.box[3], c.box[4], c.box[5]);
   }
   for (int32_t kind : {16, 17, 18, 19, -1, 24}) {
-    Cls9 g = Item(kind, 3, 2, "x", "y", "x", 0, 1, 1, 0, 1, 1);
+    GraphItem g = Item(kind, 3, 2, "x", "y", "x", 0, 1, 1, 0, 1, 1);
     ASSERT_TRUE(g.GetPoints());
     ExpectBox(g.GetBox(), kMin0, kMax0, kMin0, kMax0, kMin0, kMax0);
   }
 }
 
-TEST_F(Box, StripBackEdgeIsWrittenIntoRowOne) {
-  Cls9 g = Item(3, 1, 2, "0", "x", "x", 0, 0, 1, 1, 2, 2);
+TEST_F(BoundingBox, StripBackEdgeIsWrittenIntoRowOne) {
+  GraphItem g = Item(3, 1, 2, "0", "x", "x", 0, 0, 1, 1, 2, 2);
   ASSERT_TRUE(g.GetPoints());
-  const Cls2* back = &g.Vert3D(1, 0);
+  const Point* back = &g.Vert3D(1, 0);
   EXPECT_EQ(g.Vert3D(1, 2).z, 0);  // sampling leaves row 1 at the origin
-  Cls1 b = g.GetBox();
+  Box b = g.GetBox();
   EXPECT_EQ(&g.Vert3D(1, 0), back);
   for (int j = 0; j <= 2; ++j) {
     EXPECT_EQ(g.Vert3D(1, j).x, g.Vert3D(0, j).x);
@@ -255,7 +257,7 @@ TEST_F(Box, StripBackEdgeIsWrittenIntoRowOne) {
   ExpectBox(b, 1, 2, 1, 2, 0, 3);
 
   // A 2.5D table: row 1 follows every change of row 0, in the same point objects.
-  Cls9 t;
+  GraphItem t;
   t.GraphType = GraphKind::Table25D;
   t.StepV = 1;
   t.VertTab3D(0, 0)->x = 1;
@@ -268,24 +270,24 @@ TEST_F(Box, StripBackEdgeIsWrittenIntoRowOne) {
   EXPECT_EQ(backCell->y, 5);
 }
 
-TEST_F(Box, Tables) {
-  Cls9 t2;
+TEST_F(BoundingBox, Tables) {
+  GraphItem t2;
   t2.GraphType = GraphKind::Table2D;
   t2.StepV = 1;
-  *t2.VertTab3D(0, 0) = Cls2::Init(1, 1, 0);
-  *t2.VertTab3D(0, 1) = Cls2::Init(2, 3, 0);
+  *t2.VertTab3D(0, 0) = Point::Init(1, 1, 0);
+  *t2.VertTab3D(0, 1) = Point::Init(2, 3, 0);
   ExpectBox(t2.GetBox(), 0, 2, 0, 3, 0, 0);
 
   // A 3D table brings no origin in, but a cell never filled is a point at the origin.
-  Cls9 t3;
+  GraphItem t3;
   t3.GraphType = GraphKind::Table3D;
   t3.StepU = 1;
   t3.StepV = 1;
-  *t3.VertTab3D(0, 0) = Cls2::Init(1, 1, 1);
-  *t3.VertTab3D(0, 1) = Cls2::Init(2, 3, 2);
-  *t3.VertTab3D(1, 0) = Cls2::Init(4, 2, 5);
+  *t3.VertTab3D(0, 0) = Point::Init(1, 1, 1);
+  *t3.VertTab3D(0, 1) = Point::Init(2, 3, 2);
+  *t3.VertTab3D(1, 0) = Point::Init(4, 2, 5);
   ExpectBox(t3.GetBox(), 0, 4, 0, 3, 0, 5);
-  *t3.VertTab3D(1, 1) = Cls2::Init(3, 3, 3);
+  *t3.VertTab3D(1, 1) = Point::Init(3, 3, 3);
   ExpectBox(t3.GetBox(), 1, 4, 1, 3, 1, 5);
 
   // Counts beyond the table's 201 rows or columns: nothing to show.
@@ -293,9 +295,9 @@ TEST_F(Box, Tables) {
   ExpectBox(t3.GetBox(), kMin0, kMax0, kMin0, kMax0, kMin0, kMax0);
 }
 
-TEST_F(Box, PolarPlotsAnswerTheirOwnExtent) {
-  Cls9 a = Item(0, 2, 1, "0", "a", "r-1", 0, 0, 1, 0, 0, 1);
-  Cls9 b = Item(9, 2, 4, "0", "a", "r-2", 0, 0, 1, 0, 0, 1);
+TEST_F(BoundingBox, PolarPlotsAnswerTheirOwnExtent) {
+  GraphItem a = Item(0, 2, 1, "0", "a", "r-1", 0, 0, 1, 0, 0, 1);
+  GraphItem b = Item(9, 2, 4, "0", "a", "r-2", 0, 0, 1, 0, 0, 1);
   ExpectBox(a.GetBox(), 0, 0, 0, 0, 0, 0);  // before the first plot
   a.PolarPlotBox.MinX = -1;
   a.PolarPlotBox.MaxX = 1;
@@ -312,9 +314,9 @@ TEST_F(Box, PolarPlotsAnswerTheirOwnExtent) {
   EXPECT_EQ(a.BoxMinX, 42);  // the extents are the drawing's in this case
 }
 
-TEST_F(Box, AnimatedKindsReadOnlyTheirFrame) {
+TEST_F(BoundingBox, AnimatedKindsReadOnlyTheirFrame) {
   AnimFrameCount = 2;
-  Cls9 g = Item(8, 3, 0, "t", "0", "0", 0, 0, 1, 0, 0, 1);
+  GraphItem g = Item(8, 3, 0, "t", "0", "0", 0, 0, 1, 0, 0, 1);
   g.Animation = true;
   g.MinT = 1;
   g.MaxT = 3;
@@ -326,27 +328,27 @@ TEST_F(Box, AnimatedKindsReadOnlyTheirFrame) {
   ExpectBox(g.GetBox(-1), kMin0, kMax0, kMin0, kMax0, kMin0, kMax0);
 
   // A still kind gives the same box whatever the frame.
-  Cls9 s = Item(0, 1, 2, "0", "x", "x", 0, 0, 1, 1, 2, 2);
+  GraphItem s = Item(0, 1, 2, "0", "x", "x", 0, 0, 1, 1, 2, 2);
   ASSERT_TRUE(s.GetPoints());
   ExpectBox(s.GetBox(7), 0, 2, 0, 2, 0, 0);
 }
 
-TEST_F(Box, ArraysThatDoNotCoverTheScanGiveTheEmptyBox) {
+TEST_F(BoundingBox, ArraysThatDoNotCoverTheScanGiveTheEmptyBox) {
   struct Case {
     const char* what;
-    std::function<void(Cls9&)> change;  // applied after sampling; null: never sampled
-    Cls9 item;
+    std::function<void(GraphItem&)> change;  // applied after sampling; null: never sampled
+    GraphItem item;
   };
   std::vector<Case> cases;
   cases.push_back({"never sampled curve", nullptr, Item(0, 1, 2, "0", "x", "x", 0, 0, 1, 1, 2, 2)});
   cases.push_back({"never sampled strip", nullptr, Item(3, 1, 2, "0", "x", "x", 0, 0, 1, 1, 2, 2)});
-  cases.push_back({"more segments than sampled", [](Cls9& g) { g.StepU = 5; },
+  cases.push_back({"more segments than sampled", [](GraphItem& g) { g.StepU = 5; },
                    Item(2, 3, 2, "x", "y", "x", 0, 1, 2, 0, 1, 2)});
-  cases.push_back({"more curve points than sampled", [](Cls9& g) { g.StepV = 9; },
+  cases.push_back({"more curve points than sampled", [](GraphItem& g) { g.StepV = 9; },
                    Item(20, 1, 2, "0", "x", "x", 0, 0, 1, 1, 2, 2)});
-  cases.push_back({"parity asked after sampling", [](Cls9& g) { g.ShowJO = true; },
+  cases.push_back({"parity asked after sampling", [](GraphItem& g) { g.ShowJO = true; },
                    Item(0, 1, 2, "0", "x", "x", 0, 0, 1, 1, 2, 2)});
-  cases.push_back({"kind changed after sampling", [](Cls9& g) { g.GraphType = 12; },
+  cases.push_back({"kind changed after sampling", [](GraphItem& g) { g.GraphType = 12; },
                    Item(2, 3, 2, "x", "y", "x", 0, 1, 2, 0, 1, 2)});
   for (Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -4,10 +4,12 @@
 #include "common/globals.h"
 #include "graph/graph_item.h"
 
+using namespace curvanta;
+
 namespace {
 
 TEST(GraphItem, NewItemHoldsItsDefaults) {
-  Cls9 g;
+  GraphItem g;
   EXPECT_EQ(g.StepU, 1);
   EXPECT_EQ(g.StepV, 1);
   EXPECT_EQ(g.Show, 3);
@@ -32,7 +34,7 @@ TEST(GraphItem, NewItemHoldsItsDefaults) {
   EXPECT_EQ(g.BoxMaxZ, 0);
   // Nothing sampled yet: any read gives the origin, a write is lost.
   EXPECT_FALSE(g.Vert3DGrid().Allocated());
-  g.SetVert3D(0, 0, Cls2::Init(1, 2, 3));
+  g.SetVert3D(0, 0, Point::Init(1, 2, 3));
   EXPECT_EQ(g.Vert3D(0, 0).x, 0);
   g.Vert3D(0, 0).x = 5;
   EXPECT_EQ(g.Vert3D(0, 0).x, 0);
@@ -40,31 +42,31 @@ TEST(GraphItem, NewItemHoldsItsDefaults) {
 }
 
 TEST(GraphItem, PointAndBoxDefaults) {
-  Cls2 p;
+  Point p;
   EXPECT_EQ(p.x, 0);
   EXPECT_EQ(p.Color, 0);
   EXPECT_EQ(p.Size, 0.15f);
   EXPECT_EQ(p.Symbol, 0);
   EXPECT_FALSE(p.Hollow || p.Show);
   p.x = 7;
-  Cls2 q = p.Init(1, 2, 3);
+  Point q = p.Init(1, 2, 3);
   EXPECT_EQ(p.x, 7);
   EXPECT_EQ(q.x, 1);
   EXPECT_EQ(q.y, 2);
   EXPECT_EQ(q.z, 3);
   EXPECT_EQ(q.Size, 0.15f);
-  Cls1 b;
+  Box b;
   EXPECT_EQ(b.MinX, 0);
   EXPECT_EQ(b.MaxZ, 0);
 }
 
 TEST(GraphItem, TableCellsAreCreatedOnReadAndKeepIdentity) {
-  Cls9 g;
+  GraphItem g;
   auto a = g.VertTab3D(3, 4);
   ASSERT_TRUE(a);
   EXPECT_EQ(a->x, 0);
   EXPECT_EQ(g.VertTab3D(3, 4).get(), a.get());
-  auto other = std::make_shared<Cls2>(Cls2::Init(1, 2, 3));
+  auto other = std::make_shared<Point>(Point::Init(1, 2, 3));
   g.SetVertTab3D(3, 4, other);
   EXPECT_EQ(g.VertTab3D(3, 4).get(), other.get());
   // Corners are inside, one beyond is not kept.
@@ -80,7 +82,7 @@ TEST(GraphItem, TableCellsAreCreatedOnReadAndKeepIdentity) {
 
 TEST(GraphItem, StepTFollowsTheFrameCount) {
   ResetGlobals();
-  Cls9 g;
+  GraphItem g;
   EXPECT_EQ(g.StepT(), 10);
   AnimFrameCount = 25;
   EXPECT_EQ(g.StepT(), 25);
@@ -88,7 +90,7 @@ TEST(GraphItem, StepTFollowsTheFrameCount) {
 }
 
 TEST(GraphItem, PositionListsHoldIndices0To50Only) {
-  Cls9 g;
+  GraphItem g;
   g.SetCurvX(50, 1.5f);
   g.SetCurvX(0, 2.0f);
   EXPECT_EQ(g.CurvX(50), 1.5f);
@@ -100,21 +102,21 @@ TEST(GraphItem, PositionListsHoldIndices0To50Only) {
 }
 
 TEST(GraphItem, UnassignedKindIsStored) {
-  Cls9 g;
+  GraphItem g;
   g.GraphType = 17;
   EXPECT_EQ(g.GraphType, 17);
-  Cls1 b = g.GetBox();
+  Box b = g.GetBox();
   EXPECT_EQ(b.MinX, 9999999.0f);
   EXPECT_EQ(b.MaxY, -9999999.0f);
 }
 
-std::shared_ptr<Cls9> DistinctInit(const Cls9& receiver) {
+std::shared_ptr<GraphItem> DistinctInit(const GraphItem& receiver) {
   return receiver.Init(7, "name", 2, 3, "x", "y", "x*y", 11, 12, -1.5f, 2.5f, -3.5f, 4.5f, 4,
                        0x112233, 0x445566, 0x778899, 5, 9, 2, 3, true, false, true, 13);
 }
 
 TEST(GraphCopies, InitSetsItsTwentyFiveValuesAndLeavesTheReceiver) {
-  Cls9 a;
+  GraphItem a;
   a.NameS = "keep";
   auto b = DistinctInit(a);
   ASSERT_TRUE(b);
@@ -152,7 +154,7 @@ TEST(GraphCopies, InitSetsItsTwentyFiveValuesAndLeavesTheReceiver) {
 }
 
 TEST(GraphCopies, EqualSetsItsValuesAndNothingElse) {
-  Cls9 g;
+  GraphItem g;
   g.ID = 42;
   g.PointColor = 3;
   g.ShowDev = true;
@@ -174,7 +176,7 @@ TEST(GraphCopies, EqualSetsItsValuesAndNothingElse) {
 }
 
 TEST(GraphCopies, EqualToKeepsIdentityTableAndTableOptions) {
-  Cls9 target;
+  GraphItem target;
   target.ID = 5;
   target.Animation = true;
   target.MinT = -1;
@@ -186,7 +188,7 @@ TEST(GraphCopies, EqualToKeepsIdentityTableAndTableOptions) {
   target.Symbol = 4;
   auto cell = target.VertTab3D(0, 0);
 
-  Cls9 src;
+  GraphItem src;
   src.ID = 99;
   src.NameS = "f";
   src.ExpressZ = "x^2";
@@ -236,14 +238,14 @@ TEST(GraphCopies, EqualToCopiesPositionsOneToCountWithin50) {
     int32_t copiedCount;
   };
   for (Case c : {Case{3, 3}, Case{50, 50}, Case{60, 50}, Case{-4, 0}}) {
-    Cls9 src;
+    GraphItem src;
     for (int i = 0; i <= 50; ++i) {
       src.SetCurvX(i, 100.0f + i);
       src.SetQieX(i, 200.0f + i);
       src.SetNmlX(i, 300.0f + i);
     }
     src.CurvNum = src.QieNum = src.NmlNum = c.count;
-    Cls9 dst;
+    GraphItem dst;
     dst.EqualTo(src);
     EXPECT_EQ(dst.CurvNum, c.copiedCount);
     EXPECT_EQ(dst.QieNum, c.copiedCount);
@@ -267,7 +269,7 @@ TEST(GraphCopies, TabEqualToSharesTheCopiedCells) {
   for (Case c : {Case{4, 1, 0, 1, 1}, Case{5, 1, 3, 1, 4}, Case{6, 4, 2, 5, 3},
                  Case{6, 250, 300, 201, 201}, Case{2, 3, 3, 1, 4}, Case{6, 2, -1, 3, 0},
                  Case{4, -2147483647 - 1, 3, 0, 0} /* no rows at all: nothing copied */}) {
-    Cls9 carrier;
+    GraphItem carrier;
     carrier.GraphType = c.kind;
     carrier.StepU = c.stepU;
     carrier.StepV = c.stepV;
@@ -275,7 +277,7 @@ TEST(GraphCopies, TabEqualToSharesTheCopiedCells) {
     carrier.Symbol = 5;
     carrier.Show2DLine = false;
     carrier.ExpressZ = "not copied";
-    Cls9 target;
+    GraphItem target;
     target.ID = 3;
     auto keep = target.VertTab3D(0, c.cols);  // just outside the copied columns
     target.TabEqualTo(carrier);
@@ -296,10 +298,10 @@ TEST(GraphCopies, TabEqualToSharesTheCopiedCells) {
     }
   }
   // One object: a change through the receiver shows in the carrier.
-  Cls9 carrier;
+  GraphItem carrier;
   carrier.GraphType = 4;
   carrier.StepV = 0;
-  Cls9 target;
+  GraphItem target;
   target.TabEqualTo(carrier);
   target.VertTab3D(0, 0)->x = 5;
   EXPECT_EQ(carrier.VertTab3D(0, 0)->x, 5);

@@ -3,6 +3,8 @@
 
 #include "graph/graph_item.h"
 
+using namespace curvanta;
+
 namespace {
 
 TEST(NegateArgument, Table) {
@@ -40,7 +42,7 @@ TEST(NegateArgument, Table) {
   for (const Case& c : cases) {
     EXPECT_EQ(NegateArgument(c.text, c.coord, c.form), c.want)
         << c.coord << "/" << c.form << " " << c.text;
-    Cls9 g;
+    GraphItem g;
     g.CoordType = c.coord;
     g.FunForm = c.form;
     EXPECT_EQ(g.NegateArgument(c.text), c.want);
@@ -48,13 +50,13 @@ TEST(NegateArgument, Table) {
 }
 
 TEST(NegateArgument, IsAsciiLetter) {
-  EXPECT_TRUE(Cls9::IsAsciiLetter("q"));
-  EXPECT_TRUE(Cls9::IsAsciiLetter("Q"));
-  EXPECT_FALSE(Cls9::IsAsciiLetter("1"));
-  EXPECT_FALSE(Cls9::IsAsciiLetter("("));
-  EXPECT_FALSE(Cls9::IsAsciiLetter("ab"));
-  EXPECT_FALSE(Cls9::IsAsciiLetter(""));
-  EXPECT_FALSE(Cls9::IsAsciiLetter("\xc3\xa9"));
+  EXPECT_TRUE(GraphItem::IsAsciiLetter("q"));
+  EXPECT_TRUE(GraphItem::IsAsciiLetter("Q"));
+  EXPECT_FALSE(GraphItem::IsAsciiLetter("1"));
+  EXPECT_FALSE(GraphItem::IsAsciiLetter("("));
+  EXPECT_FALSE(GraphItem::IsAsciiLetter("ab"));
+  EXPECT_FALSE(GraphItem::IsAsciiLetter(""));
+  EXPECT_FALSE(GraphItem::IsAsciiLetter("\xc3\xa9"));
 }
 
 }  // namespace

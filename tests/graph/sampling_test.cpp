@@ -12,6 +12,8 @@
 #include "common/number_text.h"
 #include "graph/graph_item.h"
 
+using namespace curvanta;
+
 namespace {
 
 using curvanta::Message;
@@ -30,8 +32,8 @@ class Sampling : public ::testing::Test {
 };
 
 // A 2D function graph as the dialogs store it.
-Cls9 Plane(const std::string& f, float minV, float maxV, int32_t steps, int32_t coord = 1) {
-  Cls9 g;
+GraphItem Plane(const std::string& f, float minV, float maxV, int32_t steps, int32_t coord = 1) {
+  GraphItem g;
   g.GraphType = GraphKind::Function2D;
   g.CoordType = coord;
   g.FunForm = FormKind::Explicit;
@@ -44,10 +46,10 @@ Cls9 Plane(const std::string& f, float minV, float maxV, int32_t steps, int32_t 
   return g;
 }
 
-Cls9 Space(int32_t kind, int32_t coord, int32_t form, const std::string& ex,
+GraphItem Space(int32_t kind, int32_t coord, int32_t form, const std::string& ex,
            const std::string& ey, const std::string& ez, float minU, float maxU, int32_t su,
            float minV = 0, float maxV = 0, int32_t sv = 1) {
-  Cls9 g;
+  GraphItem g;
   g.GraphType = kind;
   g.CoordType = coord;
   g.FunForm = form;
@@ -63,16 +65,16 @@ Cls9 Space(int32_t kind, int32_t coord, int32_t form, const std::string& ex,
   return g;
 }
 
-void ExpectPoint(const Cls2& p, float x, float y, float z, const std::string& what = "") {
+void ExpectPoint(const Point& p, float x, float y, float z, const std::string& what = "") {
   EXPECT_FLOAT_EQ(p.x, x) << what;
   EXPECT_FLOAT_EQ(p.y, y) << what;
   EXPECT_FLOAT_EQ(p.z, z) << what;
 }
 
-bool AtOrigin(const Cls2& p) { return p.x == 0 && p.y == 0 && p.z == 0; }
+bool AtOrigin(const Point& p) { return p.x == 0 && p.y == 0 && p.z == 0; }
 
 TEST_F(Sampling, ExplicitPlaneCurveSamplesBothEnds) {
-  Cls9 g = Plane("x^2", -1, 1, 4);
+  GraphItem g = Plane("x^2", -1, 1, 4);
   ASSERT_TRUE(g.GetPoints());
   const float want[5][2] = {{-1, 1}, {-0.5f, 0.25f}, {0, 0}, {0.5f, 0.25f}, {1, 1}};
   for (int j = 0; j < 5; ++j) {
@@ -88,7 +90,7 @@ TEST_F(Sampling, StepCountsBelowOneBecomeOne) {
     int32_t stepV, frames;
   };
   for (Case c : {Case{0, 0}, Case{-7, -3}, Case{-2147483647 - 1, 5}}) {
-    Cls9 g = Plane("x", 2, 5, c.stepV);
+    GraphItem g = Plane("x", 2, 5, c.stepV);
     g.StepU = c.stepV;
     AnimFrameCount = c.frames;
     ASSERT_TRUE(g.GetPoints());
@@ -102,7 +104,7 @@ TEST_F(Sampling, StepCountsBelowOneBecomeOne) {
 }
 
 TEST_F(Sampling, FailedEvaluationStopsWithItsMessage) {
-  Cls9 g = Plane("sqr(x)", 1, -1, 4);  // walks downwards
+  GraphItem g = Plane("sqr(x)", 1, -1, 4);  // walks downwards
   EXPECT_FALSE(g.GetPoints());
   ExpectPoint(g.Vert3D(0, 0), 1, 1, 0);
   ExpectPoint(g.Vert3D(0, 1), 0.5f, 0.70710677f, 0);
@@ -115,7 +117,7 @@ TEST_F(Sampling, FailedEvaluationStopsWithItsMessage) {
 }
 
 TEST_F(Sampling, SyntaxErrorLeavesNewOriginPoints) {
-  Cls9 g = Plane("x^2", -1, 1, 4);
+  GraphItem g = Plane("x^2", -1, 1, 4);
   ASSERT_TRUE(g.GetPoints());
   g.ExpressZ = "x*";
   EXPECT_FALSE(g.GetPoints());
@@ -127,7 +129,7 @@ TEST_F(Sampling, SyntaxErrorLeavesNewOriginPoints) {
 
 TEST_F(Sampling, ImplicitAndInequalityFormsOnlyParse) {
   for (int32_t form : {FormKind::Implicit, FormKind::Inequality}) {
-    Cls9 g = Plane("x^2+y^2-1", -2, 2, 8);
+    GraphItem g = Plane("x^2+y^2-1", -2, 2, 8);
     g.FunForm = form;
     EXPECT_TRUE(g.GetPoints());
     for (int j = 0; j <= 8; ++j) EXPECT_TRUE(AtOrigin(g.Vert3D(0, j)));
@@ -137,57 +139,57 @@ TEST_F(Sampling, ImplicitAndInequalityFormsOnlyParse) {
 TEST_F(Sampling, ExampleItemsOfEveryWalk) {
   struct Case {
     const char* what;
-    std::function<Cls9()> make;
-    std::function<void(const Cls9&)> check;
+    std::function<GraphItem()> make;
+    std::function<void(const GraphItem&)> check;
   };
   const Case cases[] = {
       {"explicit 3D curve x*y: the token y comes last",
        [] { return Space(1, 3, 2, "x", "y", "x*y", 0, 2, 2); },
-       [](const Cls9& g) {
+       [](const GraphItem& g) {
          for (int i = 0; i <= 2; ++i) ExpectPoint(g.VertCurve(i), float(i), 0, 0);
        }},
       {"explicit 3D curve naming no variable stays at the origin",
        [] { return Space(1, 3, 2, "x", "y", "2", 0, 2, 2); },
-       [](const Cls9& g) {
+       [](const GraphItem& g) {
          for (int i = 0; i <= 2; ++i) EXPECT_TRUE(AtOrigin(g.VertCurve(i)));
        }},
       {"explicit 3D curve in x: z = x^2 lies in the vertical plane of the x axis",
        [] { return Space(1, 3, 2, "x", "y", "x^2", 0, 2, 2); },
-       [](const Cls9& g) { ExpectPoint(g.VertCurve(2), 0, 4, 2); }},
+       [](const GraphItem& g) { ExpectPoint(g.VertCurve(2), 0, 4, 2); }},
       {"explicit 3D curve naming x, then Y typed in upper case: the last one decides",
        [] { return Space(1, 3, 2, "x", "y", "x+2*Y", 0, 2, 2); },
-       [](const Cls9& g) { ExpectPoint(g.VertCurve(2), 2, 4, 0); }},
+       [](const GraphItem& g) { ExpectPoint(g.VertCurve(2), 2, 4, 0); }},
       {"explicit surface evaluates its first two texts too",
        [] { return Space(2, 3, 2, "x+10", "y", "x*y", 0, 1, 1, 0, 1, 1); },
-       [](const Cls9& g) { ExpectPoint(g.Vert3D(1, 1), 1, 1, 11); }},
+       [](const GraphItem& g) { ExpectPoint(g.Vert3D(1, 1), 1, 1, 11); }},
       {"explicit surface animation takes u and v without evaluating them",
        [] { return Space(12, 3, 2, "sqr(0-1)", "y+10", "x*y", 0, 1, 1, 0, 1, 1); },
-       [](const Cls9& g) { ExpectPoint(g.Anim3D(1, 1, 0), 1, 1, 1); }},
+       [](const GraphItem& g) { ExpectPoint(g.Anim3D(1, 1, 0), 1, 1, 1); }},
       {"cylindrical explicit curve in r",
        [] { return Space(1, 4, 2, "a", "r", "r+1", 0, 2, 2); },
-       [](const Cls9& g) { ExpectPoint(g.VertCurve(2), 0, 3, 2); }},
+       [](const GraphItem& g) { ExpectPoint(g.VertCurve(2), 0, 3, 2); }},
       {"spherical explicit curve in a: on the vertical axis",
        [] { return Space(1, 5, 2, "a", "b", "2+a", 0, 2, 2); },
-       [](const Cls9& g) { ExpectPoint(g.VertCurve(1), 0, 3, 0); }},
+       [](const GraphItem& g) { ExpectPoint(g.VertCurve(1), 0, 3, 0); }},
       {"explicit surface z = x*y",
        [] { return Space(2, 3, 2, "x", "y", "x*y", 0, 1, 1, 0, 2, 2); },
-       [](const Cls9& g) { ExpectPoint(g.Vert3D(1, 2), 2, 2, 1); }},
+       [](const GraphItem& g) { ExpectPoint(g.Vert3D(1, 2), 2, 2, 1); }},
       {"polar point at angle 0, radius 2",
        [] { return Space(7, 2, 2, "0", "0", "2", 0, 0, 1); },
-       [](const Cls9& g) { ExpectPoint(g.Vert3D(0, 0), 2, 0, 0); }},
+       [](const GraphItem& g) { ExpectPoint(g.Vert3D(0, 0), 2, 0, 0); }},
       {"cylindrical point", [] { return Space(7, 4, 2, "0", "0", "2", 0, 0, 1); },
-       [](const Cls9& g) { ExpectPoint(g.Vert3D(0, 0), 0, 2, 0); }},
+       [](const GraphItem& g) { ExpectPoint(g.Vert3D(0, 0), 0, 2, 0); }},
       {"spherical point", [] { return Space(7, 5, 2, "0", "0", "2", 0, 0, 1); },
-       [](const Cls9& g) { ExpectPoint(g.Vert3D(0, 0), 0, 2, 0); }},
+       [](const GraphItem& g) { ExpectPoint(g.Vert3D(0, 0), 0, 2, 0); }},
       {"Cartesian point", [] { return Space(7, 3, 0, "1", "2", "3", 0, 0, 1); },
-       [](const Cls9& g) { ExpectPoint(g.Vert3D(0, 0), 2, 3, 1); }},
+       [](const GraphItem& g) { ExpectPoint(g.Vert3D(0, 0), 2, 3, 1); }},
       {"revolution about x of y = -1",
        [] {
-         Cls9 g = Plane("-1", 0, 2, 2);
+         GraphItem g = Plane("-1", 0, 2, 2);
          g.GraphType = GraphKind::RevolutionX;
          return g;
        },
-       [](const Cls9& g) {
+       [](const GraphItem& g) {
          for (int j = 0; j <= 2; ++j) {
            float xj = g.Vert3D(0, j).x;
            ExpectPoint(g.VertRev(0, j), xj, 0, 1);
@@ -198,51 +200,51 @@ TEST_F(Sampling, ExampleItemsOfEveryWalk) {
        }},
       {"revolution about the vertical axis of y = x over 1..3",
        [] {
-         Cls9 g = Plane("x", 1, 3, 2);
+         GraphItem g = Plane("x", 1, 3, 2);
          g.GraphType = GraphKind::RevolutionY;
          return g;
        },
-       [](const Cls9& g) {
+       [](const GraphItem& g) {
          for (int k = 0; k <= 40; ++k)
            for (int j = 0; j <= 2; ++j) {
-             const Cls2& p = g.VertRev(k, j);
+             const Point& p = g.VertRev(k, j);
              EXPECT_NEAR(std::hypot(p.x, p.z), 1.0 + j, 1e-6);
              EXPECT_FLOAT_EQ(p.y, 1.0f + j);
            }
        }},
       {"two curves: the second in its own array",
        [] {
-         Cls9 g = Plane("x", 0, 1, 1);
+         GraphItem g = Plane("x", 0, 1, 1);
          g.GraphType = GraphKind::TwoCurves;
          g.Exp2 = "2*x";
          return g;
        },
-       [](const Cls9& g) {
+       [](const GraphItem& g) {
          ExpectPoint(g.Vert3D(0, 1), 1, 1, 0);
          ExpectPoint(g.VertExp2(0, 1), 1, 2, 0);
        }},
       {"parametric plane curve",
        [] {
-         Cls9 g = Plane("u^2", 0, 2, 2);
+         GraphItem g = Plane("u^2", 0, 2, 2);
          g.FunForm = FormKind::Parametric;
          g.ExpressY = "u+1";
          return g;
        },
-       [](const Cls9& g) { ExpectPoint(g.Vert3D(0, 2), 3, 4, 0); }},
+       [](const GraphItem& g) { ExpectPoint(g.Vert3D(0, 2), 3, 4, 0); }},
       {"parametric polar curve takes angle from ExpressY and radius from ExpressZ",
        [] {
-         Cls9 g = Plane("2", 0, 1, 1, 2);
+         GraphItem g = Plane("2", 0, 1, 1, 2);
          g.FunForm = FormKind::Parametric;
          g.ExpressY = "u*0";
          return g;
        },
-       [](const Cls9& g) { ExpectPoint(g.Vert3D(0, 1), 2, 0, 0); }},
+       [](const GraphItem& g) { ExpectPoint(g.Vert3D(0, 1), 2, 0, 0); }},
       {"a kind that samples nothing", [] { return Space(17, 3, 2, "x", "y", "x", 0, 1, 1); },
-       [](const Cls9& g) { EXPECT_TRUE(AtOrigin(g.Vert3D(0, 0))); }},
+       [](const GraphItem& g) { EXPECT_TRUE(AtOrigin(g.Vert3D(0, 0))); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    Cls9 g = c.make();
+    GraphItem g = c.make();
     ASSERT_TRUE(g.GetPoints());
     c.check(g);
   }
@@ -250,7 +252,7 @@ TEST_F(Sampling, ExampleItemsOfEveryWalk) {
 }
 
 TEST_F(Sampling, SamplingAgainGivesTheSameNumbersInNewPoints) {
-  Cls9 g = Space(7, 3, 0, "1", "2", "3", 0, 0, 1);
+  GraphItem g = Space(7, 3, 0, "1", "2", "3", 0, 0, 1);
   ASSERT_TRUE(g.GetPoints());
   g.Vert3D(0, 0).Color = 255;  // as the drawing marks a point graph
   g.Vert3D(0, 0).Symbol = 2;
@@ -263,11 +265,11 @@ TEST_F(Sampling, SamplingAgainGivesTheSameNumbersInNewPoints) {
 // ---- Coordinate systems against geometry: swapped axes or wrong conversions show here.
 
 TEST_F(Sampling, SphereInSphericalCoordinatesHasRadiusOne) {
-  Cls9 g = Space(2, 5, 2, "a", "b", "1", 0, float(2 * kPi), 24, 0, float(kPi), 12);
+  GraphItem g = Space(2, 5, 2, "a", "b", "1", 0, float(2 * kPi), 24, 0, float(kPi), 12);
   ASSERT_TRUE(g.GetPoints());
   for (int i = 0; i <= 24; ++i)
     for (int j = 0; j <= 12; ++j) {
-      const Cls2& p = g.Vert3D(i, j);
+      const Point& p = g.Vert3D(i, j);
       ASSERT_NEAR(std::sqrt(double(p.x) * p.x + double(p.y) * p.y + double(p.z) * p.z), 1.0,
                   1e-6);
     }
@@ -279,11 +281,11 @@ TEST_F(Sampling, SphereInSphericalCoordinatesHasRadiusOne) {
 }
 
 TEST_F(Sampling, CylinderInCylindricalCoordinatesHasRadiusTwo) {
-  Cls9 g = Space(2, 4, 3, "u", "2", "v", 0, float(2 * kPi), 36, -1, 3, 8);
+  GraphItem g = Space(2, 4, 3, "u", "2", "v", 0, float(2 * kPi), 36, -1, 3, 8);
   ASSERT_TRUE(g.GetPoints());
   for (int i = 0; i <= 36; ++i)
     for (int j = 0; j <= 8; ++j) {
-      const Cls2& p = g.Vert3D(i, j);
+      const Point& p = g.Vert3D(i, j);
       ASSERT_NEAR(std::hypot(double(p.x), double(p.z)), 2.0, 1e-6);
       ASSERT_FLOAT_EQ(p.y, -1.0f + 0.5f * j);  // the height is the vertical
     }
@@ -291,10 +293,10 @@ TEST_F(Sampling, CylinderInCylindricalCoordinatesHasRadiusTwo) {
 }
 
 TEST_F(Sampling, PolarCircleLiesOnTheUnitCircle) {
-  Cls9 g = Plane("1", 0, float(2 * kPi), 64, 2);
+  GraphItem g = Plane("1", 0, float(2 * kPi), 64, 2);
   ASSERT_TRUE(g.GetPoints());
   for (int j = 0; j <= 64; ++j) {
-    const Cls2& p = g.Vert3D(0, j);
+    const Point& p = g.Vert3D(0, j);
     ASSERT_NEAR(std::hypot(double(p.x), double(p.y)), 1.0, 1e-6);
     ASSERT_EQ(p.z, 0);
   }
@@ -302,11 +304,11 @@ TEST_F(Sampling, PolarCircleLiesOnTheUnitCircle) {
 }
 
 TEST_F(Sampling, PlaneZEqualsXPlusYKeepsVerticalAsStoredY) {
-  Cls9 g = Space(2, 3, 2, "x", "y", "x+y", -2, 3, 10, -1, 4, 10);
+  GraphItem g = Space(2, 3, 2, "x", "y", "x+y", -2, 3, 10, -1, 4, 10);
   ASSERT_TRUE(g.GetPoints());
   for (int i = 0; i <= 10; ++i)
     for (int j = 0; j <= 10; ++j) {
-      const Cls2& p = g.Vert3D(i, j);
+      const Point& p = g.Vert3D(i, j);
       ASSERT_FLOAT_EQ(p.y, p.z + p.x);
       ASSERT_FLOAT_EQ(p.z, -2 + 0.5f * i);  // mathematical x
       ASSERT_FLOAT_EQ(p.x, -1 + 0.5f * j);  // mathematical y
@@ -330,13 +332,13 @@ TEST_F(Sampling, AnimationFrameEqualsStillItemAtThatT) {
   AnimFrameCount = 4;  // t = -1, -0.5, 0, 0.5, 1: exact in text and in float
   struct Case {
     const char* what;
-    Cls9 animated;
+    GraphItem animated;
     int32_t stillKind;
-    std::function<Cls2(const Cls9&, int32_t i, int32_t j, int32_t k)> frame;
-    std::function<Cls2(const Cls9&, int32_t i, int32_t j)> still;
+    std::function<Point(const GraphItem&, int32_t i, int32_t j, int32_t k)> frame;
+    std::function<Point(const GraphItem&, int32_t i, int32_t j)> still;
   };
   auto plane = [](int32_t kind, int32_t coord, int32_t form) {
-    Cls9 g = Plane(form == 3 ? "sin(u*t)+t" : "x^2*t+1", -1, 2, 6, coord);
+    GraphItem g = Plane(form == 3 ? "sin(u*t)+t" : "x^2*t+1", -1, 2, 6, coord);
     if (form == 3) g.ExpressY = "u-t";
     g.FunForm = form;
     g.GraphType = kind;
@@ -346,12 +348,12 @@ TEST_F(Sampling, AnimationFrameEqualsStillItemAtThatT) {
   for (int32_t coord : {1, 2})
     for (int32_t form : {2, 3}) {
       cases.push_back({"2D function", plane(9, coord, form), 0,
-                       [](const Cls9& g, int32_t, int32_t j, int32_t k) { return g.Anim2D(j, k); },
-                       [](const Cls9& g, int32_t, int32_t j) { return g.Vert3D(0, j); }});
+                       [](const GraphItem& g, int32_t, int32_t j, int32_t k) { return g.Anim2D(j, k); },
+                       [](const GraphItem& g, int32_t, int32_t j) { return g.Vert3D(0, j); }});
       cases.push_back(
           {"strip", plane(10, coord, form), 3,
-           [](const Cls9& g, int32_t, int32_t j, int32_t k) { return g.AnimStrip(0, j, k); },
-           [](const Cls9& g, int32_t, int32_t j) { return g.Vert3D(0, j); }});
+           [](const GraphItem& g, int32_t, int32_t j, int32_t k) { return g.AnimStrip(0, j, k); },
+           [](const GraphItem& g, int32_t, int32_t j) { return g.Vert3D(0, j); }});
     }
   for (int32_t coord : {3, 4, 5}) {
     // An explicit surface names its two variables in ExpressX and ExpressY.
@@ -361,23 +363,23 @@ TEST_F(Sampling, AnimationFrameEqualsStillItemAtThatT) {
                      Space(12, coord, 2, first, second,
                            std::string(first) + "*t+" + second + "+2", 0, 1, 3, 0.5f, 2, 4),
                      2,
-                     [](const Cls9& g, int32_t i, int32_t j, int32_t k) { return g.Anim3D(i, j, k); },
-                     [](const Cls9& g, int32_t i, int32_t j) { return g.Vert3D(i, j); }});
+                     [](const GraphItem& g, int32_t i, int32_t j, int32_t k) { return g.Anim3D(i, j, k); },
+                     [](const GraphItem& g, int32_t i, int32_t j) { return g.Vert3D(i, j); }});
     cases.push_back({"parametric surface",
                      Space(12, coord, 3, "u+t", "v*t", "u*v-t", 0, 1, 3, 0.5f, 2, 4), 2,
-                     [](const Cls9& g, int32_t i, int32_t j, int32_t k) { return g.Anim3D(i, j, k); },
-                     [](const Cls9& g, int32_t i, int32_t j) { return g.Vert3D(i, j); }});
+                     [](const GraphItem& g, int32_t i, int32_t j, int32_t k) { return g.Anim3D(i, j, k); },
+                     [](const GraphItem& g, int32_t i, int32_t j) { return g.Vert3D(i, j); }});
     cases.push_back({"curve", Space(11, coord, 3, "u*t", "u+t", "t-u", 0, 1, 5), 1,
-                     [](const Cls9& g, int32_t i, int32_t, int32_t k) { return g.AnimCurve(i, k); },
-                     [](const Cls9& g, int32_t i, int32_t) { return g.VertCurve(i); }});
+                     [](const GraphItem& g, int32_t i, int32_t, int32_t k) { return g.AnimCurve(i, k); },
+                     [](const GraphItem& g, int32_t i, int32_t) { return g.VertCurve(i); }});
     cases.push_back({"explicit curve", Space(11, coord, 2, "x", "y", "a+b+x+y+r+t", 0, 1, 5), 1,
-                     [](const Cls9& g, int32_t i, int32_t, int32_t k) { return g.AnimCurve(i, k); },
-                     [](const Cls9& g, int32_t i, int32_t) { return g.VertCurve(i); }});
+                     [](const GraphItem& g, int32_t i, int32_t, int32_t k) { return g.AnimCurve(i, k); },
+                     [](const GraphItem& g, int32_t i, int32_t) { return g.VertCurve(i); }});
   }
   for (int32_t coord : {1, 2, 3, 4, 5})
     cases.push_back({"point", Space(8, coord, 0, "t", "2*t", "1-t", 0, 0, 1), 7,
-                     [](const Cls9& g, int32_t, int32_t, int32_t k) { return g.Anim1D(k); },
-                     [](const Cls9& g, int32_t, int32_t) { return g.Vert3D(0, 0); }});
+                     [](const GraphItem& g, int32_t, int32_t, int32_t k) { return g.Anim1D(k); },
+                     [](const GraphItem& g, int32_t, int32_t) { return g.Vert3D(0, 0); }});
 
   for (Case& c : cases) {
     SCOPED_TRACE(std::string(c.what) + " coord " + std::to_string(c.animated.CoordType) +
@@ -388,7 +390,7 @@ TEST_F(Sampling, AnimationFrameEqualsStillItemAtThatT) {
     ASSERT_TRUE(c.animated.GetPoints());
     for (int32_t k = 0; k <= 4; ++k) {
       const float t = -1 + 0.5f * k;
-      Cls9 still = c.animated;
+      GraphItem still = c.animated;
       still.GraphType = c.stillKind;
       still.Animation = false;
       still.ExpressX = FixT(still.ExpressX, t);
@@ -399,7 +401,7 @@ TEST_F(Sampling, AnimationFrameEqualsStillItemAtThatT) {
       const int32_t sv = c.stillKind == 1 || c.stillKind == 7 ? 0 : still.StepV;
       for (int32_t i = 0; i <= su; ++i)
         for (int32_t j = 0; j <= sv; ++j) {
-          Cls2 a = c.frame(c.animated, i, j, k), b = c.still(still, i, j);
+          Point a = c.frame(c.animated, i, j, k), b = c.still(still, i, j);
           ASSERT_EQ(a.x, b.x) << "frame " << k << " at " << i << "," << j;
           ASSERT_EQ(a.y, b.y) << "frame " << k << " at " << i << "," << j;
           ASSERT_EQ(a.z, b.z) << "frame " << k << " at " << i << "," << j;
@@ -411,7 +413,7 @@ TEST_F(Sampling, AnimationFrameEqualsStillItemAtThatT) {
 
 TEST_F(Sampling, AnimatedKindWithoutAnimationTakesMinTInEveryFrame) {
   AnimFrameCount = 3;
-  Cls9 g = Space(8, 3, 0, "t", "t", "t", 0, 0, 1);
+  GraphItem g = Space(8, 3, 0, "t", "t", "t", 0, 0, 1);
   g.MinT = 2;
   g.MaxT = 5;
   g.Animation = false;
@@ -424,7 +426,7 @@ TEST_F(Sampling, AnimatedKindWithoutAnimationTakesMinTInEveryFrame) {
 
 TEST_F(Sampling, DerivedCurveExamples) {
   {
-    Cls9 g = Plane("x^2", -1, 1, 2);
+    GraphItem g = Plane("x^2", -1, 1, 2);
     g.ShowDev = true;
     ASSERT_TRUE(g.GetPoints());
     ExpectPoint(g.VertDev(0, 0), -1, -2, 0);
@@ -433,7 +435,7 @@ TEST_F(Sampling, DerivedCurveExamples) {
     EXPECT_FALSE(g.VertDev2Grid().Allocated());
   }
   {
-    Cls9 g = Plane("x^2", 0, 2, 2);
+    GraphItem g = Plane("x^2", 0, 2, 2);
     g.ShowJO = true;
     ASSERT_TRUE(g.GetPoints());
     ExpectPoint(g.VertJO(0, 0), -2, 4, 0);
@@ -441,7 +443,7 @@ TEST_F(Sampling, DerivedCurveExamples) {
     ExpectPoint(g.VertJO(0, 2), 0, 0, 0);
   }
   for (bool guai : {false, true}) {
-    Cls9 g = Plane("u^2", -1, 2, 3);
+    GraphItem g = Plane("u^2", -1, 2, 3);
     g.FunForm = FormKind::Parametric;
     g.ExpressY = "u";
     g.ShowDev = !guai;
@@ -473,7 +475,7 @@ TEST_F(Sampling, DerivativesAgreeWithClosedForms) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.f);
-    Cls9 g = Plane(c.f, 0.5f, 2.5f, 40);
+    GraphItem g = Plane(c.f, 0.5f, 2.5f, 40);
     g.ShowCurv = true;  // first and second derivative
     g.ShowJO = true;
     ASSERT_TRUE(g.GetPoints());
@@ -485,18 +487,18 @@ TEST_F(Sampling, DerivativesAgreeWithClosedForms) {
       EXPECT_EQ(g.VertDev2(0, j).x, g.Vert3D(0, j).x);
       EXPECT_NEAR(g.VertDev2(0, j).y, c.f2(x), 1e-5 * (1 + std::fabs(c.f2(x))));
       // The parity curve runs over -2.5 .. -0.5 and holds f(-(-w)) = f(x) read backwards.
-      const Cls2& m = g.VertJO(0, 40 - j);
+      const Point& m = g.VertJO(0, 40 - j);
       EXPECT_FLOAT_EQ(m.x, -g.Vert3D(0, j).x);
       EXPECT_NEAR(m.y, g.Vert3D(0, j).y, 1e-5 * (1 + std::fabs(c.f0(x))));
     }
   }
   // Polar: the derivative value is a radius at the curve's own angle.
-  Cls9 p = Plane("1+a/4", 0.5f, 2.5f, 20, 2);
+  GraphItem p = Plane("1+a/4", 0.5f, 2.5f, 20, 2);
   p.ShowDev = true;
   ASSERT_TRUE(p.GetPoints());
   for (int j = 0; j <= 20; ++j) {
-    const Cls2& c = p.Vert3D(0, j);
-    const Cls2& d = p.VertDev(0, j);
+    const Point& c = p.Vert3D(0, j);
+    const Point& d = p.VertDev(0, j);
     EXPECT_NEAR(std::hypot(double(d.x), double(d.y)), 0.25, 1e-6);
     EXPECT_NEAR(std::atan2(double(d.y), double(d.x)), std::atan2(double(c.y), double(c.x)), 1e-5);
   }
@@ -505,7 +507,7 @@ TEST_F(Sampling, DerivativesAgreeWithClosedForms) {
 
 TEST_F(Sampling, OneSamplingShowsARepeatedMessageOnce) {
   // The derivative language refuses asec: each of the two texts raises the same box.
-  Cls9 g = Plane("asec(u)", 1, 3, 4);
+  GraphItem g = Plane("asec(u)", 1, 3, 4);
   g.FunForm = FormKind::Parametric;
   g.ExpressY = "asec(u)+1";
   g.ShowDev = true;
@@ -518,7 +520,7 @@ TEST_F(Sampling, DerivedTextsOnlyWhereSampled) {
   // Two curves and step plots draw no derived curve: no text is formed, so an expression
   // the derivative language refuses costs nothing.
   for (int32_t kind : {GraphKind::TwoCurves, GraphKind::StepStem}) {
-    Cls9 g = Plane("asec(x)+2", 1, 3, 4);
+    GraphItem g = Plane("asec(x)+2", 1, 3, 4);
     g.GraphType = kind;
     g.Exp2 = "x";
     g.ShowDev = g.ShowGuai = g.ShowJO = true;
@@ -552,7 +554,7 @@ TEST_F(Sampling, TooManySamplesIsRefusedBeforeAllocating) {
                  std::to_string(c.stepV) + " x " + std::to_string(c.frames));
     rec_.recorder.clear();
     AnimFrameCount = c.frames;
-    Cls9 g = Space(c.kind, c.kind == 0 ? 1 : 3, 2, "x", "y", "0", 0, 1, c.stepU, 0, 1, c.stepV);
+    GraphItem g = Space(c.kind, c.kind == 0 ? 1 : 3, 2, "x", "y", "0", 0, 1, c.stepU, 0, 1, c.stepV);
     if (c.kind == 0) g.ExpressY = "x";
     g.Animation = c.animation;
     bool ok = g.GetPoints();
@@ -573,7 +575,7 @@ TEST_F(Sampling, TooManySamplesIsRefusedBeforeAllocating) {
 TEST_F(Sampling, ArithmeticFaultsFailWithOneMessage) {
   struct Case {
     const char* what;
-    std::function<Cls9()> make;
+    std::function<GraphItem()> make;
     int validPoints;  // points written before the fault
   };
   const Case cases[] = {
@@ -585,7 +587,7 @@ TEST_F(Sampling, ArithmeticFaultsFailWithOneMessage) {
       {"surface", [] { return Space(2, 3, 2, "x", "y", "x^y", 10, 20, 4, 0, 100, 4); }, -1},
       {"frames beyond float",
        [] {
-         Cls9 g = Space(8, 3, 0, "t", "t", "t", 0, 0, 1);
+         GraphItem g = Space(8, 3, 0, "t", "t", "t", 0, 0, 1);
          g.Animation = true;
          g.MinT = -3e38f;
          g.MaxT = 3e38f;
@@ -597,7 +599,7 @@ TEST_F(Sampling, ArithmeticFaultsFailWithOneMessage) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     rec_.recorder.clear();
-    Cls9 g = c.make();
+    GraphItem g = c.make();
     EXPECT_FALSE(g.GetPoints());
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0], (Message{"计算函数值时出现数值错误", "出错", MsgIcon::Error}));
@@ -610,7 +612,7 @@ TEST_F(Sampling, ArithmeticFaultsFailWithOneMessage) {
 
 TEST_F(Sampling, TablesAreNotSampledAndKeepTheirCounts) {
   for (int32_t kind : {GraphKind::Table2D, GraphKind::Table25D, GraphKind::Table3D}) {
-    Cls9 g;
+    GraphItem g;
     g.GraphType = kind;
     g.StepU = kind == GraphKind::Table3D ? 0 : 1;
     g.StepV = 0;  // a table of one point
@@ -630,7 +632,7 @@ TEST_F(Sampling, DerivativeBeyondTypedLimitsSamples) {
   for (int i = 0; i < 150; ++i) nested += "sin(";
   nested += "x";
   nested.append(150, ')');
-  Cls9 g = Plane(nested, -1, 1, 4);
+  GraphItem g = Plane(nested, -1, 1, 4);
   g.ShowDev = true;
   ASSERT_TRUE(g.GetPoints());
   EXPECT_TRUE(Messages().empty());

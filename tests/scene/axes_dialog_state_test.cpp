@@ -1,13 +1,15 @@
-// Axes dialogs: fill, the immediate writes of frmF3, OK and Cancel.
+// Axes dialogs: fill, the immediate writes of Axes3DDialogState, OK and Cancel.
 #include <gtest/gtest.h>
 
 #include "common/globals.h"
 #include "scene/axes_dialog_state.h"
 
+using namespace curvanta;
+
 namespace {
 
-Cls3 Asymmetric() {
-  Cls3 a;
+AxesSettings Asymmetric() {
+  AxesSettings a;
   a.SetDefault();
   a.ShowXZPanel = true;
   a.ShowXYYGrid = false;
@@ -41,9 +43,9 @@ TEST(AxesDialogState, FieldIntegers) {
 
 TEST(AxesDialogState, Frm3FillThenUnchangedOkKeepsEverything) {
   for (int mode : {2, 3}) {
-    Cls3 axes = Asymmetric();
-    const Cls3 before = axes;
-    frmF3 f = frmF3::Form_Load(axes, mode);
+    AxesSettings axes = Asymmetric();
+    const AxesSettings before = axes;
+    Axes3DDialogState f = Axes3DDialogState::Form_Load(axes, mode);
     EXPECT_EQ(f.TwoTitleRows, mode == 2);
     EXPECT_EQ(f.Text[1], "3");
     EXPECT_EQ(f.Text[3], "-1");
@@ -62,8 +64,8 @@ TEST(AxesDialogState, Frm3FillThenUnchangedOkKeepsEverything) {
 }
 
 TEST(AxesDialogState, Frm3OkWritesEveryTab) {
-  Cls3 axes = Asymmetric();
-  frmF3 f = frmF3::Form_Load(axes, 3);
+  AxesSettings axes = Asymmetric();
+  Axes3DDialogState f = Axes3DDialogState::Form_Load(axes, 3);
   f.Check_Click(2, true, axes);
   f.Check_Click(3, false, axes);  // hidden at OK: flag False, colour kept, material written
   f.Check_Click(6, true, axes);
@@ -88,9 +90,9 @@ TEST(AxesDialogState, Frm3OkWritesEveryTab) {
 }
 
 TEST(AxesDialogState, Frm3HiddenAxesOkKeepsTheOtherSettings) {
-  Cls3 axes = Asymmetric();
-  const Cls3 before = axes;
-  frmF3 f = frmF3::Form_Load(axes, 3);
+  AxesSettings axes = Asymmetric();
+  const AxesSettings before = axes;
+  Axes3DDialogState f = Axes3DDialogState::Form_Load(axes, 3);
   f.Check_Click(1, false, axes);
   EXPECT_FALSE(axes.Show);  // written at once
   f.Check_Click(2, true, axes);
@@ -98,16 +100,16 @@ TEST(AxesDialogState, Frm3HiddenAxesOkKeepsTheOtherSettings) {
   f.Text[4] = "other";
   f.Command1_Click(axes);
   EXPECT_TRUE(AxisChanged);
-  Cls3 expected = before;
+  AxesSettings expected = before;
   expected.Show = false;
   EXPECT_EQ(axes, expected);
   AxisChanged = false;
 }
 
 TEST(AxesDialogState, Frm3SwatchesWriteAtOnceAndCancelRestores) {
-  Cls3 axes = Asymmetric();
-  const Cls3 before = axes;
-  frmF3 f = frmF3::Form_Load(axes, 3);
+  AxesSettings axes = Asymmetric();
+  const AxesSettings before = axes;
+  Axes3DDialogState f = Axes3DDialogState::Form_Load(axes, 3);
   f.Picture_Click(1, 0x00AA00, axes);
   EXPECT_EQ(axes.XYPanelColor, 0x00AA00);
   EXPECT_EQ(f.Picture[1], 0x00AA00);
@@ -123,12 +125,12 @@ TEST(AxesDialogState, Frm3SwatchesWriteAtOnceAndCancelRestores) {
 }
 
 TEST(AxesDialogState, Frm20FillOkAndCancel) {
-  Cls3 axes;
+  AxesSettings axes;
   axes.Show = true;
   axes.BetterFonts = false;
   axes.AxisColor = 0x123456;
   axes.AxisWidth = 2;
-  frmF20 f = frmF20::Form_Load(axes);
+  Axes2DDialogState f = Axes2DDialogState::Form_Load(axes);
   EXPECT_TRUE(f.Check1);
   EXPECT_FALSE(f.Check2);
   EXPECT_EQ(f.Combo1Index, 1);
@@ -137,7 +139,7 @@ TEST(AxesDialogState, Frm20FillOkAndCancel) {
 
   f.Picture1_Click(0x0000FF);
   f.Combo1_Select(2);
-  frmF20::Command2_Click();
+  Axes2DDialogState::Command2_Click();
   EXPECT_FALSE(AxisChanged);
   EXPECT_EQ(axes.AxisColor, 0x123456);  // Cancel: nothing written
 
@@ -158,9 +160,9 @@ TEST(AxesDialogState, Frm20FillOkAndCancel) {
 
 TEST(AxesDialogState, Frm20WidthsWithoutEntryComeBack) {
   for (int32_t width : {0, 7, -3, 2147483647}) {
-    Cls3 axes;
+    AxesSettings axes;
     axes.AxisWidth = width;
-    frmF20 f = frmF20::Form_Load(axes);
+    Axes2DDialogState f = Axes2DDialogState::Form_Load(axes);
     f.Command1_Click(axes);
     EXPECT_EQ(axes.AxisWidth, width);
     if (width == 0) {

@@ -14,6 +14,8 @@
 #include "scene/ui/axes_dialogs.h"
 #include "scene/ui/swatch.h"
 
+using namespace curvanta;
+
 namespace curvanta {
 namespace {
 
@@ -43,7 +45,7 @@ TEST_F(AxesDialogWidgets, TitleRowsBy25DOr3D) {
   DocAxes().TitleY = "ty";
   for (int mode : {2, 3}) {
     GraphMode = mode;
-    AxesDialog3D dialog;
+    Axes3DDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("坐标系属性"));
     auto* label12 = Find<QLabel>(dialog, "Label12");
     auto* label13 = Find<QLabel>(dialog, "Label13");
@@ -65,8 +67,8 @@ TEST_F(AxesDialogWidgets, TitleRowsBy25DOr3D) {
 
 TEST_F(AxesDialogWidgets, PanelControlsFollowTheirBoxAndCancelRestores) {
   GraphMode = 3;
-  const Cls3 before = DocAxes();
-  AxesDialog3D dialog;
+  const AxesSettings before = DocAxes();
+  Axes3DDialog dialog;
   dialog.show();
   auto* check2 = Find<QCheckBox>(dialog, "Check2");
   auto* picture1 = Find<Swatch>(dialog, "Picture1");
@@ -93,7 +95,7 @@ TEST_F(AxesDialogWidgets, PanelControlsFollowTheirBoxAndCancelRestores) {
 TEST_F(AxesDialogWidgets, Dialog2DWritesOnOkOnly) {
   GraphMode = 1;
   {
-    AxesDialog2D dialog;
+    Axes2DDialog dialog;
     dialog.show();
     auto* combo = Find<QComboBox>(dialog, "Combo1");
     EXPECT_EQ(combo->count(), 5);
@@ -107,7 +109,7 @@ TEST_F(AxesDialogWidgets, Dialog2DWritesOnOkOnly) {
     EXPECT_EQ(DocAxes().AxisWidth, 1);
   }
   {
-    AxesDialog2D dialog;
+    Axes2DDialog dialog;
     dialog.show();
     chooser.answers = {0x00FF00};
     Find<Swatch>(dialog, "Picture1")->click();

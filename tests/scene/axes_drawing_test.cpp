@@ -9,6 +9,8 @@
 #include "scene/axes_settings.h"
 #include "scene/text3d.h"
 
+using namespace curvanta;
+
 namespace curvanta {
 namespace {
 
@@ -75,7 +77,7 @@ struct AxesDrawing : ::testing::Test {
   }
   RecordingGl gl;
   ScopedGl installed{&gl};
-  Cls3 axes;
+  AxesSettings axes;
 };
 
 TEST_F(AxesDrawing, TwoDTicksAxesAndArrowTips) {

@@ -4,14 +4,18 @@
 #include "scene/axes_settings.h"
 #include "scene/colour.h"
 
-struct Cls3TestAccess {
-  static void Split(int32_t c, float& r, float& g, float& b) { Cls3::ColorToUnitRGB(c, r, g, b); }
+using namespace curvanta;
+
+namespace curvanta {
+struct AxesSettingsTestAccess {
+  static void Split(int32_t c, float& r, float& g, float& b) { AxesSettings::ColorToUnitRGB(c, r, g, b); }
 };
+}  // namespace curvanta
 
 namespace {
 
 TEST(AxesSettings, NewObjectAndDefaultsDifferOnlyInShow) {
-  Cls3 fresh;
+  AxesSettings fresh;
   EXPECT_FALSE(fresh.Show);
   EXPECT_FALSE(fresh.ShowXYPanel || fresh.ShowXZPanel || fresh.ShowYZPanel);
   EXPECT_TRUE(fresh.ShowXYXGrid && fresh.ShowXYYGrid && fresh.ShowXZXGrid && fresh.ShowXZZGrid &&
@@ -29,7 +33,7 @@ TEST(AxesSettings, NewObjectAndDefaultsDifferOnlyInShow) {
   EXPECT_EQ(fresh.AxisWidth, 1);
   EXPECT_TRUE(fresh.BetterFonts);
 
-  Cls3 changed;
+  AxesSettings changed;
   changed.ShowXYPanel = true;
   changed.ShowYZZGrid = false;
   changed.LabelNumX = 0;
@@ -75,7 +79,7 @@ TEST(AxesSettings, ColourSplit) {
   };
   for (const auto& c : cases) {
     float r = -1, g = -1, b = -1;
-    Cls3TestAccess::Split(c.colour, r, g, b);
+    AxesSettingsTestAccess::Split(c.colour, r, g, b);
     EXPECT_FLOAT_EQ(r, c.r) << c.colour;
     EXPECT_FLOAT_EQ(g, c.g) << c.colour;
     EXPECT_FLOAT_EQ(b, c.b) << c.colour;

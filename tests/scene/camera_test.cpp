@@ -9,14 +9,16 @@
 #include "common/recording_gl.h"
 #include "scene/scene_globals.h"
 
+using namespace curvanta;
+
 namespace {
 
 using curvanta::GlCall;
 using curvanta::RecordingGl;
 using curvanta::ScopedGl;
 
-Cls1 Box(float x0, float x1, float y0, float y1, float z0, float z1) {
-  Cls1 b;
+Box MakeBox(float x0, float x1, float y0, float y1, float z0, float z1) {
+  Box b;
   b.MinX = x0;
   b.MaxX = x1;
   b.MinY = y0;
@@ -29,8 +31,8 @@ Cls1 Box(float x0, float x1, float y0, float y1, float z0, float z1) {
 TEST(Camera, FirstFrameIsOrthographicFromTheFront) {
   RecordingGl gl;
   ScopedGl use(&gl);
-  Cls4 view;
-  view.Projection([] { return Cls1{}; });
+  Camera view;
+  view.Projection([] { return Box{}; });
   const std::vector<GlCall> want = {
       {"glMatrixMode", {GL_PROJECTION}},
       {"glLoadIdentity", {}},
@@ -50,9 +52,9 @@ TEST(Camera, FirstFrameIsOrthographicFromTheFront) {
 TEST(Camera, OtherProjectTypesSetNoProjection) {
   RecordingGl gl;
   ScopedGl use(&gl);
-  Cls4 view;
+  Camera view;
   view.ProjectType = 3;
-  view.Projection([] { return Cls1{}; });
+  view.Projection([] { return Box{}; });
   EXPECT_EQ(gl.Count("glOrtho") + gl.Count("glFrustum"), 0);
   EXPECT_EQ(gl.Matrix(GL_PROJECTION)[0], 1.0);
   EXPECT_EQ(gl.Count("gluLookAt"), 1);
@@ -60,20 +62,20 @@ TEST(Camera, OtherProjectTypesSetNoProjection) {
 
 TEST(Camera, PerspectiveNearPlaneFromTheSceneBox) {
   struct Case {
-    Cls1 box;
+    Box box;
     double nearPlane;
   };
   const Case cases[] = {
-      {Box(0, 999, 0, 1, 0, 1), 1},
-      {Box(0, 10, -2, 2, 0, 500), 500},
-      {Box(0, 1000, 0, 1, 0, 1), 1},  // the near plane stays in front of the eye
-      {Box(0, 5000, 0, 1, 0, 1), 1},
-      {Box(0, 1, 0, NAN, 0, 1), 999},
+      {MakeBox(0, 999, 0, 1, 0, 1), 1},
+      {MakeBox(0, 10, -2, 2, 0, 500), 500},
+      {MakeBox(0, 1000, 0, 1, 0, 1), 1},  // the near plane stays in front of the eye
+      {MakeBox(0, 5000, 0, 1, 0, 1), 1},
+      {MakeBox(0, 1, 0, NAN, 0, 1), 999},
   };
   for (const Case& c : cases) {
     RecordingGl gl;
     ScopedGl use(&gl);
-    Cls4 view;
+    Camera view;
     view.ProjectType = 2;
     view.Projection([&] { return c.box; });
     const auto frustum = gl.Named("glFrustum");
@@ -99,7 +101,7 @@ TEST(Camera, PerspectiveWithoutProviderAsksTheShownScene) {
 }
 
 TEST(Camera, ZoomAllAndZoom) {
-  Cls4 view;
+  Camera view;
   int32_t h = 200;
   view.SetScreen(400, h);
   view.ZoomAll(0, 0, 0, 10, 4, 2);
@@ -115,17 +117,17 @@ TEST(Camera, ZoomAllAndZoom) {
   EXPECT_EQ(view.VolWidth, 40.0f);
 
   // A fit of a scene whose items box to 10 x 4 x 2 carries the scene's margin.
-  Cls4 fitted;
+  Camera fitted;
   fitted.SetScreen(400, h);
-  curvanta::FitView(fitted, Box(-0.1f, 10.1f, -0.1f, 4.1f, -0.1f, 2.1f));
+  curvanta::FitView(fitted, MakeBox(-0.1f, 10.1f, -0.1f, 4.1f, -0.1f, 2.1f));
   EXPECT_NEAR(fitted.VolHeight, 20.4, 1e-5);
   EXPECT_NEAR(fitted.VolWidth, 40.8, 1e-5);
 
-  Cls4 deep;
+  Camera deep;
   deep.ZoomAll(0, 0, 0, 1, 1, 5);
   EXPECT_EQ(deep.VolHeight, 5.0f);
 
-  Cls4 z;
+  Camera z;
   z.Zoom(0.9f);
   EXPECT_FLOAT_EQ(z.VolWidth, 36.0f);
   EXPECT_FLOAT_EQ(z.VolHeight, 36.0f);
@@ -136,7 +138,7 @@ TEST(Camera, ZoomAllAndZoom) {
 }
 
 TEST(Camera, ZoomAllOfAnEmptyBoxChangesNothing) {
-  Cls4 view;
+  Camera view;
   view.ZoomAll(9999999, 9999999, 9999999, -9999999, -9999999, -9999999);
   view.ZoomAll(1, 1, 1, 1, 1, 1);
   view.ZoomAll(0, 0, 0, NAN, 1, 1);
@@ -148,7 +150,7 @@ TEST(Camera, ZoomAllOfAnEmptyBoxChangesNothing) {
 TEST(Camera, SetScreenAndResize) {
   RecordingGl gl;
   ScopedGl use(&gl);
-  Cls4 view;
+  Camera view;
   int32_t h = 0;
   view.SetScreen(300, h);
   EXPECT_EQ(gl.Calls()[0], (GlCall{"glViewport", {0, 0, 300, 0}}));
@@ -166,7 +168,7 @@ TEST(Camera, SetScreenAndResize) {
 }
 
 TEST(Camera, MoveViewPansAcrossTheLineOfSight) {
-  Cls4 view;
+  Camera view;
   view.MoveView(1, 0);
   EXPECT_EQ(view.EyePos()->x, -40.0f);
   EXPECT_EQ(view.RefPos()->x, -40.0f);
@@ -196,14 +198,14 @@ TEST(Camera, SetViewType) {
       {0, {0, 0, 1000}, {0, 1, 0}},       {11, {0, 0, 1000}, {0, 1, 0}},
   };
   for (const Case& c : cases) {
-    Cls4 view;
+    Camera view;
     view.SetViewType(c.type);
     EXPECT_NEAR(view.EyePos()->x, c.eye[0], 0.01) << c.type;
     EXPECT_NEAR(view.EyePos()->y, c.eye[1], 0.01) << c.type;
     EXPECT_NEAR(view.EyePos()->z, c.eye[2], 0.01) << c.type;
     for (int i = 0; i < 3; ++i) EXPECT_NEAR(view.VecUp(i), c.up[i], 1e-5) << c.type;
   }
-  Cls4 same;
+  Camera same;
   same.SetEye(0, 0, 0);
   same.SetViewType(5);
   EXPECT_EQ(same.EyePos()->x, 50.0f);
@@ -211,8 +213,8 @@ TEST(Camera, SetViewType) {
 }
 
 TEST(Camera, SharedPoints) {
-  Cls4 view;
-  auto p = std::make_shared<Cls2>();
+  Camera view;
+  auto p = std::make_shared<Point>();
   view.SetRefPos(p);
   p->x = 7;
   EXPECT_EQ(view.RefPos()->x, 7.0f);
@@ -223,15 +225,15 @@ TEST(Camera, SharedPoints) {
 TEST(Camera, FitKeepsEveryCornerInsideTheViewport) {
   const int32_t shapes[][2] = {{200, 200}, {800, 200}, {200, 800}, {640, 480},
                                {100, 1000}, {1000, 100}, {333, 517}};
-  const Cls1 boxes[] = {Box(-0.1f, 10.1f, -0.1f, 4.1f, -0.1f, 2.1f), Box(-5, 5, -1, 1, -1, 1),
+  const Box boxes[] = {MakeBox(-0.1f, 10.1f, -0.1f, 4.1f, -0.1f, 2.1f), MakeBox(-5, 5, -1, 1, -1, 1),
                         Box(-1, 1, -30, 30, 0, 0.2f), Box(2, 3, 2, 3, -100, 100),
                         Box(-400, 300, -0.2f, 0.2f, 10, 20), Box(0, 0.2f, 0, 0.2f, 0, 0.2f)};
   for (int type : {1, 2}) {
     for (const auto& shape : shapes) {
-      for (const Cls1& box : boxes) {
+      for (const Box& box : boxes) {
         RecordingGl gl;
         ScopedGl use(&gl);
-        Cls4 view;
+        Camera view;
         view.ProjectType = type;
         int32_t h = shape[1];
         view.SetScreen(shape[0], h);

@@ -12,6 +12,8 @@
 #include "scene/outline_glyphs.h"
 #include "scene/text3d.h"
 
+using namespace curvanta;
+
 namespace curvanta {
 namespace {
 

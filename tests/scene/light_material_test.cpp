@@ -5,6 +5,8 @@
 #include "scene/light.h"
 #include "scene/material.h"
 
+using namespace curvanta;
+
 namespace {
 
 using curvanta::GlCall;
@@ -14,7 +16,7 @@ using curvanta::ScopedGl;
 TEST(Light, FreshLightAppliesTheMirroredPair) {
   RecordingGl gl;
   ScopedGl use(&gl);
-  Cls10 light;
+  Light light;
   light.SetLight();
   const std::vector<GlCall> want = {
       {"glLightfv", {GL_LIGHT0, GL_POSITION, 100, 100, 100, 1}},
@@ -37,32 +39,32 @@ TEST(Light, FreshLightAppliesTheMirroredPair) {
 TEST(Light, SettingsReachTheGl) {
   struct Case {
     const char* what;
-    void (*set)(Cls10&);
+    void (*set)(Light&);
     const char* name;
     std::vector<double> args;
   };
   const Case cases[] = {
       {"directional light 0",
-       [](Cls10& l) {
+       [](Light& l) {
          l.SetPosition(0, 10);
          l.SetPosition(1, 0);
          l.SetPosition(2, 0);
          l.SetPosition(3, 0);
        },
        "glLightfv", {GL_LIGHT1, GL_POSITION, -10, 0, 0, 1}},
-      {"two sides off", [](Cls10& l) { l.SetTwoSides(0, 0); }, "glLightModeli",
+      {"two sides off", [](Light& l) { l.SetTwoSides(0, 0); }, "glLightModeli",
        {GL_LIGHT_MODEL_TWO_SIDE, 0}},
-      {"two sides any non-zero", [](Cls10& l) { l.SetTwoSides(0, -2.5f); }, "glLightModeli",
+      {"two sides any non-zero", [](Light& l) { l.SetTwoSides(0, -2.5f); }, "glLightModeli",
        {GL_LIGHT_MODEL_TWO_SIDE, 1}},
-      {"global ambient off", [](Cls10& l) { l.SetGlobalAmbient(0, 0); }, "glLightModelfv",
+      {"global ambient off", [](Light& l) { l.SetGlobalAmbient(0, 0); }, "glLightModelfv",
        {GL_LIGHT_MODEL_AMBIENT, 0, 0, 0, 1}},
-      {"diffuse colour", [](Cls10& l) { l.SetDiffuse(2, 0.25f); }, "glLightfv",
+      {"diffuse colour", [](Light& l) { l.SetDiffuse(2, 0.25f); }, "glLightfv",
        {GL_LIGHT1, GL_DIFFUSE, 1, 1, 0.25, 1}},
   };
   for (const Case& c : cases) {
     RecordingGl gl;
     ScopedGl use(&gl);
-    Cls10 light;
+    Light light;
     c.set(light);
     light.SetLight();
     bool found = false;
@@ -74,7 +76,7 @@ TEST(Light, SettingsReachTheGl) {
 TEST(Light, DisabledOnlySwitchesOffAndKeepsTheSettings) {
   RecordingGl gl;
   ScopedGl use(&gl);
-  Cls10 light;
+  Light light;
   light.SetPosition(0, 5);
   light.Enabled = false;
   light.SetLight();
@@ -88,18 +90,18 @@ TEST(Light, DisabledOnlySwitchesOffAndKeepsTheSettings) {
 }
 
 TEST(Light, IndexOutsideItsRangeIsRefused) {
-  Cls10 light;
+  Light light;
   EXPECT_THROW(light.SetPosition(4, 1), std::out_of_range);
   EXPECT_THROW(light.SetSpecular(-1, 1), std::out_of_range);
   EXPECT_THROW(light.SetTwoSides(1, 0), std::out_of_range);
   EXPECT_THROW(light.GlobalAmbient(2), std::out_of_range);
-  EXPECT_EQ(light, Cls10());
+  EXPECT_EQ(light, Light());
 }
 
 TEST(Material, PresetsAppliedToBothFacesInOrder) {
   RecordingGl gl;
   ScopedGl use(&gl);
-  Cls11 m;
+  Material m;
   m.SetMaterial(4);
   const std::vector<GlCall> want = {
       {"glMaterialfv", {GL_FRONT_AND_BACK, GL_DIFFUSE, 0.49697f, 0.344891f, 0, 0}},
@@ -117,13 +119,13 @@ TEST(Material, NumbersOutsideThePresetsReapplyWhatTheObjectHolds) {
   for (int32_t n : {0, 14, -1}) {
     RecordingGl gl;
     ScopedGl use(&gl);
-    Cls11 fresh;
+    Material fresh;
     fresh.SetMaterial(n);
     ASSERT_EQ(gl.Calls().size(), 5u);
     for (const GlCall& c : gl.Calls())
       for (size_t i = 2; i < c.args.size(); ++i) EXPECT_EQ(c.args[i], 0) << n;
 
-    Cls11 held;
+    Material held;
     held.SetMaterial(7);
     gl.ClearCalls();
     held.SetMaterial(n);
@@ -136,11 +138,11 @@ TEST(Material, NumbersOutsideThePresetsReapplyWhatTheObjectHolds) {
 
 TEST(Material, TellingFeaturesOfTheTable) {
   auto read = [](int32_t n) {
-    Cls11 m;
+    Material m;
     m.SetMaterial(n);
     return m;
   };
-  const Cls11 autumn = read(2), summer = read(11), neon = read(5), glass = read(3);
+  const Material autumn = read(2), summer = read(11), neon = read(5), glass = read(3);
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(autumn.Ambient(i), summer.Ambient(i));
     EXPECT_EQ(autumn.Diffuse(i), summer.Diffuse(i));
@@ -149,7 +151,7 @@ TEST(Material, TellingFeaturesOfTheTable) {
   }
   EXPECT_NE(autumn.Shininess(0), summer.Shininess(0));
   for (int32_t n = 1; n <= 13; ++n) {
-    const Cls11 m = read(n);
+    const Material m = read(n);
     const bool emits = m.Emission(0) != 0 || m.Emission(1) != 0 || m.Emission(2) != 0;
     EXPECT_EQ(emits, n == 5) << n;
     const float alpha = n == 3 ? 0.34747f : 0.0f;
@@ -167,7 +169,7 @@ TEST(Material, TellingFeaturesOfTheTable) {
 }
 
 TEST(Material, IndexOutsideItsRangeIsRefused) {
-  Cls11 m;
+  Material m;
   EXPECT_THROW(m.SetShininess(1, 5), std::out_of_range);
   EXPECT_THROW(m.SetAmbient(4, 5), std::out_of_range);
   EXPECT_EQ(m.Shininess(0), 0.0f);

@@ -12,6 +12,8 @@
 #include "scene/scene_globals.h"
 #include "scene/ui/light_view_dialogs.h"
 
+using namespace curvanta;
+
 namespace curvanta {
 namespace {
 
@@ -25,7 +27,7 @@ TEST(LightViewDialogState, FieldSingles) {
 }
 
 TEST(LightViewDialogState, LightUnchangedOkKeepsValuesToSevenDigits) {
-  Cls10 light;
+  Light light;
   light.SetPosition(0, 0.123456789f);
   light.SetPosition(3, 0);
   light.SetDiffuse(2, 12345678);
@@ -33,7 +35,7 @@ TEST(LightViewDialogState, LightUnchangedOkKeepsValuesToSevenDigits) {
   light.SetSpecular(3, -2.5f);
   light.SetTwoSides(0, 0);
   light.Enabled = false;
-  frmF8 f = frmF8::Form_Load(light);
+  LightDialogState f = LightDialogState::Form_Load(light);
   EXPECT_EQ(f.Text[1], "0.1234568");
   EXPECT_EQ(f.Text[16], "0");
   EXPECT_EQ(f.Text[6], "12345680");
@@ -41,19 +43,19 @@ TEST(LightViewDialogState, LightUnchangedOkKeepsValuesToSevenDigits) {
   EXPECT_FALSE(f.Check1);
   EXPECT_FALSE(f.Check2);
   EXPECT_TRUE(f.Check3);
-  Cls10 written = light;
+  Light written = light;
   f.Command1_Click(written);
   EXPECT_EQ(written.Position(0), 0.1234568f);
   EXPECT_EQ(written.Diffuse(2), 12345680.0f);
-  Cls10 expected = light;
+  Light expected = light;
   expected.SetPosition(0, 0.1234568f);
   expected.SetDiffuse(2, 12345680.0f);
   EXPECT_EQ(written, expected);
 }
 
 TEST(LightViewDialogState, LightOkAppliesAtTheNextFrame) {
-  Cls10 light;
-  frmF8 f = frmF8::Form_Load(light);
+  Light light;
+  LightDialogState f = LightDialogState::Form_Load(light);
   f.Check1 = false;
   f.Text[4] = "2,5";
   f.Command1_Click(light);
@@ -66,7 +68,7 @@ TEST(LightViewDialogState, LightOkAppliesAtTheNextFrame) {
     EXPECT_EQ(gl.Count("glDisable"), 3);
   }
   // W = 0: light 0 directional, light 1 a point at the negated position.
-  f = frmF8::Form_Load(light);
+  f = LightDialogState::Form_Load(light);
   f.Check1 = true;
   f.Text[1] = "10";
   f.Text[2] = "0";
@@ -82,11 +84,11 @@ TEST(LightViewDialogState, LightOkAppliesAtTheNextFrame) {
 }
 
 TEST(LightViewDialogState, ViewShowsTheVolumeAndSetsTheType) {
-  Cls4 camera;
+  Camera camera;
   camera.Volleft = -20;
   camera.VolRight = 20.5f;
   camera.VolNear = 0.01f;
-  frmF14 f = frmF14::Form_Load(camera);
+  ViewDialogState f = ViewDialogState::Form_Load(camera);
   EXPECT_EQ(f.Text[1], "-20");
   EXPECT_EQ(f.Text[2], "20.5");
   EXPECT_EQ(f.Text[5], "0.01");
@@ -96,9 +98,9 @@ TEST(LightViewDialogState, ViewShowsTheVolumeAndSetsTheType) {
   f.Option2 = true;
   f.Command1_Click(camera);
   EXPECT_EQ(camera.ProjectType, 2);
-  EXPECT_TRUE(frmF14::Form_Load(camera).Option2);
+  EXPECT_TRUE(ViewDialogState::Form_Load(camera).Option2);
   camera.ProjectType = 7;  // any other type shows orthographic, and OK writes 1
-  f = frmF14::Form_Load(camera);
+  f = ViewDialogState::Form_Load(camera);
   EXPECT_TRUE(f.Option1);
   EXPECT_FALSE(f.Option2);
   f.Command1_Click(camera);
@@ -106,8 +108,8 @@ TEST(LightViewDialogState, ViewShowsTheVolumeAndSetsTheType) {
 }
 
 TEST(LightViewDialogWidgets, OkWritesCancelDoesNot) {
-  const Cls10 lightBefore = DocLight;
-  const Cls4 viewBefore = DocView;
+  const Light lightBefore = DocLight;
+  const Camera viewBefore = DocView;
   {
     LightDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("光照属性"));

@@ -19,8 +19,8 @@ struct FakeEffects : NavigationEffects {
 };
 
 struct NavFixture : ::testing::Test {
-  Cls8 scene;
-  Cls4 camera;
+  Scene scene;
+  Camera camera;
   FakeEffects fx;
   Navigator nav{scene, camera, fx};
   void SetUp() override { nav.Reset(); }

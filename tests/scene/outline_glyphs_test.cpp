@@ -6,6 +6,8 @@
 
 #include "scene/outline_glyphs.h"
 
+using namespace curvanta;
+
 namespace curvanta {
 namespace {
 

@@ -8,6 +8,8 @@
 #include "common/globals.h"
 #include "common/recording_gl.h"
 
+using namespace curvanta;
+
 namespace {
 
 using curvanta::DrawPoint;
@@ -31,8 +33,8 @@ class PointDraw : public ::testing::Test {
   }
 };
 
-Cls2 Point(float x, float y, int32_t symbol, float size, int32_t colour) {
-  Cls2 p = Cls2::Init(x, y, 0);
+Point MakePoint(float x, float y, int32_t symbol, float size, int32_t colour) {
+  Point p = Point::Init(x, y, 0);
   p.Symbol = symbol;
   p.Size = size;
   p.Color = colour;
@@ -45,13 +47,13 @@ double Distance(const curvanta::GlVertex& v, double x, double y) {
 
 TEST_F(PointDraw, NewPointDrawsNothingIn2DAndASphereOtherwise) {
   GraphMode = 1;
-  DrawPoint(Cls2());
+  DrawPoint(Point());
   EXPECT_TRUE(gl.Primitives().empty());
   EXPECT_FALSE(gl.Enabled(GL_LIGHTING));
   for (int32_t mode : {2, 3}) {
     gl.ClearCalls();
     GraphMode = mode;
-    DrawPoint(Cls2());
+    DrawPoint(Point());
     std::vector<std::string> names;
     for (const GlCall& c : gl.Calls()) names.push_back(c.name);
     EXPECT_EQ(names, (std::vector<std::string>{"glPushMatrix", "glColor3d", "glTranslatef",
@@ -71,7 +73,7 @@ TEST_F(PointDraw, EverySymbolIsTheSameSphereOutside2D) {
     for (int32_t symbol = -1; symbol <= 7; ++symbol) {
       gl.ClearCalls();
       GraphMode = mode;
-      Cls2 p = Point(1, 2, symbol, 1, 255);
+      Point p = MakePoint(1, 2, symbol, 1, 255);
       p.z = 3;
       DrawPoint(p);
       const auto spheres = gl.Named("gluSphere");
@@ -99,7 +101,7 @@ TEST_F(PointDraw, ColourBytes) {
                         {int32_t(0x80000005u), {0, 0, 0, 1}},
                         {0x7F0000FF, {1, 0, 0, 1}}};
   for (const Case& c : cases) {
-    DrawPoint(Point(0, 0, 1, 1, c.colour));
+    DrawPoint(MakePoint(0, 0, 1, 1, c.colour));
     EXPECT_EQ(gl.Color(), c.rgb) << c.colour;
   }
 }
@@ -133,7 +135,7 @@ TEST_F(PointDraw, FlatSymbols) {
     ScopedGl inner(&fresh);
     fresh.glEnable(GL_LIGHTING);
     const float cx = 1.5f, cy = -2.0f;
-    DrawPoint(Point(cx, cy, c.symbol, c.size, 0xFF8000));
+    DrawPoint(MakePoint(cx, cy, c.symbol, c.size, 0xFF8000));
     const auto prims = fresh.Primitives();
     ASSERT_EQ(int(prims.size()), c.primitives) << c.symbol;
     EXPECT_FALSE(fresh.Enabled(GL_LIGHTING)) << c.symbol;
@@ -165,7 +167,7 @@ TEST_F(PointDraw, FlatSymbols) {
 
 TEST_F(PointDraw, CirclesAreTwentySeparateWedgesOfTheRim) {
   GraphMode = 1;
-  DrawPoint(Point(0, 0, 1, 1, 0));
+  DrawPoint(MakePoint(0, 0, 1, 1, 0));
   const auto prims = gl.Primitives();
   ASSERT_EQ(prims.size(), 20u);
   for (int j = 0; j < 20; ++j) {
@@ -182,7 +184,7 @@ TEST_F(PointDraw, CirclesAreTwentySeparateWedgesOfTheRim) {
 
 TEST_F(PointDraw, TriangleCorners) {
   GraphMode = 1;
-  DrawPoint(Point(1, 1, 4, 2, 0));
+  DrawPoint(MakePoint(1, 1, 4, 2, 0));
   const auto prims = gl.Primitives();
   ASSERT_EQ(prims.size(), 1u);
   const std::array<std::array<double, 3>, 3> want = {

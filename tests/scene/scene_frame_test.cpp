@@ -18,9 +18,9 @@ namespace {
 struct FrameFixture : ::testing::Test {
   RecordingGl gl;
   ScopedGl scoped{&gl};
-  Cls8 scene;
-  Cls4 camera;
-  Cls10 light;
+  Scene scene;
+  Camera camera;
+  Light light;
   bool trackball = false;
   Vec4 quat = kIdentityQuat;
   SceneFrame frame{scene, camera, light, trackball, quat};
@@ -32,20 +32,20 @@ struct FrameFixture : ::testing::Test {
 
   void SetUp() override {
     ResetGlobals();
-    oldDrawer = SetItemDrawer([this](Cls9&, std::optional<int32_t> step) {
+    oldDrawer = SetItemDrawer([this](GraphItem&, std::optional<int32_t> step) {
       ++itemDraws;
       Gl().glBegin(GL_LINES);
       Gl().glVertex3f(0, 0, float(step.value_or(0)));
       Gl().glVertex3f(1, 1, 0);
       Gl().glEnd();
     });
-    oldBoxer = SetItemBoxer([](Cls9&, std::optional<int32_t> step) {
-      Cls1 b;
+    oldBoxer = SetItemBoxer([](GraphItem&, std::optional<int32_t> step) {
+      Box b;
       b.MinX = b.MinY = b.MinZ = -1;
       b.MaxX = b.MaxY = b.MaxZ = 1.0f + float(step.value_or(0));
       return b;
     });
-    frame.SetAxes([this] { return axesShown; }, [this](const Cls1&) {
+    frame.SetAxes([this] { return axesShown; }, [this](const Box&) {
       ++axesDraws;
       Gl().glLineWidth(1);
     });
@@ -56,7 +56,7 @@ struct FrameFixture : ::testing::Test {
     SetItemBoxer(oldBoxer);
   }
   void AddItem(int id, bool animated) {
-    auto item = std::make_shared<Cls9>();
+    auto item = std::make_shared<GraphItem>();
     item->ID = id;
     item->Animation = animated;
     scene.FunSurfs.Add(item);

@@ -8,25 +8,27 @@
 #include "common/recording_gl.h"
 #include "scene/scene_globals.h"
 
+using namespace curvanta;
+
 namespace {
 
 using curvanta::GraphCollection;
 using curvanta::SceneError;
 
 // A 3D table item whose box is the two corners given.
-std::shared_ptr<Cls9> TableItem(int32_t id, Cls2 a, Cls2 b) {
-  auto item = std::make_shared<Cls9>();
+std::shared_ptr<GraphItem> TableItem(int32_t id, Point a, Point b) {
+  auto item = std::make_shared<GraphItem>();
   item->ID = id;
   item->GraphType = GraphKind::Table3D;
   item->StepU = 1;
   item->StepV = 0;
-  item->SetVertTab3D(0, 0, std::make_shared<Cls2>(a));
-  item->SetVertTab3D(1, 0, std::make_shared<Cls2>(b));
+  item->SetVertTab3D(0, 0, std::make_shared<Point>(a));
+  item->SetVertTab3D(1, 0, std::make_shared<Point>(b));
   return item;
 }
 
-std::shared_ptr<Cls9> Item(int32_t id, bool animated = false) {
-  auto item = std::make_shared<Cls9>();
+std::shared_ptr<GraphItem> Item(int32_t id, bool animated = false) {
+  auto item = std::make_shared<GraphItem>();
   item->ID = id;
   item->Animation = animated;
   return item;
@@ -35,18 +37,18 @@ std::shared_ptr<Cls9> Item(int32_t id, bool animated = false) {
 // Records what the scene asked of the items; boxes come from a table by item and frame.
 struct Spy {
   std::vector<std::pair<int32_t, std::optional<int32_t>>> drawn, boxed;
-  std::map<std::pair<int32_t, int32_t>, Cls1> boxes;  // (ID, frame or -1) -> box
+  std::map<std::pair<int32_t, int32_t>, Box> boxes;  // (ID, frame or -1) -> box
   curvanta::ItemDrawer oldDrawer;
   curvanta::ItemBoxer oldBoxer;
 
   Spy() {
-    oldDrawer = curvanta::SetItemDrawer([this](Cls9& item, std::optional<int32_t> frame) {
+    oldDrawer = curvanta::SetItemDrawer([this](GraphItem& item, std::optional<int32_t> frame) {
       drawn.emplace_back(item.ID, frame);
     });
-    oldBoxer = curvanta::SetItemBoxer([this](Cls9& item, std::optional<int32_t> frame) {
+    oldBoxer = curvanta::SetItemBoxer([this](GraphItem& item, std::optional<int32_t> frame) {
       boxed.emplace_back(item.ID, frame);
       auto it = boxes.find({item.ID, frame.value_or(-1)});
-      return it != boxes.end() ? it->second : Cls1{};
+      return it != boxes.end() ? it->second : Box{};
     });
   }
   ~Spy() {
@@ -55,8 +57,8 @@ struct Spy {
   }
 };
 
-Cls1 Box(float x0, float x1, float y0, float y1, float z0, float z1) {
-  Cls1 b;
+Box MakeBox(float x0, float x1, float y0, float y1, float z0, float z1) {
+  Box b;
   b.MinX = x0;
   b.MaxX = x1;
   b.MinY = y0;
@@ -66,7 +68,7 @@ Cls1 Box(float x0, float x1, float y0, float y1, float z0, float z1) {
   return b;
 }
 
-void ExpectBox(const Cls1& b, std::array<float, 6> want) {
+void ExpectBox(const Box& b, std::array<float, 6> want) {
   EXPECT_EQ(b.MinX, want[0]);
   EXPECT_EQ(b.MaxX, want[1]);
   EXPECT_EQ(b.MinY, want[2]);
@@ -105,7 +107,7 @@ TEST(GraphCollection, KeysPositionsAndFaults) {
 }
 
 TEST(Scene, EmptyScene) {
-  Cls8 scene;
+  Scene scene;
   EXPECT_FALSE(scene.Animation());
   ExpectBox(scene.GetBox(0), {9999999, -9999999, 9999999, -9999999, 9999999, -9999999});
   Spy spy;
@@ -128,39 +130,39 @@ TEST(Scene, BoxIsTheUnionPaddedOnce) {
       {{{0, 0, 0, 1, 0, 0}, {5, 0, 0, 6, 0, 0}}, {-0.1f, 6.1f, -0.1f, 0.1f, -0.1f, 0.1f}},
   };
   for (const Case& c : cases) {
-    Cls8 scene;
+    Scene scene;
     int32_t id = 0;
     for (const auto& b : c.items)
-      scene.FunSurfs.Add(TableItem(++id, Cls2::Init(b[0], b[1], b[2]), Cls2::Init(b[3], b[4], b[5])));
+      scene.FunSurfs.Add(TableItem(++id, Point::Init(b[0], b[1], b[2]), Point::Init(b[3], b[4], b[5])));
     ExpectBox(scene.GetBox(0), c.want);
   }
 }
 
 TEST(Scene, EmptyItemBoxesPassOverTheUnion) {
   Spy spy;
-  Cls8 scene;
+  Scene scene;
   scene.FunSurfs.Add(Item(1));
   scene.FunSurfs.Add(Item(2));
-  spy.boxes[{1, -1}] = Box(9999999, -9999999, 9999999, -9999999, 9999999, -9999999);
-  spy.boxes[{2, -1}] = Box(1, 2, 3, 4, 5, 6);
+  spy.boxes[{1, -1}] = MakeBox(9999999, -9999999, 9999999, -9999999, 9999999, -9999999);
+  spy.boxes[{2, -1}] = MakeBox(1, 2, 3, 4, 5, 6);
   ExpectBox(scene.GetBox(0), {0.9f, 2.1f, 2.9f, 4.1f, 4.9f, 6.1f});
 }
 
 TEST(Scene, FramesGoToAnimatedItemsOnly) {
   Spy spy;
-  Cls8 scene;
+  Scene scene;
   scene.FunSurfs.Add(Item(1));
   scene.FunSurfs.Add(Item(2, true));
   EXPECT_TRUE(scene.Animation());
-  spy.boxes[{1, -1}] = Box(0, 1, 0, 1, 0, 1);
-  spy.boxes[{2, 3}] = Box(-4, 0, 0, 1, 0, 1);
+  spy.boxes[{1, -1}] = MakeBox(0, 1, 0, 1, 0, 1);
+  spy.boxes[{2, 3}] = MakeBox(-4, 0, 0, 1, 0, 1);
   ExpectBox(scene.GetBox(3), {-4.1f, 1.1f, -0.1f, 1.1f, -0.1f, 1.1f});
   scene.Draw(3);
   using Asked = std::vector<std::pair<int32_t, std::optional<int32_t>>>;
   EXPECT_EQ(spy.boxed, (Asked{{1, std::nullopt}, {2, 3}}));
   EXPECT_EQ(spy.drawn, (Asked{{1, std::nullopt}, {2, 3}}));
 
-  Cls8 first;  // the animated item's position does not matter
+  Scene first;  // the animated item's position does not matter
   first.FunSurfs.Add(Item(3, true));
   first.FunSurfs.Add(Item(4));
   EXPECT_TRUE(first.Animation());
@@ -169,7 +171,7 @@ TEST(Scene, FramesGoToAnimatedItemsOnly) {
 TEST(Scene, DrawWithoutADrawerDrawsNothingAndSetsNoState) {
   curvanta::RecordingGl gl;
   curvanta::ScopedGl use(&gl);
-  Cls8 scene;
+  Scene scene;
   scene.FunSurfs.Add(Item(1));
   scene.Draw(0);
   EXPECT_TRUE(gl.Calls().empty());
@@ -177,8 +179,8 @@ TEST(Scene, DrawWithoutADrawerDrawsNothingAndSetsNoState) {
 
 TEST(Scene, ItemFaultsReachTheCaller) {
   Spy spy;
-  curvanta::SetItemDrawer([](Cls9&, std::optional<int32_t>) { throw std::runtime_error("x"); });
-  Cls8 scene;
+  curvanta::SetItemDrawer([](GraphItem&, std::optional<int32_t>) { throw std::runtime_error("x"); });
+  Scene scene;
   scene.FunSurfs.Add(Item(1));
   EXPECT_THROW(scene.Draw(0), std::runtime_error);
 }

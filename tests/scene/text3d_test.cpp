@@ -10,6 +10,8 @@
 #include "common/recording_gl.h"
 #include "scene/text3d.h"
 
+using namespace curvanta;
+
 namespace curvanta {
 namespace {
 

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <random>
 
+using namespace curvanta;
+
 namespace {
 
 using curvanta::Mat16;

@@ -8,6 +8,8 @@
 
 #include "common/document_host.h"
 
+using namespace curvanta;
+
 struct FakeHost : curvanta::DocumentHost {
   struct Line {
     std::string text;

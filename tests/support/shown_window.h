@@ -18,6 +18,8 @@
 #include "scene/scene_globals.h"
 #include "scene/ui/draw_area.h"
 
+using namespace curvanta;
+
 class ShownWindowBase : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -25,11 +27,11 @@ class ShownWindowBase : public ::testing::Test {
     ResetSceneGlobals();
     curvanta::InstallGraphDrawing();
     ASSERT_TRUE(tmp.isValid());
-    frmF1::LoadOptions options;
+    MainWindow::LoadOptions options;
     options.arguments = {"curvanta"};
     options.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
     options.processRunner = [](const QString&, const QStringList&) {};
-    window = std::make_unique<frmF1>();
+    window = std::make_unique<MainWindow>();
     window->Load(options);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -52,6 +54,6 @@ class ShownWindowBase : public ::testing::Test {
   QTemporaryDir tmp;
   curvanta::ForwardingGl gl;
   curvanta::ScopedGl scoped{&gl};
-  std::unique_ptr<frmF1> window;
+  std::unique_ptr<MainWindow> window;
   curvanta::DrawArea* area = nullptr;
 };

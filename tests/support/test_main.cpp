@@ -4,6 +4,8 @@
 
 #include "common/message_service.h"
 
+using namespace curvanta;
+
 #ifdef CURVANTA_TEST_QAPP
 #include <QApplication>
 #include <QSurfaceFormat>

@@ -2,6 +2,8 @@
 #pragma once
 
 namespace curvanta {
+
 // Compatibility profile, 16-bit depth, double buffer, no alpha.
 void SetDefaultGlFormat();
+
 }  // namespace curvanta

@@ -7,7 +7,9 @@
 #include "common/globals.h"
 #include "scene/scene_globals.h"
 
-bool SampleSafely(Cls9& item) {
+namespace curvanta {
+
+bool SampleSafely(GraphItem& item) {
   try {
     return item.GetPoints();
   } catch (...) {
@@ -17,21 +19,21 @@ bool SampleSafely(Cls9& item) {
 
 namespace {
 
-bool CommitEdit(const std::shared_ptr<Cls9>& item, const CommitOptions& options,
+bool CommitEdit(const std::shared_ptr<GraphItem>& item, const CommitOptions& options,
                 curvanta::DocumentHost& host) {
   const int line = host.currentLine();
   if (line < 0 || line >= DocScene.FunSurfs.Count()) return false;
   // The new values are tried on the dialog's own item first: a failure leaves the graph,
   // its line and its picture as they were.
   if (!options.table && !SampleSafely(*item)) return false;
-  const std::shared_ptr<Cls9> target = DocScene.FunSurfs.Item(line + 1);
-  std::shared_ptr<Cls9> shown;
+  const std::shared_ptr<GraphItem> target = DocScene.FunSurfs.Item(line + 1);
+  std::shared_ptr<GraphItem> shown;
   const std::string key = std::to_string(target->ID);
   if (ViewScene.FunSurfs.Contains(key)) shown = ViewScene.FunSurfs.Item(key);
   // Both scenes hold the same object; a second copy would change nothing.
-  std::vector<Cls9*> graphs = {target.get()};
+  std::vector<GraphItem*> graphs = {target.get()};
   if (shown && shown != target) graphs.push_back(shown.get());
-  for (Cls9* graph : graphs) {
+  for (GraphItem* graph : graphs) {
     if (options.table) {
       graph->TabEqualTo(*item);
     } else {
@@ -39,13 +41,13 @@ bool CommitEdit(const std::shared_ptr<Cls9>& item, const CommitOptions& options,
       SampleSafely(*graph);
     }
   }
-  const Cls9& edited = shown ? *shown : *target;
+  const GraphItem& edited = shown ? *shown : *target;
   if (options.editLine) host.setLineText(line, options.editLine(edited));
   host.rebuildAndDisplay();
   return true;
 }
 
-bool CommitNew(const std::shared_ptr<Cls9>& item, const CommitOptions& options) {
+bool CommitNew(const std::shared_ptr<GraphItem>& item, const CommitOptions& options) {
   if (LastGraphID == std::numeric_limits<int32_t>::max()) return false;
   ++LastGraphID;
   item->ID = LastGraphID;
@@ -69,7 +71,7 @@ bool CommitNew(const std::shared_ptr<Cls9>& item, const CommitOptions& options) 
 
 }  // namespace
 
-bool CommitGraph(const std::shared_ptr<Cls9>& item, const CommitOptions& options,
+bool CommitGraph(const std::shared_ptr<GraphItem>& item, const CommitOptions& options,
                  curvanta::DocumentHost& host) {
   if (!item) return false;
   const bool done = EditMode ? CommitEdit(item, options, host) : CommitNew(item, options);
@@ -78,3 +80,5 @@ bool CommitGraph(const std::shared_ptr<Cls9>& item, const CommitOptions& options
   host.refresh();
   return true;
 }
+
+}  // namespace curvanta

@@ -10,11 +10,13 @@
 #include "common/document_host.h"
 #include "graph/graph_item.h"
 
+namespace curvanta {
+
 struct CommitOptions {
   // Tables of points: copied with TabEqualTo and never sampled.
   bool table = false;
   // The new text of an edited graph's list line.
-  std::function<std::string(const Cls9&)> editLine;
+  std::function<std::string(const GraphItem&)> editLine;
 };
 
 // Steps after the build. A new graph gets LastGraphID + 1 and joins both scenes only when
@@ -22,8 +24,10 @@ struct CommitOptions {
 // values first and changes nothing when that fails; otherwise the graph copies them in
 // both scenes, is sampled, gets its new line, and the drawing is rebuilt. True on success:
 // EditMode is then False and the main window repainted, and the dialog closes.
-bool CommitGraph(const std::shared_ptr<Cls9>& item, const CommitOptions& options,
+bool CommitGraph(const std::shared_ptr<GraphItem>& item, const CommitOptions& options,
                  curvanta::DocumentHost& host);
 
 // GetPoints that never lets an exception out (an unexpected fault counts as a failure).
-bool SampleSafely(Cls9& item);
+bool SampleSafely(GraphItem& item);
+
+}  // namespace curvanta

@@ -14,6 +14,8 @@
 
 #include "expr/calculator_model.h"
 
+namespace curvanta {
+
 namespace calc = curvanta::calculator;
 
 namespace {
@@ -29,8 +31,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 }  // namespace
 
-frmFunCal::frmFunCal(QWidget* parent) : QDialog(parent) {
-  setObjectName("frmFunCal");
+CalculatorDialog::CalculatorDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName("CalculatorDialog");
   setWindowTitle(QString::fromUtf8(calc::kTitle));
 
   auto* label1 = new QLabel(QStringLiteral("表达式"), this);
@@ -116,17 +118,17 @@ frmFunCal::frmFunCal(QWidget* parent) : QDialog(parent) {
   Text1->setFocus();
 }
 
-bool frmFunCal::eventFilter(QObject* watched, QEvent* event) {
+bool CalculatorDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Text1 && event->type() == QEvent::FocusOut) savedCaret_ = CaretOfText1();
   return QDialog::eventFilter(watched, event);
 }
 
-int frmFunCal::CaretOfText1() const {
+int CalculatorDialog::CaretOfText1() const {
   if (!Text1->hasFocus()) return savedCaret_;
   return Text1->hasSelectedText() ? Text1->selectionStart() : Text1->cursorPosition();
 }
 
-void frmFunCal::InsertAtCaret(const QString& s) {
+void CalculatorDialog::InsertAtCaret(const QString& s) {
   calc::Edit e = calc::InsertAtCaret(Text1->text().toStdU16String(), CaretOfText1(), s.toStdU16String());
   Text1->setText(QString::fromStdU16String(e.text));
   Text1->setFocus();
@@ -134,13 +136,13 @@ void frmFunCal::InsertAtCaret(const QString& s) {
   savedCaret_ = e.caret;
 }
 
-void frmFunCal::Command17_Click() {
+void CalculatorDialog::Command17_Click() {
   const QList<QListWidgetItem*> selected = List1->selectedItems();
   if (selected.isEmpty()) return;
   InsertAtCaret(selected.front()->text());
 }
 
-void frmFunCal::Command18_Click() {
+void CalculatorDialog::Command18_Click() {
   Text2->clear();
   try {
     const std::u16string before = Text1->text().toStdU16String();
@@ -153,12 +155,12 @@ void frmFunCal::Command18_Click() {
   }
 }
 
-void frmFunCal::Command19_Click() {
+void CalculatorDialog::Command19_Click() {
   Text1->clear();
   Text2->clear();
 }
 
-void frmFunCal::Command21_Click() {
+void CalculatorDialog::Command21_Click() {
   calc::Edit e = calc::Backspace(Text1->text().toStdU16String(), CaretOfText1());
   Text1->setText(QString::fromStdU16String(e.text));
   Text1->setFocus();
@@ -167,6 +169,8 @@ void frmFunCal::Command21_Click() {
 }
 
 void ShowCalculator(QWidget* parent) {
-  frmFunCal dialog(parent);
+  CalculatorDialog dialog(parent);
   dialog.exec();
 }
+
+}  // namespace curvanta

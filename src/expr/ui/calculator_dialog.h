@@ -10,10 +10,12 @@ class QListWidget;
 class QPushButton;
 class QFrame;
 
-class frmFunCal : public QDialog {
+namespace curvanta {
+
+class CalculatorDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit frmFunCal(QWidget* parent = nullptr);
+  explicit CalculatorDialog(QWidget* parent = nullptr);
 
   // Inserts s at the caret of Text1, which then has the focus with the caret after s.
   void InsertAtCaret(const QString& s);
@@ -37,3 +39,5 @@ class frmFunCal : public QDialog {
 
 // Shows the calculator modally; returns when it is closed.
 void ShowCalculator(QWidget* parent);
+
+}  // namespace curvanta

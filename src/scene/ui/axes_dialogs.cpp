@@ -1,4 +1,4 @@
-// Coordinate-system dialogs: layout and wiring; the logic is in frmF20 and frmF3.
+// Coordinate-system dialogs: layout and wiring; the logic is in Axes2DDialogState and Axes3DDialogState.
 #include "scene/ui/axes_dialogs.h"
 
 #include <QCheckBox>
@@ -61,12 +61,12 @@ QTabWidget* NewTabs(QWidget* parent) {
 
 }  // namespace
 
-// --- frmF20 ---
+// --- Axes2DDialogState ---
 
-AxesDialog2D::AxesDialog2D(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("frmF20"));
+Axes2DDialog::Axes2DDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("Axes2DDialogState"));
   setWindowTitle(QStringLiteral("坐标系属性"));
-  state_ = frmF20::Form_Load(DocAxes());
+  state_ = Axes2DDialogState::Form_Load(DocAxes());
 
   auto* layout = new QVBoxLayout(this);
   auto* tabs = NewTabs(this);
@@ -116,7 +116,7 @@ AxesDialog2D::AxesDialog2D(QWidget* parent) : QDialog(parent) {
   });
 }
 
-void AxesDialog2D::accept() {
+void Axes2DDialog::accept() {
   state_.Check1 = check1_->isChecked();
   state_.Check2 = check2_->isChecked();
   state_.Combo1Text = FromQ(combo1_->currentText());
@@ -124,17 +124,17 @@ void AxesDialog2D::accept() {
   QDialog::accept();
 }
 
-void AxesDialog2D::reject() {
-  frmF20::Command2_Click();
+void Axes2DDialog::reject() {
+  Axes2DDialogState::Command2_Click();
   QDialog::reject();
 }
 
-// --- frmF3 ---
+// --- Axes3DDialogState ---
 
-AxesDialog3D::AxesDialog3D(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("frmF3"));
+Axes3DDialog::Axes3DDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("Axes3DDialogState"));
   setWindowTitle(QStringLiteral("坐标系属性"));
-  state_ = frmF3::Form_Load(DocAxes(), GraphMode);
+  state_ = Axes3DDialogState::Form_Load(DocAxes(), GraphMode);
 
   auto* layout = new QVBoxLayout(this);
   auto* tabs = NewTabs(this);
@@ -274,7 +274,7 @@ AxesDialog3D::AxesDialog3D(QWidget* parent) : QDialog(parent) {
   }
 }
 
-void AxesDialog3D::showEnabledState() {
+void Axes3DDialog::showEnabledState() {
   for (int p = 1; p <= 3; ++p) {
     const bool on = state_.PanelControlsEnabled(p);
     panelLabels_[p][0]->setEnabled(on);
@@ -284,7 +284,7 @@ void AxesDialog3D::showEnabledState() {
   }
 }
 
-void AxesDialog3D::accept() {
+void Axes3DDialog::accept() {
   for (int i = 1; i <= 10; ++i) state_.Check[size_t(i)] = checks_[i]->isChecked();
   for (int p = 1; p <= 3; ++p) state_.ComboIndex[size_t(p)] = combos_[p]->currentIndex();
   for (int i = 1; i <= 6; ++i) state_.Text[size_t(i)] = FromQ(texts_[i]->text());
@@ -292,20 +292,20 @@ void AxesDialog3D::accept() {
   QDialog::accept();
 }
 
-void AxesDialog3D::reject() {
+void Axes3DDialog::reject() {
   state_.Command2_Click(DocAxes());
   QDialog::reject();
 }
 
-}  // namespace curvanta
-
 bool ShowAxesDialog(QWidget* parent) {
   if (GraphMode == 1) {
-    curvanta::AxesDialog2D dialog(parent);
+    curvanta::Axes2DDialog dialog(parent);
     dialog.exec();
   } else {
-    curvanta::AxesDialog3D dialog(parent);
+    curvanta::Axes3DDialog dialog(parent);
     dialog.exec();
   }
   return AxisChanged;
 }
+
+}  // namespace curvanta

@@ -1,4 +1,4 @@
-// The QDialogs of the coordinate system: thin views over frmF20 and frmF3.
+// The QDialogs of the coordinate system: thin views over Axes2DDialogState and Axes3DDialogState.
 #pragma once
 
 #include <QDialog>
@@ -15,31 +15,31 @@ namespace curvanta {
 
 class Swatch;
 
-class AxesDialog2D : public QDialog {
+class Axes2DDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit AxesDialog2D(QWidget* parent = nullptr);
+  explicit Axes2DDialog(QWidget* parent = nullptr);
   void accept() override;  // OK
   void reject() override;  // Cancel, Esc, close box
 
  private:
-  frmF20 state_;
+  Axes2DDialogState state_;
   QCheckBox* check1_;
   QCheckBox* check2_;
   Swatch* picture1_;
   QComboBox* combo1_;
 };
 
-class AxesDialog3D : public QDialog {
+class Axes3DDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit AxesDialog3D(QWidget* parent = nullptr);
+  explicit Axes3DDialog(QWidget* parent = nullptr);
   void accept() override;
   void reject() override;
 
  private:
   void showEnabledState();
-  frmF3 state_;
+  Axes3DDialogState state_;
   QCheckBox* checks_[11] = {};
   Swatch* pictures_[10] = {};
   QComboBox* combos_[4] = {};

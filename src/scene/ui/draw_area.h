@@ -30,7 +30,7 @@ class DrawArea : public QOpenGLWidget, public NavigationEffects {
   void BuildSceneLists();
   // Recompiles only the lists that apply the model rotation.
   void RebuildRotation() override;
-  // Shows `animFrame` at the next paint (frmF1.Display).
+  // Shows `animFrame` at the next paint (MainWindow.Display).
   void Display(int32_t animFrame);
   void Display() override;
   void ShowPopup(float x, float y) override;

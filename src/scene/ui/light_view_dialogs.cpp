@@ -1,4 +1,4 @@
-// Light and view dialogs: layout and wiring; the logic is in frmF8 and frmF14.
+// Light and view dialogs: layout and wiring; the logic is in LightDialogState and ViewDialogState.
 #include "scene/ui/light_view_dialogs.h"
 
 #include <QButtonGroup>
@@ -45,9 +45,9 @@ QLabel* NamedLabel(int number, const QString& text, QWidget* parent) {
 }  // namespace
 
 LightDialog::LightDialog(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("frmF8"));
+  setObjectName(QStringLiteral("LightDialogState"));
   setWindowTitle(QStringLiteral("光照属性"));
-  state_ = frmF8::Form_Load(DocLight);
+  state_ = LightDialogState::Form_Load(DocLight);
   auto* layout = new QVBoxLayout(this);
   const char* checkCaptions[3] = {"使用光照", "双面光照", "全局环境光"};
   auto* checkRow = new QHBoxLayout();
@@ -101,9 +101,9 @@ void LightDialog::accept() {
 }
 
 ViewDialog::ViewDialog(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("frmF14"));
+  setObjectName(QStringLiteral("ViewDialogState"));
   setWindowTitle(QStringLiteral("视图设置"));
-  state_ = frmF14::Form_Load(DocView);
+  state_ = ViewDialogState::Form_Load(DocView);
   auto* layout = new QVBoxLayout(this);
 
   auto* type = new QGroupBox(QStringLiteral("投影类型"), this);
@@ -146,8 +146,6 @@ void ViewDialog::accept() {
   QDialog::accept();
 }
 
-}  // namespace curvanta
-
 bool ShowLightDialog(QWidget* parent) {
   curvanta::LightDialog dialog(parent);
   return dialog.exec() == QDialog::Accepted;
@@ -157,3 +155,5 @@ bool ShowViewDialog(QWidget* parent) {
   curvanta::ViewDialog dialog(parent);
   return dialog.exec() == QDialog::Accepted;
 }
+
+}  // namespace curvanta

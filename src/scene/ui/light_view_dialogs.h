@@ -1,4 +1,4 @@
-// The QDialogs of the light and the view: thin views over frmF8 and frmF14.
+// The QDialogs of the light and the view: thin views over LightDialogState and ViewDialogState.
 #pragma once
 
 #include <QDialog>
@@ -18,7 +18,7 @@ class LightDialog : public QDialog {
   void accept() override;
 
  private:
-  frmF8 state_;
+  LightDialogState state_;
   QCheckBox* checks_[4] = {};
   QLineEdit* texts_[17] = {};
 };
@@ -30,7 +30,7 @@ class ViewDialog : public QDialog {
   void accept() override;
 
  private:
-  frmF14 state_;
+  ViewDialogState state_;
   QRadioButton* option1_;
   QRadioButton* option2_;
 };

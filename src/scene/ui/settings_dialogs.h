@@ -4,12 +4,16 @@
 
 class QWidget;
 
-// Draw > coordinate system: frmF20 in a 2D document, frmF3 otherwise. Returns AxisChanged
+namespace curvanta {
+
+// Draw > coordinate system: Axes2DDialogState in a 2D document, Axes3DDialogState otherwise. Returns AxisChanged
 // (True after OK); the caller rebuilds the lists when it is True and then clears it.
 bool ShowAxesDialog(QWidget* parent);
 
-// Draw > light: frmF8 on DocLight. True after OK (the caller repaints at once).
+// Draw > light: LightDialogState on DocLight. True after OK (the caller repaints at once).
 bool ShowLightDialog(QWidget* parent);
 
-// View > settings: frmF14 on DocView. True after OK (the caller repaints at once).
+// View > settings: ViewDialogState on DocView. True after OK (the caller repaints at once).
 bool ShowViewDialog(QWidget* parent);
+
+}  // namespace curvanta

@@ -1,5 +1,5 @@
 // The 2D function dialog's widgets and their wiring to the dialog state.
-#include "dialogs/function/f5_dialog.h"
+#include "dialogs/function/function_2d_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +17,8 @@
 
 #include "common/message_service.h"
 #include "scene/ui/swatch.h"
+
+namespace curvanta {
 
 namespace {
 
@@ -36,15 +38,15 @@ bool Contains(const std::vector<std::string>& list, const std::string& name) {
 
 }  // namespace
 
-frmF5::frmF5(F5State state, std::function<bool(F5State&)> onOk, QWidget* parent)
+Function2DDialog::Function2DDialog(Function2DDialogState state, std::function<bool(Function2DDialogState&)> onOk, QWidget* parent)
     : QDialog(parent), state_(std::move(state)), onOk_(std::move(onOk)) {
-  setObjectName(QStringLiteral("frmF5"));
+  setObjectName(QStringLiteral("Function2DDialog"));
   setModal(true);
   BuildPages();
   FromState();
 }
 
-QLabel* frmF5::Label(const char* name, const char* caption, QWidget* parent) {
+QLabel* Function2DDialog::Label(const char* name, const char* caption, QWidget* parent) {
   auto* l = new QLabel(Q(caption), parent);
   l->setObjectName(Q(name));
   labels_[name] = l;
@@ -52,7 +54,7 @@ QLabel* frmF5::Label(const char* name, const char* caption, QWidget* parent) {
   return l;
 }
 
-QLineEdit* frmF5::Text(const char* name, QWidget* parent) {
+QLineEdit* Function2DDialog::Text(const char* name, QWidget* parent) {
   auto* t = new QLineEdit(parent);
   t->setObjectName(Q(name));
   texts_[name] = t;
@@ -60,23 +62,23 @@ QLineEdit* frmF5::Text(const char* name, QWidget* parent) {
   return t;
 }
 
-QComboBox* frmF5::Combo(const char* name, QWidget* parent) {
+QComboBox* Function2DDialog::Combo(const char* name, QWidget* parent) {
   auto* c = new QComboBox(parent);
   c->setObjectName(Q(name));
   const std::string n = name;
-  if (Contains(kF5WidthCombos, n) || Contains(kF5SizeCombos, n)) {
+  if (Contains(kFunction2DWidthCombos, n) || Contains(kFunction2DSizeCombos, n)) {
     c->setEditable(true);
-    const int count = Contains(kF5WidthCombos, n) ? 8 : 9;
+    const int count = Contains(kFunction2DWidthCombos, n) ? 8 : 9;
     for (int i = 1; i <= count; ++i) c->addItem(QString::number(i));
-  } else if (Contains(kF5SymbolCombos, n)) {
-    for (const auto& item : kF5SymbolItems) c->addItem(Q(item));
+  } else if (Contains(kFunction2DSymbolCombos, n)) {
+    for (const auto& item : kFunction2DSymbolItems) c->addItem(Q(item));
   }
   combos_[name] = c;
   controls_[name] = c;
   return c;
 }
 
-QCheckBox* frmF5::Check(const char* name, const char* caption, QWidget* parent) {
+QCheckBox* Function2DDialog::Check(const char* name, const char* caption, QWidget* parent) {
   auto* c = new QCheckBox(Q(caption), parent);
   c->setObjectName(Q(name));
   checks_[name] = c;
@@ -84,7 +86,7 @@ QCheckBox* frmF5::Check(const char* name, const char* caption, QWidget* parent) 
   return c;
 }
 
-curvanta::Swatch* frmF5::Picture(const char* name, QWidget* parent) {
+curvanta::Swatch* Function2DDialog::Picture(const char* name, QWidget* parent) {
   auto* s = new curvanta::Swatch(Q(name), parent);
   swatches_[name] = s;
   controls_[name] = s;
@@ -97,7 +99,7 @@ curvanta::Swatch* frmF5::Picture(const char* name, QWidget* parent) {
   return s;
 }
 
-QPushButton* frmF5::Button(const char* name, const char* caption, QWidget* parent) {
+QPushButton* Function2DDialog::Button(const char* name, const char* caption, QWidget* parent) {
   auto* b = new QPushButton(Q(caption), parent);
   b->setObjectName(Q(name));
   b->setAutoDefault(false);
@@ -105,7 +107,7 @@ QPushButton* frmF5::Button(const char* name, const char* caption, QWidget* paren
   return b;
 }
 
-void frmF5::BuildPages() {
+void Function2DDialog::BuildPages() {
   auto* outer = new QVBoxLayout(this);
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName(QStringLiteral("SSTab1"));
@@ -128,11 +130,11 @@ void frmF5::BuildPages() {
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
   outer->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &frmF5::Command1_Click);
-  connect(cancel, &QPushButton::clicked, this, &frmF5::Command2_Click);
+  connect(ok, &QPushButton::clicked, this, &Function2DDialog::Command1_Click);
+  connect(cancel, &QPushButton::clicked, this, &Function2DDialog::Command2_Click);
 }
 
-QWidget* frmF5::FunctionPage() {
+QWidget* Function2DDialog::FunctionPage() {
   auto* page = new QWidget;
   auto* v = new QVBoxLayout(page);
   auto* top = new QGridLayout;
@@ -180,19 +182,19 @@ QWidget* frmF5::FunctionPage() {
   connect(combo1, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
     ToState();
     state_.coordIndex = index;
-    F5Combo1Click(state_);
+    Function2DCombo1Click(state_);
     FromState();
   });
   connect(combo3, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
     ToState();
     state_.formIndex = index;
-    F5Combo3Click(state_);
+    Function2DCombo3Click(state_);
     FromState();
   });
   return page;
 }
 
-QWidget* frmF5::PropertyPage() {
+QWidget* Function2DDialog::PropertyPage() {
   auto* page = new QWidget;
   auto* g = new QGridLayout(page);
   g->addWidget(Check("Check3", "显示函数图形", page), 0, 0, 1, 2);
@@ -204,11 +206,11 @@ QWidget* frmF5::PropertyPage() {
   return page;
 }
 
-QWidget* frmF5::PositionGroup(int group, QWidget* parent) {
+QWidget* Function2DDialog::PositionGroup(int group, QWidget* parent) {
   static const char* const kLabels[3][2] = {
       {"Label36", "Label37"}, {"Label41", "Label42"}, {"Label46", "Label45"}};
   static const char* const kFrames[3] = {"Frame8", "Frame10", "Frame12"};
-  const F5PositionGroup& names = kF5PositionGroups[group];
+  const Function2DPositionGroup& names = kFunction2DPositionGroups[group];
   auto* frame = new QGroupBox(Q("位置"), parent);
   frame->setObjectName(Q(kFrames[group]));
   auto* g = new QGridLayout(frame);
@@ -228,24 +230,24 @@ QWidget* frmF5::PositionGroup(int group, QWidget* parent) {
   g->addWidget(reset, 3, 2);
   connect(add, &QPushButton::clicked, this, [this, group] {
     ToState();
-    auto refusal = F5AddPosition(state_, group);
+    auto refusal = Function2DAddPosition(state_, group);
     FromState();
     ShowRefusal(refusal);
   });
   connect(remove, &QPushButton::clicked, this, [this, group] {
     ToState();
-    F5DeletePosition(state_, group);
+    Function2DDeletePosition(state_, group);
     FromState();
   });
   connect(reset, &QPushButton::clicked, this, [this, group] {
     ToState();
-    F5ResetPositions(state_, group);
+    Function2DResetPositions(state_, group);
     FromState();
   });
   return frame;
 }
 
-QWidget* frmF5::AnalysisPage(int page) {
+QWidget* Function2DDialog::AnalysisPage(int page) {
   auto* w = new QWidget;
   auto* v = new QVBoxLayout(w);
   // One row: a caption label and a control.
@@ -354,14 +356,14 @@ QWidget* frmF5::AnalysisPage(int page) {
   return w;
 }
 
-void frmF5::ToState() {
+void Function2DDialog::ToState() {
   for (const auto& [name, edit] : texts_) state_.texts[name] = edit->text().toStdString();
   for (const auto& [name, combo] : combos_) {
     if (name == "Combo1") {
       state_.coordIndex = combo->currentIndex();
     } else if (name == "Combo3") {
       state_.formIndex = combo->currentIndex();
-    } else if (Contains(kF5SymbolCombos, name)) {
+    } else if (Contains(kFunction2DSymbolCombos, name)) {
       state_.symbols[name] = combo->currentIndex();
     } else {
       state_.texts[name] = combo->currentText().toStdString();
@@ -377,7 +379,7 @@ void frmF5::ToState() {
   }
 }
 
-void frmF5::FromState() {
+void Function2DDialog::FromState() {
   setWindowTitle(Q(state_.caption));
   for (const auto& [name, edit] : texts_) {
     const QString text = Q(state_.text(name));
@@ -397,7 +399,7 @@ void frmF5::FromState() {
         combo->addItems(items);
       }
       combo->setCurrentIndex(state_.formIndex);
-    } else if (Contains(kF5SymbolCombos, name)) {
+    } else if (Contains(kFunction2DSymbolCombos, name)) {
       auto it = state_.symbols.find(name);
       combo->setCurrentIndex(it == state_.symbols.end() ? -1 : it->second);
     } else {
@@ -421,7 +423,7 @@ void frmF5::FromState() {
   }
   for (const auto& [name, list] : lists_) {
     QSignalBlocker block(list);
-    const F5PositionList& entries = state_.positions[name];
+    const Function2DPositionList& entries = state_.positions[name];
     list->clear();
     for (const auto& entry : entries.entries) list->addItem(Q(entry));
     list->setCurrentRow(entries.selected);
@@ -433,17 +435,17 @@ void frmF5::FromState() {
   for (const auto& [name, widget] : controls_) widget->setEnabled(state_.enabled(name));
 }
 
-const F5State& frmF5::state() {
+const Function2DDialogState& Function2DDialog::state() {
   ToState();
   return state_;
 }
 
-void frmF5::ShowRefusal(const std::optional<curvanta::Message>& refusal) {
+void Function2DDialog::ShowRefusal(const std::optional<curvanta::Message>& refusal) {
   if (refusal)
     curvanta::ShowMessage(refusal->text, refusal->title, refusal->icon, refusal->buttons);
 }
 
-void frmF5::Command1_Click() {
+void Function2DDialog::Command1_Click() {
   ToState();
   bool close = false;
   try {
@@ -456,4 +458,6 @@ void frmF5::Command1_Click() {
   if (close) accept();
 }
 
-void frmF5::Command2_Click() { reject(); }
+void Function2DDialog::Command2_Click() { reject(); }
+
+}  // namespace curvanta

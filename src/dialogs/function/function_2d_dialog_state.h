@@ -12,13 +12,15 @@
 
 #include "common/message_service.h"
 
+namespace curvanta {
+
 // A list of positions with the entry the user selected (-1: none).
-struct F5PositionList {
+struct Function2DPositionList {
   std::vector<std::string> entries;
   int selected = -1;
 };
 
-struct F5State {
+struct Function2DDialogState {
   std::string caption;
   // Animation mode: the t row (Label10 to Label12, Text7 to Text9) is shown.
   bool animMode = false;
@@ -38,7 +40,7 @@ struct F5State {
   std::map<std::string, int> symbols;
   std::map<std::string, bool> checks;        // Check1..Check15
   std::map<std::string, int32_t> colors;     // Picture1..Picture12, 0x00BBGGRR
-  std::map<std::string, F5PositionList> positions;  // List1..List3
+  std::map<std::string, Function2DPositionList> positions;  // List1..List3
 
   const std::string& text(const std::string& name) const;
   bool shown(const std::string& name) const { return hidden.count(name) == 0; }
@@ -47,53 +49,55 @@ struct F5State {
 };
 
 // The three position groups: list, input field, add, delete and reset buttons.
-struct F5PositionGroup {
+struct Function2DPositionGroup {
   const char* list;
   const char* input;
   const char* add;
   const char* remove;
   const char* reset;
 };
-extern const F5PositionGroup kF5PositionGroups[3];
+extern const Function2DPositionGroup kFunction2DPositionGroups[3];
 
 // Names of the width, size and symbol lists and of the swatches with their start colours.
-extern const std::vector<std::string> kF5WidthCombos;
-extern const std::vector<std::string> kF5SizeCombos;
-extern const std::vector<std::string> kF5SymbolCombos;
-extern const std::vector<std::string> kF5SymbolItems;
-extern const std::vector<std::pair<std::string, int32_t>> kF5SwatchStartColors;
+extern const std::vector<std::string> kFunction2DWidthCombos;
+extern const std::vector<std::string> kFunction2DSizeCombos;
+extern const std::vector<std::string> kFunction2DSymbolCombos;
+extern const std::vector<std::string> kFunction2DSymbolItems;
+extern const std::vector<std::pair<std::string, int32_t>> kFunction2DSwatchStartColors;
 
 // The forms of a coordinate system (0 Cartesian, 1 polar), still or with t.
-std::vector<std::string> F5FormItems(int coordIndex, bool animated);
+std::vector<std::string> Function2DFormItems(int coordIndex, bool animated);
 
 // What Combo3_Click shows for a system, form and mode: label captions and the definition
 // controls shown and hidden. Empty when the pair is outside the two systems and four forms.
-struct F5DefinitionView {
+struct Function2DDefinitionView {
   std::map<std::string, std::string> labels;
   std::vector<std::string> show;
   std::vector<std::string> hide;
 };
-std::optional<F5DefinitionView> F5DefinitionViewFor(int coordIndex, int formIndex,
+std::optional<Function2DDefinitionView> Function2DDefinitionViewFor(int coordIndex, int formIndex,
                                                     bool animated);
 
 // The analysis controls switched by EnableAnalysisControls, and those the explicit polar
 // form disables again.
-extern const std::vector<std::string> kF5AnalysisControls;
-extern const std::vector<std::string> kF5PolarDisabled;
+extern const std::vector<std::string> kFunction2DAnalysisControls;
+extern const std::vector<std::string> kFunction2DPolarDisabled;
 // The analysis controls disabled for a system and form; empty optional: left as they are.
-std::optional<std::set<std::string>> F5AnalysisDisabledFor(int coordIndex, int formIndex);
+std::optional<std::set<std::string>> Function2DAnalysisDisabledFor(int coordIndex, int formIndex);
 
 // The dialog as its design and Form_Load leave it.
-F5State F5Load();
+Function2DDialogState Function2DLoad();
 
 // Handlers of the form.
-void F5Combo1Click(F5State& state);
-void F5Combo3Click(F5State& state);
+void Function2DCombo1Click(Function2DDialogState& state);
+void Function2DCombo3Click(Function2DDialogState& state);
 // Add: the input passes the number filter; refused with a message (nothing appended) when
 // it fails or the list already holds 50 entries. The list keeps what Add appended.
-std::optional<curvanta::Message> F5AddPosition(F5State& state, int group);
-void F5DeletePosition(F5State& state, int group);
-void F5ResetPositions(F5State& state, int group);
+std::optional<curvanta::Message> Function2DAddPosition(Function2DDialogState& state, int group);
+void Function2DDeletePosition(Function2DDialogState& state, int group);
+void Function2DResetPositions(Function2DDialogState& state, int group);
 
 // The dialog as the 2D create commands leave it before showing it.
-F5State F5PresetForCreate(bool polar, bool animated, int32_t animFrameCount);
+Function2DDialogState Function2DPresetForCreate(bool polar, bool animated, int32_t animFrameCount);
+
+}  // namespace curvanta

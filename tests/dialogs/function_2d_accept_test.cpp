@@ -1,13 +1,15 @@
 // OK of the 2D function dialog: filter order, checks of each form and the built item.
 #include <gtest/gtest.h>
 
-#include "dialogs/function/f5_accept.h"
+#include "dialogs/function/function_2d_accept.h"
+
+using namespace curvanta;
 
 namespace {
 
-F5State Explicit(const std::string& f, const std::string& lo, const std::string& hi,
+Function2DDialogState Explicit(const std::string& f, const std::string& lo, const std::string& hi,
                  const std::string& segments, bool polar = false) {
-  F5State s = F5PresetForCreate(polar, false, 10);
+  Function2DDialogState s = Function2DPresetForCreate(polar, false, 10);
   s.texts["Text2"] = f;
   s.texts["Text4"] = lo;
   s.texts["Text5"] = hi;
@@ -15,20 +17,20 @@ F5State Explicit(const std::string& f, const std::string& lo, const std::string&
   return s;
 }
 
-void Form(F5State& s, int form) {
+void Form(Function2DDialogState& s, int form) {
   s.formIndex = form;
-  F5Combo3Click(s);
+  Function2DCombo3Click(s);
 }
 
-std::string RefusalOf(F5State s) {
-  auto out = F5Accept(s, 1);
+std::string RefusalOf(Function2DDialogState s) {
+  auto out = Function2DAccept(s, 1);
   return out.refusal ? out.refusal->text : std::string("accepted");
 }
 
-TEST(F5Accept, RefusalsInTheirOrder) {
+TEST(Function2DAccept, RefusalsInTheirOrder) {
   struct Case {
     const char* what;
-    F5State state;
+    Function2DDialogState state;
     const char* expected;
   };
   auto parametric = Explicit("cos(u)", "1", "0", "10");
@@ -41,7 +43,7 @@ TEST(F5Accept, RefusalsInTheirOrder) {
   Form(implicit, 2);
   auto inequality = implicit;
   Form(inequality, 3);
-  auto animated = F5PresetForCreate(false, true, 1);
+  auto animated = Function2DPresetForCreate(false, true, 1);
   animated.texts["Text2"] = "sin(x+t)";
   animated.texts["Text4"] = "0";
   animated.texts["Text6"] = "10";
@@ -87,9 +89,9 @@ TEST(F5Accept, RefusalsInTheirOrder) {
   for (const auto& c : cases) EXPECT_EQ(RefusalOf(c.state), c.expected) << c.what;
 }
 
-TEST(F5Accept, FilteredTextsAreWrittenBackUpToTheFailure) {
+TEST(Function2DAccept, FilteredTextsAreWrittenBackUpToTheFailure) {
   auto s = Explicit("sin( x )", "0,5", "1x", "10");
-  auto out = F5Accept(s, 1);
+  auto out = Function2DAccept(s, 1);
   ASSERT_TRUE(out.refusal);
   EXPECT_EQ(out.refusal->title, "出错");
   EXPECT_EQ(out.refusal->icon, curvanta::MsgIcon::Error);
@@ -99,25 +101,25 @@ TEST(F5Accept, FilteredTextsAreWrittenBackUpToTheFailure) {
   EXPECT_EQ(s.text("Text5"), "1x");
 
   auto late = Explicit("x", "0", "0", "10");
-  out = F5Accept(late, 1);
+  out = Function2DAccept(late, 1);
   EXPECT_TRUE(out.graphModeSet);
   EXPECT_EQ(out.refusal->title, "注意");
   EXPECT_EQ(out.refusal->icon, curvanta::MsgIcon::Exclamation);
 
-  auto tRange = F5PresetForCreate(false, true, 10);
+  auto tRange = Function2DPresetForCreate(false, true, 10);
   for (auto [f, v] : {std::pair{"Text2", "x"}, {"Text4", "0"}, {"Text5", "1"}, {"Text6", "9"},
                       {"Text7", "1"}, {"Text8", "1"}})
     tRange.texts[f] = v;
-  out = F5Accept(tRange, 1);
+  out = Function2DAccept(tRange, 1);
   EXPECT_TRUE(out.playbackEnabled);
   EXPECT_FALSE(out.item);
 }
 
-TEST(F5Accept, ExplicitCartesianItem) {
+TEST(Function2DAccept, ExplicitCartesianItem) {
   auto s = Explicit("sin(x)", "-3", "3", "100");
-  auto out = F5Accept(s, 7);
+  auto out = Function2DAccept(s, 7);
   ASSERT_FALSE(out.refusal) << out.refusal->text;
-  const Cls9& g = *out.item;
+  const GraphItem& g = *out.item;
   EXPECT_EQ(g.ID, 7);
   EXPECT_EQ(g.NameS, "Untitled");
   EXPECT_EQ(g.GraphType, 0);
@@ -146,36 +148,36 @@ TEST(F5Accept, ExplicitCartesianItem) {
   EXPECT_EQ(g.MaxSize, 2);
   EXPECT_EQ(g.MaxSymbol, 1);
   EXPECT_EQ(g.InvColor, 0x0000FF);
-  EXPECT_EQ(F5EditLineText(g), "二维曲线  y=sin(x)");
+  EXPECT_EQ(Function2DEditLineText(g), "二维曲线  y=sin(x)");
 }
 
-TEST(F5Accept, SegmentCountsRoundHalfToEven) {
+TEST(Function2DAccept, SegmentCountsRoundHalfToEven) {
   for (auto [text, steps] : {std::pair{"1.4", 1}, {"2.5", 2}, {"3.5", 4}, {"3,5", 3}}) {
     auto s = Explicit("x", "0", "1", text);
-    auto out = F5Accept(s, 1);
+    auto out = Function2DAccept(s, 1);
     ASSERT_TRUE(out.item) << text;
     EXPECT_EQ(out.item->StepV, steps) << text;
   }
 }
 
-TEST(F5Accept, FormsMapOntoTheItem) {
+TEST(Function2DAccept, FormsMapOntoTheItem) {
   auto param = Explicit("cos(u)", "0", "6.3", "50");
   Form(param, 1);
   param.texts["Text3"] = "sin(u)";
-  auto out = F5Accept(param, 1);
+  auto out = Function2DAccept(param, 1);
   ASSERT_TRUE(out.item);
   EXPECT_EQ(out.item->FunForm, 3);
   EXPECT_EQ(out.item->ExpressY, "cos(u)");
   EXPECT_EQ(out.item->ExpressZ, "sin(u)");
-  EXPECT_EQ(F5EditLineText(*out.item), "二维曲线  x=cos(u), y=sin(u)");
+  EXPECT_EQ(Function2DEditLineText(*out.item), "二维曲线  x=cos(u), y=sin(u)");
 
   auto implicit = Explicit("a-r", "0", "1", "", true);
   Form(implicit, 2);
   implicit.texts["Text10"] = "0";
   implicit.texts["Text11"] = "2";
-  out = F5Accept(implicit, 1);
+  out = Function2DAccept(implicit, 1);
   ASSERT_TRUE(out.item);
-  const Cls9& g = *out.item;
+  const GraphItem& g = *out.item;
   EXPECT_EQ(g.FunForm, 1);
   EXPECT_EQ(g.CoordType, 2);
   EXPECT_EQ(g.ExpressY, "a");
@@ -185,16 +187,16 @@ TEST(F5Accept, FormsMapOntoTheItem) {
   EXPECT_EQ(g.MaxU, 1.0f);
   EXPECT_EQ(g.MinV, 0.0f);
   EXPECT_EQ(g.MaxV, 2.0f);
-  EXPECT_EQ(F5EditLineText(g), "二维曲线  a-r=0");
+  EXPECT_EQ(Function2DEditLineText(g), "二维曲线  a-r=0");
 
   auto inequality = implicit;
   Form(inequality, 3);
-  out = F5Accept(inequality, 1);
+  out = Function2DAccept(inequality, 1);
   EXPECT_EQ(out.item->FunForm, 4);
-  EXPECT_EQ(F5EditLineText(*out.item), "二维不等式  a-r<0");
+  EXPECT_EQ(Function2DEditLineText(*out.item), "二维不等式  a-r<0");
 }
 
-TEST(F5Accept, AnalysisOptionsAndPositions) {
+TEST(Function2DAccept, AnalysisOptionsAndPositions) {
   auto s = Explicit("x^3", "-2", "2", "40");
   s.checks["Check1"] = true;
   s.checks["Check3"] = false;
@@ -210,9 +212,9 @@ TEST(F5Accept, AnalysisOptionsAndPositions) {
   s.colors["Picture12"] = 0x123456;
   s.positions["List1"].entries = {"0.5", "-1"};
   s.positions["List3"].entries = {"2"};
-  auto out = F5Accept(s, 1);
+  auto out = Function2DAccept(s, 1);
   ASSERT_TRUE(out.item);
-  const Cls9& g = *out.item;
+  const GraphItem& g = *out.item;
   EXPECT_TRUE(g.ShowInverse);
   EXPECT_FALSE(g.Show2DCurve);
   EXPECT_TRUE(g.ShowInt);
@@ -234,19 +236,19 @@ TEST(F5Accept, AnalysisOptionsAndPositions) {
   EXPECT_EQ(s.positions["List1"].selected, 1);
 }
 
-TEST(F5Accept, AnimatedItem) {
-  auto s = F5PresetForCreate(false, true, 10);
+TEST(Function2DAccept, AnimatedItem) {
+  auto s = Function2DPresetForCreate(false, true, 10);
   for (auto [f, v] : {std::pair{"Text2", "sin(x+t)"}, {"Text4", "0"}, {"Text5", "6"},
                       {"Text6", "60"}, {"Text7", "0"}, {"Text8", "6,28"}})
     s.texts[f] = v;
-  auto out = F5Accept(s, 1);
+  auto out = Function2DAccept(s, 1);
   ASSERT_TRUE(out.item) << out.refusal->text;
   EXPECT_TRUE(out.playbackEnabled);
   EXPECT_TRUE(out.item->Animation);
   EXPECT_EQ(out.item->GraphType, 9);
   EXPECT_EQ(out.item->MinT, 0.0f);
   EXPECT_EQ(out.item->MaxT, 6.28f);
-  EXPECT_EQ(F5EditLineText(*out.item), "二维曲线动画  y=sin(x+t)");
+  EXPECT_EQ(Function2DEditLineText(*out.item), "二维曲线动画  y=sin(x+t)");
 }
 
 }  // namespace

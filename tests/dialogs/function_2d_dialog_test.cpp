@@ -9,8 +9,10 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "dialogs/function/f5_accept.h"
-#include "dialogs/function/f5_dialog.h"
+#include "dialogs/function/function_2d_accept.h"
+#include "dialogs/function/function_2d_dialog.h"
+
+using namespace curvanta;
 
 namespace {
 
@@ -21,10 +23,10 @@ T* Find(QWidget& w, const char* name) {
   return found;
 }
 
-TEST(F5Dialog, OkOnAnotherPageBuildsFromTheDefinition) {
-  F5State seen;
+TEST(Function2DDialog, OkOnAnotherPageBuildsFromTheDefinition) {
+  Function2DDialogState seen;
   int calls = 0;
-  frmF5 dialog(F5PresetForCreate(false, true, 10), [&](F5State& s) {
+  Function2DDialog dialog(Function2DPresetForCreate(false, true, 10), [&](Function2DDialogState& s) {
     seen = s;
     ++calls;
     return false;  // stays open
@@ -42,11 +44,11 @@ TEST(F5Dialog, OkOnAnotherPageBuildsFromTheDefinition) {
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
-TEST(F5Dialog, OkOnAnyPageBuildsTheSameGraph) {
-  std::vector<std::shared_ptr<Cls9>> built;
+TEST(Function2DDialog, OkOnAnyPageBuildsTheSameGraph) {
+  std::vector<std::shared_ptr<GraphItem>> built;
   for (int page : {0, 5, 11}) {
-    frmF5 dialog(F5PresetForCreate(true, true, 10), [&](F5State& s) {
-      auto out = F5Accept(s, 1);
+    Function2DDialog dialog(Function2DPresetForCreate(true, true, 10), [&](Function2DDialogState& s) {
+      auto out = Function2DAccept(s, 1);
       built.push_back(out.item);
       return true;
     });
@@ -69,8 +71,8 @@ TEST(F5Dialog, OkOnAnyPageBuildsTheSameGraph) {
   }
 }
 
-TEST(F5Dialog, HandlersMirrorTheState) {
-  frmF5 dialog(F5PresetForCreate(false, false, 10), [](F5State&) { return true; });
+TEST(Function2DDialog, HandlersMirrorTheState) {
+  Function2DDialog dialog(Function2DPresetForCreate(false, false, 10), [](Function2DDialogState&) { return true; });
   auto* combo1 = Find<QComboBox>(dialog, "Combo1");
   auto* combo3 = Find<QComboBox>(dialog, "Combo3");
   combo3->setCurrentIndex(1);

@@ -1,4 +1,4 @@
-// frmF5, the 2D function dialog's widgets: twelve pages whose controls mirror an F5State.
+// The 2D function dialog's widgets: twelve pages whose controls mirror a Function2DDialogState.
 // Every handler copies the widgets into the state, runs the state's handler and shows the
 // state again; OK hands the state to the caller, which decides whether the dialog closes.
 #pragma once
@@ -7,7 +7,7 @@
 #include <functional>
 #include <map>
 
-#include "dialogs/function/f5_state.h"
+#include "dialogs/function/function_2d_dialog_state.h"
 
 class QCheckBox;
 class QComboBox;
@@ -18,18 +18,18 @@ class QPushButton;
 class QTabWidget;
 
 namespace curvanta {
-class Swatch;
-}
 
-class frmF5 : public QDialog {
+class Swatch;
+
+class Function2DDialog : public QDialog {
   Q_OBJECT
 
  public:
   // `onOk` runs OK on the state; true closes the dialog as accepted.
-  frmF5(F5State state, std::function<bool(F5State&)> onOk, QWidget* parent = nullptr);
+  Function2DDialog(Function2DDialogState state, std::function<bool(Function2DDialogState&)> onOk, QWidget* parent = nullptr);
 
   // The state as the widgets show it now.
-  const F5State& state();
+  const Function2DDialogState& state();
 
   // Command1_Click and Command2_Click.
   void Command1_Click();
@@ -52,8 +52,8 @@ class frmF5 : public QDialog {
   void FromState();
   void ShowRefusal(const std::optional<curvanta::Message>& refusal);
 
-  F5State state_;
-  std::function<bool(F5State&)> onOk_;
+  Function2DDialogState state_;
+  std::function<bool(Function2DDialogState&)> onOk_;
   QTabWidget* tabs_ = nullptr;
   std::map<std::string, QWidget*> controls_;  // every named control
   std::map<std::string, QLineEdit*> texts_;
@@ -63,3 +63,5 @@ class frmF5 : public QDialog {
   std::map<std::string, curvanta::Swatch*> swatches_;
   std::map<std::string, QListWidget*> lists_;
 };
+
+}  // namespace curvanta

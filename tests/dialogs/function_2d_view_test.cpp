@@ -2,11 +2,13 @@
 // form and animation mode; the position lists; the create presets.
 #include <gtest/gtest.h>
 
-#include "dialogs/function/f5_state.h"
+#include "dialogs/function/function_2d_dialog_state.h"
+
+using namespace curvanta;
 
 namespace {
 
-TEST(F5View, LabelsAndRowsBySystemFormAndMode) {
+TEST(Function2DView, LabelsAndRowsBySystemFormAndMode) {
   struct Case {
     int coord, form;
     bool anim;
@@ -30,11 +32,11 @@ TEST(F5View, LabelsAndRowsBySystemFormAndMode) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.coord) + "/" + std::to_string(c.form));
-    F5State s = F5Load();
+    Function2DDialogState s = Function2DLoad();
     s.animMode = c.anim;
     s.coordIndex = c.coord;
     s.formIndex = c.form;
-    F5Combo3Click(s);
+    Function2DCombo3Click(s);
     EXPECT_EQ(s.labels["Label3"], c.label3);
     EXPECT_EQ(s.shown("Text3"), c.label4 != nullptr);
     EXPECT_EQ(s.shown("Label4"), c.label4 != nullptr);
@@ -52,27 +54,27 @@ TEST(F5View, LabelsAndRowsBySystemFormAndMode) {
   }
 }
 
-TEST(F5View, AnalysisControlsBySystemAndForm) {
-  F5State s = F5Load();
+TEST(Function2DView, AnalysisControlsBySystemAndForm) {
+  Function2DDialogState s = Function2DLoad();
   s.animMode = false;
   s.coordIndex = 0;
   s.formIndex = 1;
-  F5Combo3Click(s);
-  for (const auto& name : kF5AnalysisControls) EXPECT_FALSE(s.enabled(name)) << name;
+  Function2DCombo3Click(s);
+  for (const auto& name : kFunction2DAnalysisControls) EXPECT_FALSE(s.enabled(name)) << name;
   EXPECT_FALSE(s.enabled("Text17"));
   EXPECT_TRUE(s.enabled("Check3"));
   EXPECT_TRUE(s.enabled("Picture1"));
   EXPECT_TRUE(s.enabled("Combo2"));
 
   s.formIndex = 0;
-  F5Combo3Click(s);
-  for (const auto& name : kF5AnalysisControls) EXPECT_TRUE(s.enabled(name)) << name;
+  Function2DCombo3Click(s);
+  for (const auto& name : kFunction2DAnalysisControls) EXPECT_TRUE(s.enabled(name)) << name;
 
   s.coordIndex = 1;
-  F5Combo1Click(s);  // polar explicit
-  const std::set<std::string> off(kF5PolarDisabled.begin(), kF5PolarDisabled.end());
+  Function2DCombo1Click(s);  // polar explicit
+  const std::set<std::string> off(kFunction2DPolarDisabled.begin(), kFunction2DPolarDisabled.end());
   EXPECT_EQ(off.size(), 24u);
-  for (const auto& name : kF5AnalysisControls) EXPECT_EQ(s.enabled(name), off.count(name) == 0) << name;
+  for (const auto& name : kFunction2DAnalysisControls) EXPECT_EQ(s.enabled(name), off.count(name) == 0) << name;
   EXPECT_TRUE(s.enabled("Check13"));
   EXPECT_TRUE(s.enabled("List2"));
   EXPECT_FALSE(s.enabled("List1"));
@@ -80,16 +82,16 @@ TEST(F5View, AnalysisControlsBySystemAndForm) {
   // A disabled box keeps its tick.
   s.checks["Check5"] = true;
   s.formIndex = 2;
-  F5Combo3Click(s);
+  Function2DCombo3Click(s);
   EXPECT_TRUE(s.checked("Check5"));
 }
 
-TEST(F5View, SwitchingTheSystemKeepsTheForm) {
-  F5State s = F5PresetForCreate(false, false, 10);
+TEST(Function2DView, SwitchingTheSystemKeepsTheForm) {
+  Function2DDialogState s = Function2DPresetForCreate(false, false, 10);
   s.formIndex = 1;
-  F5Combo3Click(s);
+  Function2DCombo3Click(s);
   s.coordIndex = 1;
-  F5Combo1Click(s);
+  Function2DCombo1Click(s);
   EXPECT_EQ(s.formItems, (std::vector<std::string>{"r=f(a)", "a=f1(u),r=f2(u)", "f(a,r)=0", "f(a,r)<0"}));
   EXPECT_EQ(s.formIndex, 1);
   EXPECT_EQ(s.labels["Label3"], "a(u)");
@@ -97,8 +99,8 @@ TEST(F5View, SwitchingTheSystemKeepsTheForm) {
   EXPECT_TRUE(s.shown("Text3"));
 }
 
-TEST(F5View, CreatePresets) {
-  F5State cart = F5PresetForCreate(false, false, 10);
+TEST(Function2DView, CreatePresets) {
+  Function2DDialogState cart = Function2DPresetForCreate(false, false, 10);
   EXPECT_EQ(cart.caption, "二维函数图形属性");
   EXPECT_EQ(cart.coordIndex, 0);
   EXPECT_EQ(cart.formIndex, 0);
@@ -113,7 +115,7 @@ TEST(F5View, CreatePresets) {
   EXPECT_EQ(cart.text("Combo7"), "2");
   EXPECT_EQ(cart.colors["Picture1"], 0xFF0000);
 
-  F5State anim = F5PresetForCreate(true, true, 20);
+  Function2DDialogState anim = Function2DPresetForCreate(true, true, 20);
   EXPECT_EQ(anim.caption, "二维函数图形动画属性");
   EXPECT_TRUE(anim.animMode);
   EXPECT_EQ(anim.coordIndex, 1);
@@ -125,18 +127,18 @@ TEST(F5View, CreatePresets) {
   EXPECT_EQ(anim.text("Text9"), "20");
 }
 
-TEST(F5View, PositionLists) {
+TEST(Function2DView, PositionLists) {
   curvanta::ScopedMessageRecorder rec;
-  F5State s = F5Load();
+  Function2DDialogState s = Function2DLoad();
   // An empty input appends an empty line; a comma becomes a point; the input is emptied.
-  EXPECT_FALSE(F5AddPosition(s, 0));
+  EXPECT_FALSE(Function2DAddPosition(s, 0));
   s.texts["Text12"] = "1,5";
-  EXPECT_FALSE(F5AddPosition(s, 0));
+  EXPECT_FALSE(Function2DAddPosition(s, 0));
   EXPECT_EQ(s.positions["List1"].entries, (std::vector<std::string>{"", "1.5"}));
   EXPECT_EQ(s.text("Text12"), "");
   // A refused input stays and appends nothing.
   s.texts["Text15"] = "1e3";
-  auto refusal = F5AddPosition(s, 1);
+  auto refusal = Function2DAddPosition(s, 1);
   ASSERT_TRUE(refusal);
   EXPECT_EQ(refusal->text, "存在不合法的表达式或数值");
   EXPECT_EQ(s.text("Text15"), "1e3");
@@ -144,23 +146,23 @@ TEST(F5View, PositionLists) {
   // At most 50 entries.
   for (int i = 0; i < 50; ++i) {
     s.texts["Text16"] = std::to_string(i);
-    ASSERT_FALSE(F5AddPosition(s, 2));
+    ASSERT_FALSE(Function2DAddPosition(s, 2));
   }
   s.texts["Text16"] = "7";
-  refusal = F5AddPosition(s, 2);
+  refusal = Function2DAddPosition(s, 2);
   ASSERT_TRUE(refusal);
   EXPECT_EQ(refusal->text, "最多只能添加 50 个位置");
   EXPECT_EQ(refusal->title, "注意");
   EXPECT_EQ(s.text("Text16"), "7");
   EXPECT_EQ(s.positions["List3"].entries.size(), 50u);
   // Delete with nothing selected does nothing; with a selection removes that entry.
-  F5DeletePosition(s, 2);
+  Function2DDeletePosition(s, 2);
   EXPECT_EQ(s.positions["List3"].entries.size(), 50u);
   s.positions["List3"].selected = 0;
-  F5DeletePosition(s, 2);
+  Function2DDeletePosition(s, 2);
   EXPECT_EQ(s.positions["List3"].entries.front(), "1");
   EXPECT_EQ(s.positions["List3"].selected, -1);
-  F5ResetPositions(s, 2);
+  Function2DResetPositions(s, 2);
   EXPECT_TRUE(s.positions["List3"].entries.empty());
   EXPECT_EQ(s.text("Text16"), "");
 }

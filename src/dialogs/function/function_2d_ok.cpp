@@ -1,17 +1,19 @@
 // OK of the 2D function dialog and its modal showing.
-#include "dialogs/function/f5_ok.h"
+#include "dialogs/function/function_2d_ok.h"
 
 #include <QPointer>
 
 #include "common/globals.h"
 #include "common/message_service.h"
-#include "dialogs/function/f5_accept.h"
-#include "dialogs/function/f5_dialog.h"
+#include "dialogs/function/function_2d_accept.h"
+#include "dialogs/function/function_2d_dialog.h"
 #include "dialogs/function/graph_dialog_protocol.h"
 
+namespace curvanta {
+
 namespace {
-F5DialogRunner& Runner() {
-  static F5DialogRunner runner;
+Function2DDialogRunner& Runner() {
+  static Function2DDialogRunner runner;
   return runner;
 }
 QPointer<QWidget>& Parent() {
@@ -20,8 +22,8 @@ QPointer<QWidget>& Parent() {
 }
 }  // namespace
 
-bool F5CommandOk(F5State& state, curvanta::DocumentHost& host) {
-  F5AcceptOutcome out = F5Accept(state, LastGraphID);
+bool Function2DCommandOk(Function2DDialogState& state, curvanta::DocumentHost& host) {
+  Function2DAcceptOutcome out = Function2DAccept(state, LastGraphID);
   if (out.graphModeSet) GraphMode = 1;
   if (out.playbackEnabled) host.enablePlayback();
   if (out.refusal) {
@@ -30,24 +32,26 @@ bool F5CommandOk(F5State& state, curvanta::DocumentHost& host) {
     return false;
   }
   CommitOptions options;
-  options.editLine = [](const Cls9& graph) { return F5EditLineText(graph); };
+  options.editLine = [](const GraphItem& graph) { return Function2DEditLineText(graph); };
   return CommitGraph(out.item, options, host);
 }
 
-void RunF5Dialog(F5State preset, curvanta::DocumentHost& host) {
+void RunFunction2DDialog(Function2DDialogState preset, curvanta::DocumentHost& host) {
   if (Runner()) {
     Runner()(std::move(preset), host);
     return;
   }
-  frmF5 dialog(std::move(preset), [&host](F5State& s) { return F5CommandOk(s, host); },
+  Function2DDialog dialog(std::move(preset), [&host](Function2DDialogState& s) { return Function2DCommandOk(s, host); },
                Parent().data());
   if (dialog.exec() != QDialog::Accepted) host.refresh();  // Cancel repaints the window
 }
 
-F5DialogRunner SetF5DialogRunner(F5DialogRunner runner) {
-  F5DialogRunner previous = std::move(Runner());
+Function2DDialogRunner SetFunction2DDialogRunner(Function2DDialogRunner runner) {
+  Function2DDialogRunner previous = std::move(Runner());
   Runner() = std::move(runner);
   return previous;
 }
 
 void SetDialogParent(QWidget* parent) { Parent() = parent; }
+
+}  // namespace curvanta

@@ -1,5 +1,5 @@
 // The 2D function dialog's OK: filters, checks and the built graph item.
-#include "dialogs/function/f5_accept.h"
+#include "dialogs/function/function_2d_accept.h"
 
 #include <cfloat>
 #include <cmath>
@@ -9,10 +9,9 @@
 #include "common/number_text.h"
 #include "expr/input_filters.h"
 
-namespace {
+namespace curvanta {
 
-using curvanta::Message;
-using curvanta::MsgIcon;
+namespace {
 
 constexpr int32_t kBlue = 0xFF0000;  // 0x00BBGGRR
 
@@ -38,7 +37,7 @@ std::optional<int32_t> ReadInt(const std::string& text) {
 
 // Collects conversions and remembers whether any value did not fit.
 struct Reader {
-  const F5State& s;
+  const Function2DDialogState& s;
   bool bad = false;
   float f(const std::string& field) {
     auto v = ReadFloat(s.text(field));
@@ -61,7 +60,7 @@ struct Reader {
 };
 
 // Filters one field and writes the cleaned text back; false when it fails.
-bool Filter(F5State& s, const std::string& field, bool expression) {
+bool Filter(Function2DDialogState& s, const std::string& field, bool expression) {
   std::string cleaned;
   const bool ok = expression ? CheckExpressionText(s.text(field), cleaned)
                              : CheckNumberText(s.text(field), cleaned);
@@ -71,8 +70,8 @@ bool Filter(F5State& s, const std::string& field, bool expression) {
 
 }  // namespace
 
-F5AcceptOutcome F5Accept(F5State& s, int32_t provisionalID) {
-  F5AcceptOutcome out;
+Function2DAcceptOutcome Function2DAccept(Function2DDialogState& s, int32_t provisionalID) {
+  Function2DAcceptOutcome out;
   auto refuse = [&](Message m) {
     out.refusal = std::move(m);
     return out;
@@ -100,7 +99,7 @@ F5AcceptOutcome F5Accept(F5State& s, int32_t provisionalID) {
   const int32_t coordType = s.coordIndex == 0 ? 1 : s.coordIndex == 1 ? 2 : 0;
   if (s.formIndex < 0) {
     s.formIndex = 0;
-    F5Combo3Click(s);
+    Function2DCombo3Click(s);
   }
   static const int32_t kFormCode[4] = {2, 3, 1, 4};
   const int form = s.formIndex > 3 ? 0 : s.formIndex;
@@ -140,10 +139,10 @@ F5AcceptOutcome F5Accept(F5State& s, int32_t provisionalID) {
   const float minV = curve ? r.f("Text4") : r.f("Text10");
   const float maxV = curve ? r.f("Text5") : r.f("Text11");
   const int32_t lineWidth = r.i("Combo2");
-  auto item = Cls9::Init(provisionalID, s.text("Text1"), 0, coordType, "0", expY, expZ, stepU,
+  auto item = GraphItem::Init(provisionalID, s.text("Text1"), 0, coordType, "0", expY, expZ, stepU,
                          stepV, minU, maxU, minV, maxV, 4, kBlue, kBlue, r.colour("Picture1"),
                          lineWidth, 4, 2, 2, false, false, false, 0);
-  Cls9& g = *item;
+  GraphItem& g = *item;
   g.FunForm = funForm;
   g.Show2DCurve = s.checked("Check3");
   g.ShowInverse = s.checked("Check1");
@@ -191,7 +190,7 @@ F5AcceptOutcome F5Accept(F5State& s, int32_t provisionalID) {
 
   // The three position lists: at most 50 entries each, every entry a float.
   for (int group = 0; group < 3; ++group) {
-    auto& list = s.positions[kF5PositionGroups[group].list];
+    auto& list = s.positions[kFunction2DPositionGroups[group].list];
     if (list.entries.size() > static_cast<size_t>(kMaxPositions))
       return refuse(Notice("最多只能添加 50 个位置"));
     std::vector<float> values;
@@ -231,7 +230,7 @@ F5AcceptOutcome F5Accept(F5State& s, int32_t provisionalID) {
   return out;
 }
 
-std::string F5EditLineText(const Cls9& g) {
+std::string Function2DEditLineText(const GraphItem& g) {
   const bool animated = g.GraphType == 9;
   const std::string curve = animated ? "二维曲线动画  " : "二维曲线  ";
   switch (g.FunForm) {
@@ -243,3 +242,5 @@ std::string F5EditLineText(const Cls9& g) {
     default: return curve + (g.CoordType == 1 ? "y=" : "r=") + g.ExpressZ;
   }
 }
+
+}  // namespace curvanta
