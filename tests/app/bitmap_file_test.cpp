@@ -36,19 +36,31 @@ void Put16(QByteArray& b, int at, uint16_t v) {
   b[at + 1] = char(uint8_t(v >> 8));
 }
 
-// A 24-bit bitmap of 2 x 2 pixels built by hand: 54 header bytes, two rows of 8 bytes.
-QByteArray SmallBitmap() {
-  QByteArray b(54 + 16, '\0');
+// A 40-byte uncompressed info header at `at`.
+void PutInfoHeader(QByteArray& b, int at, int32_t width, int32_t height, uint16_t bits,
+                   uint32_t sizeImage) {
+  Put32(b, at, 40);
+  Put32(b, at + 4, uint32_t(width));
+  Put32(b, at + 8, uint32_t(height));
+  Put16(b, at + 12, 1);
+  Put16(b, at + 14, bits);
+  Put32(b, at + 20, sizeImage);
+}
+
+// A bitmap file of `pixelBytes` bytes of pixel data after the two headers.
+QByteArray BitmapFileBytes(int32_t width, int32_t height, uint16_t bits, int pixelBytes) {
+  QByteArray b(54 + pixelBytes, '\0');
   b[0] = 'B';
   b[1] = 'M';
-  Put32(b, 2, 70);
+  Put32(b, 2, uint32_t(b.size()));
   Put32(b, 10, 54);
-  Put32(b, 14, 40);
-  Put32(b, 18, 2);
-  Put32(b, 22, 2);
-  Put16(b, 26, 1);
-  Put16(b, 28, 24);
-  Put32(b, 34, 16);
+  PutInfoHeader(b, 14, width, height, bits, uint32_t(pixelBytes));
+  return b;
+}
+
+// A 24-bit bitmap of 2 x 2 pixels built by hand: 54 header bytes, two rows of 8 bytes.
+QByteArray SmallBitmap() {
+  QByteArray b = BitmapFileBytes(2, 2, 24, 16);
   for (int i = 54; i < 70; ++i) b[i] = char(i);
   return b;
 }
@@ -66,17 +78,7 @@ class BitmapFileTest : public ::testing::Test {
 // writer turns 32-bit images into 24-bit files.
 QByteArray ThirtyTwoBitFile(const QImage& image) {
   const int w = image.width(), h = image.height();
-  QByteArray b(54 + 4 * w * h, '\0');
-  b[0] = 'B';
-  b[1] = 'M';
-  Put32(b, 2, uint32_t(b.size()));
-  Put32(b, 10, 54);
-  Put32(b, 14, 40);
-  Put32(b, 18, uint32_t(w));
-  Put32(b, 22, uint32_t(h));
-  Put16(b, 26, 1);
-  Put16(b, 28, 32);
-  Put32(b, 34, uint32_t(4 * w * h));
+  QByteArray b = BitmapFileBytes(w, h, 32, 4 * w * h);
   Put32(b, 38, 2835);
   Put32(b, 42, 2835);
   for (int y = 0; y < h; ++y)
@@ -230,15 +232,8 @@ TEST_F(BitmapFileTest, MissingAndForeignFilesGiveTheirMessages) {
 
 TEST_F(BitmapFileTest, PackedBitmapsOfSixteenBitsOrMoreAreTakenWithAFileHeader) {
   // 10 x 31 pixels of 24 bits: 32-byte rows, 992 bytes, in 1000 bytes of pixel data.
-  QByteArray packed(40 + 1000, '\x5a');
-  Put32(packed, 0, 40);
-  Put32(packed, 4, 10);
-  Put32(packed, 8, 31);
-  Put16(packed, 12, 1);
-  Put16(packed, 14, 24);
-  Put32(packed, 16, 0);
-  Put32(packed, 20, 1000);
-  for (int i = 24; i < 40; ++i) packed[i] = 0;
+  QByteArray packed = QByteArray(40, '\0') + QByteArray(1000, '\x5a');
+  PutInfoHeader(packed, 0, 10, 31, 24, 1000);
 
   BitmapFile bmp;
   ASSERT_TRUE(bmp.CreateFromPackedDIBPointer(packed.constData(), size_t(packed.size())));
