@@ -170,4 +170,12 @@ void DrawArea::StopSpinning() {
   spin_.stop();
 }
 
+void DrawArea::StopTurning() {
+  navigator_.state.Spinning = false;
+  navigator_.state.TrackballActive = false;
+  spin_.stop();
+  RebuildRotation();
+  Display();
+}
+
 }  // namespace curvanta
