@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "commands/graph_line_fields.h"
 #include "commands/list_lines.h"
 #include "common/globals.h"
 #include "common/message_service.h"
@@ -25,21 +26,6 @@ int32_t GraphModeOfDigit(int digit) {
     case 2: case 6: return 3;
     default: return 0;  // 7: the kind in force stays
   }
-}
-
-ListLineFields LineFieldsOf(const GraphItem& g) {
-  ListLineFields f;
-  f.GraphType = g.GraphType;
-  f.CoordType = g.CoordType;
-  f.FunForm = g.FunForm;
-  f.ExpressX = g.ExpressX;
-  f.ExpressY = g.ExpressY;
-  f.ExpressZ = g.ExpressZ;
-  f.Exp2 = g.Exp2;
-  f.NameS = g.NameS;
-  f.ShowStep = g.ShowStep;
-  f.ShowStem = g.ShowStem;
-  return f;
 }
 
 // The next graph ID; an ID still held by either scene is passed over.
@@ -94,7 +80,7 @@ void ApplyDocument(const ParsedDocument& doc, DocumentHost& host, DocumentWindow
   for (const std::shared_ptr<GraphItem>& item : doc.graphs) {
     item->ID = NextGraphId();
     DocScene.FunSurfs.Add(item, std::to_string(item->ID));
-    host.appendLine(LoaderLineTextOrFallback(LineFieldsOf(*item), GraphMode));
+    host.appendLine(LoaderLineTextOrFallback(ListLineFieldsOf(*item), GraphMode));
   }
 
   if (doc.axesRead) {
