@@ -71,43 +71,47 @@ struct SurfaceScene {
   Vec4 quat = kIdentityQuat;
 };
 
-void BM_SurfaceContentCompileGL(benchmark::State& state) {
+// The context, the scene and its frame, initialised and compiled once.
+struct SpinRig {
+  SpinRig() : frame(ViewScene, DocView, DocLight, scene.trackballActive, scene.quat) {
+    if (!ready()) return;
+    frame.Initialize();
+    frame.Compile(true);
+  }
+  bool ready() const { return target.ok && scene.ok; }
   GlTarget target;
-  SurfaceScene s;
-  if (!target.ok || !s.ok) {
+  SurfaceScene scene;
+  ForwardingGl gl;
+  ScopedGl guard{&gl};
+  SceneFrame frame;
+};
+
+void BM_SurfaceContentCompileGL(benchmark::State& state) {
+  SpinRig rig;
+  if (!rig.ready()) {
     state.SkipWithError("no GL context or sampling failed");
     return;
   }
-  ForwardingGl gl;
-  ScopedGl guard(&gl);
-  SceneFrame frame(ViewScene, DocView, DocLight, s.trackballActive, s.quat);
-  frame.Initialize();
   for (auto _ : state) {
-    frame.Compile(true);
-    gl.glFinish();
+    rig.frame.Compile(true);
+    rig.gl.glFinish();
   }
 }
 BENCHMARK(BM_SurfaceContentCompileGL)->Unit(benchmark::kMillisecond)->Repetitions(3);
 
 void BM_SurfaceSpinStepGL(benchmark::State& state) {
-  GlTarget target;
-  SurfaceScene s;
-  if (!target.ok || !s.ok) {
+  SpinRig rig;
+  if (!rig.ready()) {
     state.SkipWithError("no GL context or sampling failed");
     return;
   }
-  ForwardingGl gl;
-  ScopedGl guard(&gl);
-  SceneFrame frame(ViewScene, DocView, DocLight, s.trackballActive, s.quat);
-  frame.Initialize();
-  frame.Compile(true);
   float angle = 0;
   for (auto _ : state) {
     angle += 0.01f;
-    s.quat = {0, std::sin(angle), 0, std::cos(angle)};
-    frame.Compile(false);
-    frame.Paint(1);
-    gl.glFinish();
+    rig.scene.quat = {0, std::sin(angle), 0, std::cos(angle)};
+    rig.frame.Compile(false);
+    rig.frame.Paint(1);
+    rig.gl.glFinish();
   }
 }
 BENCHMARK(BM_SurfaceSpinStepGL)->Unit(benchmark::kMillisecond)->Repetitions(3);

@@ -5,9 +5,6 @@
 #include <cmath>
 #include <memory>
 
-#include "common/globals.h"
-#include "common/message_service.h"
-#include "draw/report_sink.h"
 #include "graph/graph_item.h"
 #include "recorded_drawing.h"
 
@@ -16,15 +13,7 @@ using namespace curvanta::testing_support;
 
 namespace {
 
-class CurvesPoints3DTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ResetGlobals();
-    GraphMode = 3;
-  }
-  ScopedMessageRecorder messages;
-  ScopedStringReport report;
-};
+using CurvesPoints3DTest = DrawingTest<3>;
 
 // A helix x = cos u, y = u / 4, z = sin u (parametric Cartesian, stored with y vertical).
 std::shared_ptr<GraphItem> Helix(int32_t kind = GraphKind::Curve3D) {

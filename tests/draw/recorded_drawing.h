@@ -8,11 +8,30 @@
 #include <string>
 #include <vector>
 
+#include "common/globals.h"
+#include "common/message_service.h"
 #include "common/recording_gl.h"
 #include "draw/graph_draw.h"
+#include "draw/report_sink.h"
 #include "graph/graph_item.h"
 
 namespace curvanta::testing_support {
+
+inline constexpr double kPi = 3.14159265358979323846;
+inline constexpr int32_t kRed = 255;
+inline constexpr int32_t kBlue = 16711680;
+
+// Fresh globals in a document of kind `graphMode`, messages recorded, the report kept.
+template <int32_t graphMode>
+class DrawingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetGlobals();
+    GraphMode = graphMode;
+  }
+  ScopedMessageRecorder messages;
+  ScopedStringReport report;
+};
 
 struct RecordedDrawing {
   std::vector<GlCall> calls;

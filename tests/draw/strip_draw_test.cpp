@@ -7,9 +7,6 @@
 #include <memory>
 #include <string>
 
-#include "common/globals.h"
-#include "common/message_service.h"
-#include "draw/report_sink.h"
 #include "draw/strip_25d.h"
 #include "graph/graph_item.h"
 #include "recorded_drawing.h"
@@ -18,10 +15,6 @@ using namespace curvanta;
 using namespace curvanta::testing_support;
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
-constexpr int32_t kRed = 255;
-constexpr int32_t kBlue = 16711680;
 
 // y = f(x) over [lo, hi] as a strip.
 std::shared_ptr<GraphItem> Strip(const std::string& y, float lo, float hi, int32_t steps,
@@ -43,15 +36,7 @@ std::shared_ptr<GraphItem> Table(const std::vector<std::pair<float, float>>& xy)
   return item;
 }
 
-class StripDrawTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ResetGlobals();
-    GraphMode = 2;
-  }
-  ScopedMessageRecorder messages;
-  ScopedStringReport report;
-};
+using StripDrawTest = DrawingTest<2>;
 
 void ExpectVec(const std::array<double, 3>& got, double x, double y, double z) {
   EXPECT_NEAR(got[0], x, 1e-6);

@@ -7,9 +7,6 @@
 #include <memory>
 #include <string>
 
-#include "common/globals.h"
-#include "common/message_service.h"
-#include "draw/report_sink.h"
 #include "graph/graph_item.h"
 #include "recorded_drawing.h"
 
@@ -17,10 +14,6 @@ using namespace curvanta;
 using namespace curvanta::testing_support;
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
-constexpr int32_t kRed = 255;
-constexpr int32_t kBlue = 16711680;
 
 std::shared_ptr<GraphItem> Surface(const std::string& z, int32_t su, int32_t sv,
                                    int32_t kind = GraphKind::Surface3D) {
@@ -31,15 +24,7 @@ std::shared_ptr<GraphItem> Surface(const std::string& z, int32_t su, int32_t sv,
   return item;
 }
 
-class SurfaceDrawTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ResetGlobals();
-    GraphMode = 3;
-  }
-  ScopedMessageRecorder messages;
-  ScopedStringReport report;
-};
+using SurfaceDrawTest = DrawingTest<3>;
 
 TEST_F(SurfaceDrawTest, PolygonModeShadeModelAndNormalsPerCell) {
   struct Case {
