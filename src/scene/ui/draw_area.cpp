@@ -171,9 +171,11 @@ void DrawArea::StopSpinning() {
 }
 
 void DrawArea::StopTurning() {
-  navigator_.state.Spinning = false;
-  navigator_.state.TrackballActive = false;
   spin_.stop();
+  NavigationState& s = navigator_.state;
+  if (!s.Spinning && !s.TrackballActive) return;  // the angles hold already
+  s.Spinning = false;
+  s.TrackballActive = false;
   RebuildRotation();
   Display();
 }
