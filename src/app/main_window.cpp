@@ -33,6 +33,7 @@
 #include "scene/ui/draw_area.h"
 #include "scene/ui/settings_dialogs.h"
 #include "commands/create_2d.h"
+#include "commands/edit_command.h"
 #include "commands/surface_commands.h"
 #include "dialogs/function/function_2d_ok.h"
 
@@ -292,6 +293,7 @@ void MainWindow::RegisterGraphCommands() {
   commands_[QStringLiteral("mnuAniCur2DCart")] = [host] { mnuAniCur2DCart_Click(host()); };
   commands_[QStringLiteral("mnuAniCur2DPol")] = [host] { mnuAniCur2DPol_Click(host()); };
   commands_[QStringLiteral("mnuDrawIP")] = [] { mnuDrawIP_Click(); };
+  commands_[QStringLiteral("mnuFunEdit")] = [host] { mnuFunEdit_Click(host()); };
   RegisterSurfaceCommands(commands_, host);
 }
 

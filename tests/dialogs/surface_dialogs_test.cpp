@@ -10,7 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
+#include "dialogs/function/two_row_tabs.h"
 
 #include "dialogs/function/function_3d_dialog.h"
 #include "dialogs/function/strip_dialog.h"
@@ -42,7 +42,7 @@ TEST(StripDialogWidgets, OkOnTheLastPageReadsEveryPage) {
   Find<QRadioButton>(dialog, "Option6")->setChecked(true);  // wireframe
   Find<QRadioButton>(dialog, "Option8")->setChecked(true);  // faceted
   Find<QListWidget>(dialog, "List1")->setCurrentRow(12);    // Winter
-  Find<QTabWidget>(dialog, "SSTab1")->setCurrentIndex(3);
+  Find<TwoRowTabs>(dialog, "SSTab1")->setCurrentIndex(3);
   Find<QPushButton>(dialog, "Command1")->click();
   EXPECT_EQ(seen.expression, "1+t");
   EXPECT_EQ(seen.minimum, "0");
@@ -98,7 +98,7 @@ TEST(Function3DDialogWidgets, TypeAndFormChangeRowsAndOverlays) {
   EXPECT_FALSE(Find<QLineEdit>(dialog, "Text4")->isHidden());
   EXPECT_EQ(Caption(dialog, "Label4"), QStringLiteral("z(u)"));
   Find<QLineEdit>(dialog, "Text4")->setText("u*u");
-  Find<QTabWidget>(dialog, "SSTab1")->setCurrentIndex(4);
+  Find<TwoRowTabs>(dialog, "SSTab1")->setCurrentIndex(4);
   Find<QPushButton>(dialog, "Command1")->click();
   EXPECT_EQ(seen.thirdExpression, "u*u");
   EXPECT_EQ(seen.type, 0);

@@ -8,11 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "dialogs/function/dialog_widgets.h"
 #include "dialogs/function/surface_look_pages.h"
+#include "dialogs/function/two_row_tabs.h"
 
 namespace curvanta {
 
@@ -59,7 +59,7 @@ Function3DDialog::Function3DDialog(Function3DDialogState state,
   setObjectName(QStringLiteral("Function3DDialog"));
   setModal(true);
   auto* outer = new QVBoxLayout(this);
-  auto* tabs = new QTabWidget(this);
+  auto* tabs = new TwoRowTabs(3, this);
   tabs->setObjectName(QStringLiteral("SSTab1"));
   tabs->addTab(FunctionPage(), QString::fromUtf8("函数"));
   look_ = std::make_unique<SurfaceLookPages>(tabs);

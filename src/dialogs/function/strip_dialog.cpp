@@ -9,11 +9,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "dialogs/function/dialog_widgets.h"
 #include "dialogs/function/surface_look_pages.h"
+#include "dialogs/function/two_row_tabs.h"
 
 namespace curvanta {
 
@@ -44,7 +44,7 @@ StripDialog::StripDialog(StripDialogState state, std::function<bool(StripDialogS
   setObjectName(QStringLiteral("StripDialog"));
   setModal(true);
   auto* outer = new QVBoxLayout(this);
-  auto* tabs = new QTabWidget(this);
+  auto* tabs = new TwoRowTabs(4, this);
   tabs->setObjectName(QStringLiteral("SSTab1"));
   tabs->addTab(FunctionPage(), QString::fromUtf8("函数"));
   look_ = std::make_unique<SurfaceLookPages>(tabs);

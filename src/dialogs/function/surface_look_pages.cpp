@@ -8,9 +8,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/function/two_row_tabs.h"
 #include "scene/material.h"
 #include "scene/ui/swatch.h"
 
@@ -63,7 +63,7 @@ int CheckedCode(const QButtonGroup* group) {
 
 }  // namespace
 
-SurfaceLookPages::SurfaceLookPages(QTabWidget* tabs) {
+SurfaceLookPages::SurfaceLookPages(TwoRowTabs* tabs) {
   tabs->addTab(ColourPage(), Q("颜色"));
   tabs->addTab(MaterialPage(), Q("材质"));
   tabs->addTab(AppearancePage(), Q("外观"));

@@ -7,17 +7,17 @@
 
 class QButtonGroup;
 class QListWidget;
-class QTabWidget;
 class QWidget;
 
 namespace curvanta {
 
 class Swatch;
+class TwoRowTabs;
 
 class SurfaceLookPages {
  public:
   // Adds the three pages to `tabs`; their widgets belong to the tab widget.
-  explicit SurfaceLookPages(QTabWidget* tabs);
+  explicit SurfaceLookPages(TwoRowTabs* tabs);
 
   void Show(const SurfaceLook& look);
   void Read(SurfaceLook& look) const;
