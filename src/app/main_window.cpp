@@ -19,9 +19,11 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/about_dialog.h"
 #include "app/command_line.h"
 #include "app/graph_list.h"
 #include "app/splitter_bar.h"
+#include "app/toolbar_icons.h"
 #include "common/globals.h"
 #include "common/message_service.h"
 #include "common/ui/qt_message_service.h"
@@ -43,43 +45,6 @@ namespace {
 
 const char kSaveQuestion[] = "保存图形吗？";
 const char kNoteTitle[] = "注意";
-
-// A small drawn icon for a toolbar button: the first character of its tooltip in a frame.
-QIcon MakeIcon(const ToolbarButton& b, int bar) {
-  QPixmap pm(24, 24);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  static const QColor colours[3] = {QColor(40, 90, 160), QColor(150, 70, 30), QColor(30, 120, 60)};
-  p.setPen(QPen(colours[bar], 1.5));
-  p.setBrush(QColor(245, 245, 245));
-  p.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 4, 4);
-  // The dimension of the graph kind first, then what sets the button apart.
-  const QString text = QString::fromUtf8(b.tooltip);
-  QString glyph;
-  if (text.contains(QStringLiteral("二维半")))
-    glyph = QStringLiteral("2.5");
-  else if (text.contains(QStringLiteral("二维")))
-    glyph = QStringLiteral("2");
-  else if (text.contains(QStringLiteral("三维")))
-    glyph = QStringLiteral("3");
-  if (!glyph.isEmpty()) {
-    for (const char* mark : {"直角", "极", "柱面", "球面", "表"})
-      if (text.contains(QString::fromUtf8(mark))) glyph += QString::fromUtf8(mark).left(1);
-    if (glyph.size() == 1 || glyph == QStringLiteral("2.5")) glyph += QStringLiteral("D");
-  } else {
-    QString t = text;
-    for (const char* prefix : {"添加", "修改", "显示"})
-      if (t.startsWith(QString::fromUtf8(prefix))) t = t.mid(QString::fromUtf8(prefix).size());
-    glyph = t.left(1);
-  }
-  QFont f = p.font();
-  f.setPixelSize(glyph.size() > 2 ? 8 : glyph.size() > 1 ? 10 : 13);
-  p.setFont(f);
-  p.setPen(colours[bar]);
-  p.drawText(QRectF(0, 0, 24, 24), Qt::AlignCenter, glyph);
-  return QIcon(pm);
-}
 
 }  // namespace
 
@@ -264,6 +229,7 @@ void MainWindow::BuildMenus() {
   commands_[QStringLiteral("mnuEditDelAll")] = [this] { mnuEditDelAll_Click(); };
   commands_[QStringLiteral("mnuGraphDelAll")] = [this] { mnuGraphDelAll_Click(); };
   commands_[QStringLiteral("mnuToolCal")] = [this] { ShowCalculator(this); };
+  commands_[QStringLiteral("mnuHelpAbout")] = [this] { ShowAboutBox(this); };
   commands_[QStringLiteral("mnuDrawAxis")] = [this] { mnuDrawAxis_Click(); };
   commands_[QStringLiteral("mnuGraphAxis")] = [this] { mnuDrawAxis_Click(); };
   commands_[QStringLiteral("mnuDrawLight")] = [this] { mnuDrawLight_Click(); };
@@ -322,7 +288,7 @@ void MainWindow::BuildToolbars() {
         toolbarActions_[bar].push_back(tb->addSeparator());
         continue;
       }
-      QAction* a = tb->addAction(MakeIcon(b, bar), QString::fromUtf8(b.tooltip));
+      QAction* a = tb->addAction(ToolbarIcon(b.key), QString::fromUtf8(b.tooltip));
       a->setObjectName(QString::fromLatin1(b.key));
       a->setToolTip(QString::fromUtf8(b.tooltip));
       QString command = QString::fromLatin1(b.command);
@@ -410,6 +376,7 @@ QAction* MainWindow::ToolbarAction(Bar bar, int index) const {
 QToolBar* MainWindow::Toolbar(Bar bar) const { return toolbars_[int(bar) - 1]; }
 
 void MainWindow::RunCommand(const QString& name) {
+  if (commandWatcher_ && commandWatcher_(name)) return;
   auto it = commands_.find(name);
   if (it == commands_.end() || !it->second) return;
   it->second();

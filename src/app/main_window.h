@@ -72,6 +72,12 @@ class MainWindow : public QMainWindow {
 
   // Runs the command of a menu entry or toolbar action by its object name.
   void RunCommand(const QString& name);
+  // True when a command is registered under that name.
+  bool HasCommand(const QString& name) const { return commands_.count(name) > 0; }
+  // Tests see every command name before it runs; a watcher that returns true swallows it.
+  void SetCommandWatcher(std::function<bool(const QString&)> watcher) {
+    commandWatcher_ = std::move(watcher);
+  }
 
   // Controls, for the other parts of the program and for tests.
   QAction* Action(const QString& objectName) const;
@@ -130,6 +136,7 @@ class MainWindow : public QMainWindow {
   void SetSelectedGraphLook(bool show, int32_t value);
 
   std::map<QString, std::function<void()>> commands_;
+  std::function<bool(const QString&)> commandWatcher_;
   std::map<QString, QAction*> actions_;
   std::vector<QAction*> toolbarActions_[3];
   QToolBar* toolbars_[3] = {nullptr, nullptr, nullptr};
