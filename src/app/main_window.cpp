@@ -63,6 +63,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   BuildMenus();
   BuildToolbars();
   BuildCentralArea();
+  files_ = std::make_unique<curvanta::FileCommands>(*this);
+  files_->Register(commands_);
   // The drawing writes the analysis report of 2D function graphs into the result box.
   report_ = std::make_unique<curvanta::TextEditReportSink>(result_);
   curvanta::SetReportSink(report_.get());
@@ -251,9 +253,6 @@ void MainWindow::RegisterGraphCommands() {
   commands_[QStringLiteral("mnuFunDelete")] = [this] { graphList_->mnuEditDelete_Click(); };
   commands_[QStringLiteral("mnuEditCut")] = [this] { graphList_->mnuEditCut_Click(); };
   commands_[QStringLiteral("mnuFunCut")] = [this] { graphList_->mnuEditCut_Click(); };
-  // Cut All is Copy All followed by Delete All. The graphs' records cannot be written to the
-  // clipboard yet, so Cut All leaves the document alone instead of deleting what it could not
-  // copy; it takes Copy All's text and deletes once that exists.
   commands_[QStringLiteral("mnuDraw2DCart")] = [host] { mnuDraw2DCart_Click(host()); };
   commands_[QStringLiteral("mnuDraw2DPolar")] = [host] { mnuDraw2DPolar_Click(host()); };
   commands_[QStringLiteral("mnuAniCur2DCart")] = [host] { mnuAniCur2DCart_Click(host()); };
@@ -415,7 +414,8 @@ void MainWindow::Load(const LoadOptions& options) {
 
   QString path = DocumentPathFromArguments(options.arguments);
   bool loaded = false;
-  if (!path.isEmpty() && options.loadDocument) loaded = options.loadDocument(path);
+  if (!path.isEmpty())
+    loaded = options.loadDocument ? options.loadDocument(path) : files_->OpenDocument(path);
   if (!loaded) mnuFileNew2D_Click();
 }
 
@@ -442,11 +442,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-bool MainWindow::SaveDocument() {
-  // The document writer is not part of the program yet: nothing can be saved.
-  SavedFlag = false;
-  return false;
-}
+bool MainWindow::SaveDocument() { return files_->mnuFileSave_Click(); }
 
 // ---------------------------------------------------------------------------------------
 // Document kinds
@@ -473,6 +469,7 @@ void MainWindow::NewDocument(int kind) {
 }
 
 void MainWindow::ApplyKindSettings(int kind) {
+  if (files_) files_->ForgetDocumentPath();
   if (kind != 1) {
     DocLight.SetPosition(0, 100);
     DocLight.SetPosition(1, 100);
@@ -513,7 +510,10 @@ void MainWindow::mnuGraphDelAll_Click() { DeleteAllGraphs(); }
 
 void MainWindow::DeleteAllGraphs() { graphList_->DeleteAllGraphs(); }
 
-void MainWindow::BuildSceneLists() { picDraw_->BuildSceneLists(); }
+void MainWindow::BuildSceneLists() {
+  picDraw_->BuildSceneLists();
+  if (files_) files_->UpdateSaveEntries();
+}
 
 void MainWindow::Display(int32_t animFrame) { picDraw_->Display(animFrame); }
 
