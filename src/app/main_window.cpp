@@ -36,7 +36,9 @@
 #include "scene/ui/settings_dialogs.h"
 #include "commands/create_2d.h"
 #include "commands/edit_command.h"
+#include "commands/surface_commands.h"
 #include "dialogs/function/function_2d_ok.h"
+#include "platform/program_icon.h"
 
 using namespace curvanta;
 
@@ -58,10 +60,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(QStringLiteral("Curvanta"));
+  setWindowIcon(ProgramIcon());
   setMinimumSize(640, 480);
   BuildMenus();
   BuildToolbars();
   BuildCentralArea();
+  files_ = std::make_unique<curvanta::FileCommands>(*this);
+  files_->Register(commands_);
   // The drawing writes the analysis report of 2D function graphs into the result box.
   report_ = std::make_unique<curvanta::TextEditReportSink>(result_);
   curvanta::SetReportSink(report_.get());
@@ -250,15 +255,13 @@ void MainWindow::RegisterGraphCommands() {
   commands_[QStringLiteral("mnuFunDelete")] = [this] { graphList_->mnuEditDelete_Click(); };
   commands_[QStringLiteral("mnuEditCut")] = [this] { graphList_->mnuEditCut_Click(); };
   commands_[QStringLiteral("mnuFunCut")] = [this] { graphList_->mnuEditCut_Click(); };
-  // Cut All is Copy All followed by Delete All. The graphs' records cannot be written to the
-  // clipboard yet, so Cut All leaves the document alone instead of deleting what it could not
-  // copy; it takes Copy All's text and deletes once that exists.
   commands_[QStringLiteral("mnuDraw2DCart")] = [host] { mnuDraw2DCart_Click(host()); };
   commands_[QStringLiteral("mnuDraw2DPolar")] = [host] { mnuDraw2DPolar_Click(host()); };
   commands_[QStringLiteral("mnuAniCur2DCart")] = [host] { mnuAniCur2DCart_Click(host()); };
   commands_[QStringLiteral("mnuAniCur2DPol")] = [host] { mnuAniCur2DPol_Click(host()); };
   commands_[QStringLiteral("mnuDrawIP")] = [] { mnuDrawIP_Click(); };
   commands_[QStringLiteral("mnuFunEdit")] = [host] { mnuFunEdit_Click(host()); };
+  RegisterSurfaceCommands(commands_, host);
 }
 
 void MainWindow::BuildToolbars() {
@@ -283,7 +286,12 @@ void MainWindow::BuildToolbars() {
     }
     for (const ToolbarButton& b : *tables[bar]) {
       if (b.separator()) {
-        toolbarActions_[bar].push_back(tb->addSeparator());
+        QAction* separator = tb->addSeparator();
+        toolbarActions_[bar].push_back(separator);
+        if (QWidget* w = tb->widgetForAction(separator)) {  // the hint goes back to ready there
+          w->setMouseTracking(true);
+          w->installEventFilter(this);
+        }
         continue;
       }
       QAction* a = tb->addAction(ToolbarIcon(b.key), QString::fromUtf8(b.tooltip));
@@ -413,7 +421,8 @@ void MainWindow::Load(const LoadOptions& options) {
 
   QString path = DocumentPathFromArguments(options.arguments);
   bool loaded = false;
-  if (!path.isEmpty() && options.loadDocument) loaded = options.loadDocument(path);
+  if (!path.isEmpty())
+    loaded = options.loadDocument ? options.loadDocument(path) : files_->OpenDocument(path);
   if (!loaded) mnuFileNew2D_Click();
 }
 
@@ -440,11 +449,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-bool MainWindow::SaveDocument() {
-  // The document writer is not part of the program yet: nothing can be saved.
-  SavedFlag = false;
-  return false;
-}
+bool MainWindow::SaveDocument() { return files_->mnuFileSave_Click(); }
 
 // ---------------------------------------------------------------------------------------
 // Document kinds
@@ -471,6 +476,7 @@ void MainWindow::NewDocument(int kind) {
 }
 
 void MainWindow::ApplyKindSettings(int kind) {
+  if (files_) files_->ForgetDocumentPath();
   if (kind != 1) {
     DocLight.SetPosition(0, 100);
     DocLight.SetPosition(1, 100);
@@ -479,6 +485,7 @@ void MainWindow::ApplyKindSettings(int kind) {
   ViewScene.RotPitch = kind == 1 ? 0.0f : -15.0f;
   ViewScene.RotYaw = kind == 1 ? 0.0f : 45.0f;
   picDraw_->navigator().ToolsOff();
+  if (kind == 1) picDraw_->StopTurning();  // the presets are off in 2D: start level
   GraphMode = kind;
   DocAxes().BetterFonts = true;
   if (kind != 1) DocAxes().SetDefault();
@@ -511,7 +518,10 @@ void MainWindow::mnuGraphDelAll_Click() { DeleteAllGraphs(); }
 
 void MainWindow::DeleteAllGraphs() { graphList_->DeleteAllGraphs(); }
 
-void MainWindow::BuildSceneLists() { picDraw_->BuildSceneLists(); }
+void MainWindow::BuildSceneLists() {
+  picDraw_->BuildSceneLists();
+  if (files_) files_->UpdateSaveEntries();
+}
 
 void MainWindow::Display(int32_t animFrame) { picDraw_->Display(animFrame); }
 

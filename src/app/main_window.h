@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/command_sets.h"
+#include "app/file_commands.h"
 #include "app/layout.h"
 #include "app/toolbar_tables.h"
 #include "draw/ui/text_edit_report_sink.h"
@@ -40,7 +41,7 @@ class MainWindow : public QMainWindow {
     bool writeAssociation = true;
     curvanta::FileAssociationPaths association;  // empty dataHome: the user's XDG directory
     curvanta::ProcessRunner processRunner;       // empty: start update-mime-database detached
-    // Opens a document; true when it replaced the current one. Empty: no loader yet.
+    // Opens a document; true when it replaced the current one. Empty: the document loader.
     std::function<bool(const QString& path)> loadDocument;
   };
 
@@ -92,6 +93,7 @@ class MainWindow : public QMainWindow {
   QMenu* FunEdit() const { return funEdit_; }
   QMenu* GraphEdit() const { return graphEdit_; }
   QTimer* Timer1() const { return timer1_; }
+  curvanta::FileCommands& Files() const { return *files_; }
 
   // Window fields of the life cycle.
   bool SavedFlag = false;
@@ -113,6 +115,7 @@ class MainWindow : public QMainWindow {
 
  private:
   std::unique_ptr<curvanta::TextEditReportSink> report_;
+  std::unique_ptr<curvanta::FileCommands> files_;
   void BuildMenus();
   void BuildToolbars();
   void BuildCentralArea();

@@ -11,12 +11,14 @@
 
 #include "app/command_sets.h"
 #include "app/main_window.h"
+#include "common/ui/file_chooser.h"
 #include "common/globals.h"
 #include "common/message_service.h"
 #include "scene/axes_settings.h"
 #include "scene/scene_globals.h"
 #include "scene/ui/draw_area.h"
 #include <QApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QMouseEvent>
@@ -50,6 +52,9 @@ struct WindowFixture : ::testing::Test {
   }
   QTemporaryDir tmp;
   MainWindow::LoadOptions options;
+  // Save dialogs answer "cancelled" unless a test scripts a file.
+  ScriptedFileChooser chooser;
+  ScopedFileChooser scopedChooser{&chooser};
 };
 
 }  // namespace
@@ -157,7 +162,7 @@ void AddGraph(MainWindow& w, int id, bool checked) {
 }
 }  // namespace
 
-TEST_F(WindowFixture, NewAsksOnceGraphsExistAndYesCancelsWithoutAWriter) {
+TEST_F(WindowFixture, NewAsksOnceGraphsExistAndYesCancelsWhenNothingIsSaved) {
   ScopedMessageRecorder rec;
   MainWindow w;
   w.Load(options);
@@ -196,7 +201,7 @@ TEST_F(WindowFixture, NewAsksOnceGraphsExistAndYesCancelsWithoutAWriter) {
   EXPECT_EQ(ViewScene.RotYaw, 45.0f);
 }
 
-TEST_F(WindowFixture, ClosingAsksWhenGraphsExistAndKeepsTheWindowWhenNothingWasSaved) {
+TEST_F(WindowFixture, ClosingAsksWhenGraphsExistAndKeepsTheWindowWhenSaveIsCancelled) {
   ScopedMessageRecorder rec;
   MainWindow w;
   w.Load(options);
@@ -213,7 +218,7 @@ TEST_F(WindowFixture, ClosingAsksWhenGraphsExistAndKeepsTheWindowWhenNothingWasS
   rec.recorder.script(MsgAnswer::Yes);
   QCloseEvent yes;
   QApplication::sendEvent(&v, &yes);
-  EXPECT_FALSE(yes.isAccepted());  // the document could not be written: the window stays
+  EXPECT_FALSE(yes.isAccepted());  // the save dialog was cancelled: the window stays
   ASSERT_EQ(rec.recorder.messages.size(), 1u);
   EXPECT_EQ(rec.recorder.messages[0].buttons, MsgButtons::YesNo);
   rec.recorder.script(MsgAnswer::No);
@@ -250,6 +255,77 @@ TEST_F(WindowFixture, StatusBarNamesTheButtonUnderThePointerEvenWhenDisabled) {
   QMouseEvent e(QEvent::MouseMove, end, t2->mapToGlobal(end), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(t2, &e);
   EXPECT_EQ(w.StatusHint()->text(), "准备就绪");
+}
+
+TEST_F(WindowFixture, TheWindowShowsTheIconWrittenForTheDesktop) {
+  MainWindow w;
+  w.Load(options);
+  const QString written = tmp.filePath("share/icons/hicolor/scalable/apps/curvanta.svg");
+  QImageReader reader(written);
+  reader.setScaledSize(QSize(32, 32));
+  const QImage fromFile = reader.read();
+  ASSERT_FALSE(fromFile.isNull()) << written.toStdString();
+  ASSERT_FALSE(w.windowIcon().isNull());
+  const QImage shown = w.windowIcon().pixmap(QSize(32, 32)).toImage();
+  EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32),
+            fromFile.convertToFormat(QImage::Format_ARGB32));
+}
+
+TEST_F(WindowFixture, TheHintGoesBackToReadyOverASeparator) {
+  MainWindow w;
+  w.Load(options);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  auto moveOver = [&](QWidget* widget) {
+    QPointF local(widget->width() / 2.0, widget->height() / 2.0);
+    QMouseEvent e(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton,
+                  Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &e);
+  };
+  for (Bar bar : {Bar::Toolbar1, Bar::Toolbar3}) {
+    QToolBar* tb = w.Toolbar(bar);
+    for (int i = 2;; ++i) {
+      QAction* a = w.ToolbarAction(bar, i);
+      ASSERT_NE(a, nullptr);
+      if (!a->isSeparator()) continue;
+      moveOver(tb->widgetForAction(w.ToolbarAction(bar, i - 1)));  // the button beside it
+      EXPECT_NE(w.StatusHint()->text(), "准备就绪");
+      moveOver(tb->widgetForAction(a));
+      EXPECT_EQ(w.StatusHint()->text(), "准备就绪") << int(bar) << " " << i;
+      break;
+    }
+  }
+}
+
+TEST_F(WindowFixture, FocusAloneGivesTheListNoCurrentLine) {
+  ScopedMessageRecorder rec;
+  MainWindow w;
+  w.Load(options);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  AddGraph(w, 1, true);
+  AddGraph(w, 2, true);
+  // Tabbing into the list (or the window handing it the focus) picks no line.
+  QFocusEvent tabIn(QEvent::FocusIn, Qt::TabFocusReason);
+  QApplication::sendEvent(w.List1(), &tabIn);
+  EXPECT_EQ(w.List1()->currentRow(), -1);
+  for (const char* command : {"mnuEditDelete", "mnuEditCut", "modelPoint", "shadeFlat"}) {
+    rec.recorder.clear();
+    w.RunCommand(command);
+    ASSERT_EQ(rec.recorder.messages.size(), 1u) << command;
+    EXPECT_EQ(rec.recorder.messages[0],
+              (Message{"请先选择一个函数", "警告", MsgIcon::Exclamation, MsgButtons::Ok}))
+        << command;
+  }
+  EXPECT_EQ(DocScene.FunSurfs.Count(), 2);
+  EXPECT_EQ(w.List1()->count(), 2);
+  // A line the user picks is deleted; after it, focus again picks no neighbour.
+  w.List1()->setCurrentRow(1);
+  w.RunCommand("mnuEditDelete");
+  ASSERT_EQ(DocScene.FunSurfs.Count(), 1);
+  EXPECT_EQ(DocScene.FunSurfs.Item(1)->ID, 1);
+  QApplication::sendEvent(w.List1(), &tabIn);
+  EXPECT_EQ(w.List1()->currentRow(), -1);
 }
 
 TEST_F(WindowFixture, RightPressesOpenThePopupsWithoutMovingTheCurrentLine) {
@@ -309,17 +385,6 @@ TEST_F(WindowFixture, SplitterBarsMoveOnReleaseWithinTheirLimits) {
   // The result box starts right below the horizontal bar.
   QWidget* bar2 = w.findChild<QWidget*>("Splitter2");
   EXPECT_NEAR(bar2->y() + bar2->height(), w.Result()->y(), 1);
-}
-
-TEST_F(WindowFixture, CutAllDeletesNothingItCouldNotCopy) {
-  MainWindow w;
-  w.Load(options);
-  AddGraph(w, 1, true);
-  AddGraph(w, 2, false);
-  w.Action("mnuGraphCutAll")->trigger();
-  EXPECT_EQ(DocScene.FunSurfs.Count(), 2);
-  EXPECT_EQ(ViewScene.FunSurfs.Count(), 1);
-  EXPECT_EQ(w.List1()->count(), 2);
 }
 
 TEST_F(WindowFixture, ADocumentNamedOnTheCommandLineIsLoadedOnceInsteadOfNew2D) {
