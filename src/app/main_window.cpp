@@ -20,6 +20,7 @@
 #include <QToolButton>
 
 #include "app/command_line.h"
+#include "app/animation_playback.h"
 #include "app/graph_list.h"
 #include "app/splitter_bar.h"
 #include "common/globals.h"
@@ -104,8 +105,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
   statusBar()->addWidget(statusHint_, 1);
   statusBar()->setSizeGripEnabled(true);
-  timer1_ = new QTimer(this);
-  timer1_->setObjectName(QStringLiteral("Timer1"));
   resize(1024, 720);
 }
 
@@ -275,6 +274,7 @@ void MainWindow::BuildMenus() {
   commands_[QStringLiteral("shadeSmooth")] = [this] { SetSelectedGraphLook(false, 2); };
   commands_[QStringLiteral("shadeSmoothest")] = [this] { SetSelectedGraphLook(false, 3); };
   RegisterGraphCommands();
+  RegisterPlaybackCommands();
 }
 
 void MainWindow::RegisterGraphCommands() {
@@ -350,7 +350,7 @@ void MainWindow::BuildCentralArea() {
     picDraw_->update();
   };
   graphList_->onEnablePlayback = [this] { EnablePlayback(); };
-  graphList_->onSetTimerInterval = [this](int ms) { timer1_->setInterval(ms); };
+  graphList_->onSetTimerInterval = [this](int ms) { player_->SetInterval(ms); };
   SetDialogParent(this);
   result_ = new QPlainTextEdit(central_);
   result_->setObjectName(QStringLiteral("Result"));
@@ -415,13 +415,11 @@ void MainWindow::RunCommand(const QString& name) {
 // Load and close
 
 void MainWindow::Load(const LoadOptions& options) {
-  timer1_->setInterval(100);
-  timer1_->stop();
+  player_->Reset();
   AnimFrame = 1;
   AnimFrameCount = 10;
   AnimSpeed = 10;
   DocAxes().Show = true;
-  AnimPlayMode = 1;
   AxisChanged = false;
   EditMode = false;
   CrLfText = "\r\n";
