@@ -34,6 +34,7 @@
 #include "scene/ui/draw_area.h"
 #include "scene/ui/settings_dialogs.h"
 #include "commands/create_2d.h"
+#include "commands/special_commands.h"
 #include "dialogs/function/function_2d_ok.h"
 
 using namespace curvanta;
@@ -291,6 +292,7 @@ void MainWindow::RegisterGraphCommands() {
   commands_[QStringLiteral("mnuAniCur2DCart")] = [host] { mnuAniCur2DCart_Click(host()); };
   commands_[QStringLiteral("mnuAniCur2DPol")] = [host] { mnuAniCur2DPol_Click(host()); };
   commands_[QStringLiteral("mnuDrawIP")] = [] { mnuDrawIP_Click(); };
+  RegisterPointAndStepCommands(commands_, host);
 }
 
 void MainWindow::BuildToolbars() {

@@ -5,6 +5,7 @@
 
 #include "common/gl_api.h"
 #include "draw/plane_curves.h"
+#include "draw/point_graph.h"
 #include "draw/report_sink.h"
 #include "expr/expression_parser.h"
 #include "graph/graph_item.h"
@@ -77,6 +78,8 @@ void DrawGraphItem(GraphItem& item, int32_t lngAnimStep) {
     }
     if (sink) sink->append(report);
   }
+  if (item.GraphType == GraphKind::Point || item.GraphType == GraphKind::PointAnim)
+    DrawPointGraph(item, lngAnimStep);
   // The other kinds are drawn by their own branches; until then they draw nothing.
 }
 

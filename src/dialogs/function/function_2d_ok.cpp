@@ -53,5 +53,6 @@ Function2DDialogRunner SetFunction2DDialogRunner(Function2DDialogRunner runner) 
 }
 
 void SetDialogParent(QWidget* parent) { Parent() = parent; }
+QWidget* DialogParent() { return Parent().data(); }
 
 }  // namespace curvanta
