@@ -35,6 +35,7 @@
 #include "scene/ui/settings_dialogs.h"
 #include "commands/create_2d.h"
 #include "commands/special_commands.h"
+#include "commands/edit_command.h"
 #include "dialogs/function/function_2d_ok.h"
 
 using namespace curvanta;
@@ -293,6 +294,7 @@ void MainWindow::RegisterGraphCommands() {
   commands_[QStringLiteral("mnuAniCur2DPol")] = [host] { mnuAniCur2DPol_Click(host()); };
   commands_[QStringLiteral("mnuDrawIP")] = [] { mnuDrawIP_Click(); };
   RegisterPointAndStepCommands(commands_, host);
+  commands_[QStringLiteral("mnuFunEdit")] = [host] { mnuFunEdit_Click(host()); };
 }
 
 void MainWindow::BuildToolbars() {
