@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/data/dialog_common.h"
+
 namespace curvanta {
 
 namespace {
@@ -40,26 +42,15 @@ AnimationSettingsDialog::AnimationSettingsDialog(const AnimationSettingsState& s
   grid->addWidget(speedLabel, 1, 0);
   grid->addWidget(speed_, 1, 1);
   outer->addLayout(grid);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  auto* ok = new QPushButton(QStringLiteral("确定"), this);
-  ok->setObjectName(QStringLiteral("Command1"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-  cancel->setObjectName(QStringLiteral("Command2"));
-  cancel->setAutoDefault(false);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  outer->addLayout(buttons);
+  QPushButton* ok = AddOkCancelButtons(*this, *outer).first;
   connect(ok, &QPushButton::clicked, this, &AnimationSettingsDialog::Command1_Click);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void AnimationSettingsDialog::Command1_Click() {
   const AnimationSettingsOutcome out = AcceptAnimationSettings(
       {frameCount_->text().toStdString(), speed_->text().toStdString()});
   if (out.refusal) {
-    ShowMessage(out.refusal->text, out.refusal->title, out.refusal->icon, out.refusal->buttons);
+    ShowRefusal(*out.refusal);
     return;
   }
   accepted_ = out.settings;

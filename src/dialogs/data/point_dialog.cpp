@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "common/globals.h"
+#include "dialogs/data/dialog_common.h"
 #include "dialogs/function/function_2d_ok.h"
 #include "dialogs/function/graph_dialog_protocol.h"
 #include "scene/ui/swatch.h"
@@ -139,20 +140,8 @@ PointDialog::PointDialog(PointDialogState state, int32_t graphMode,
   lg->setRowStretch(3, 1);
   tabs->addTab(lookPage, QStringLiteral("属性"));
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  auto* ok = new QPushButton(QStringLiteral("确定"), this);
-  ok->setObjectName(QStringLiteral("Command1"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-  cancel->setObjectName(QStringLiteral("Command2"));
-  cancel->setAutoDefault(false);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  outer->addLayout(buttons);
-
+  QPushButton* ok = AddOkCancelButtons(*this, *outer).first;
   connect(ok, &QPushButton::clicked, this, &PointDialog::Command1_Click);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(coords_, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
     ToState();
     PointCoordChosen(state_, index, graphMode_);
@@ -204,12 +193,7 @@ void PointDialog::FromState() {
 
 void PointDialog::Command1_Click() {
   ToState();
-  bool close = false;
-  try {
-    close = onOk_ ? onOk_(state_) : true;
-  } catch (...) {
-    close = false;  // nothing leaves the click handler; the dialog stays open
-  }
+  const bool close = RunOkHandler([this] { return !onOk_ || onOk_(state_); });
   FromState();
   if (close) accept();
 }
@@ -218,7 +202,7 @@ bool PointCommandOk(PointDialogState& state, const EditLineText& editLine, Docum
   PointAcceptOutcome out = AcceptPointDialog(state, GraphMode, LastGraphID);
   if (out.playbackEnabled) host.enablePlayback();
   if (out.refusal) {
-    ShowMessage(out.refusal->text, out.refusal->title, out.refusal->icon, out.refusal->buttons);
+    ShowRefusal(*out.refusal);
     return false;
   }
   CommitOptions options;

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "common/number_text.h"
-#include "expr/input_filters.h"
+#include "dialogs/data/dialog_common.h"
 
 namespace curvanta {
 
@@ -22,16 +22,7 @@ const std::vector<std::string> kSpaceSystems = {"直角坐标系", "柱面坐标
 
 bool PlaneDocument(int32_t graphMode) { return graphMode == 1 || graphMode == 2; }
 
-Message Invalid() { return Message{"存在不合法的表达式或数值", "出错", MsgIcon::Error}; }
 Message Notice(const char* text) { return Message{text, "注意", MsgIcon::Exclamation}; }
-
-// Filters a field and writes the cleaned text back; false when it fails.
-bool Filter(std::string& field, bool expression) {
-  std::string cleaned;
-  const bool ok = expression ? CheckExpressionText(field, cleaned) : CheckNumberText(field, cleaned);
-  if (ok) field = cleaned;
-  return ok;
-}
 
 // A field's leading number as a 32-bit float; nullopt when it does not fit one.
 std::optional<float> LeadingFloat(const std::string& text) {
@@ -103,14 +94,14 @@ PointAcceptOutcome AcceptPointDialog(PointDialogState& s, int32_t graphMode,
     // Required fields on the typed texts, the frame count, then the filters.
     if (missing() || s.minT.empty() || s.maxT.empty()) return refuse(Notice("请输入所有必需的参数"));
     if (!(LeadingNumber(s.tSegments) > 0.0)) return refuse(Notice("段数 t 必须大于 0"));
-    if (!Filter(s.y, true) || (s.zShown && !Filter(s.z, true)) || !Filter(s.x, true) ||
-        !Filter(s.minT, true) || !Filter(s.maxT, false) || !Filter(s.tSegments, false))
-      return refuse(Invalid());
+    if (!FilterField(s.y, true) || (s.zShown && !FilterField(s.z, true)) || !FilterField(s.x, true) ||
+        !FilterField(s.minT, true) || !FilterField(s.maxT, false) || !FilterField(s.tSegments, false))
+      return refuse(InvalidInputMessage());
     out.playbackEnabled = true;
   } else {
     // The y box takes an expression, the x and z boxes a number; required after the filters.
-    if (!Filter(s.y, true) || (s.zShown && !Filter(s.z, false)) || !Filter(s.x, false))
-      return refuse(Invalid());
+    if (!FilterField(s.y, true) || (s.zShown && !FilterField(s.z, false)) || !FilterField(s.x, false))
+      return refuse(InvalidInputMessage());
     if (missing()) return refuse(Notice("请输入所有必需的参数"));
   }
 
@@ -120,13 +111,13 @@ PointAcceptOutcome AcceptPointDialog(PointDialogState& s, int32_t graphMode,
 
   if (s.animated) {
     const auto lo = LeadingFloat(s.minT), hi = LeadingFloat(s.maxT);
-    if (!lo || !hi) return refuse(Invalid());
+    if (!lo || !hi) return refuse(InvalidInputMessage());
     minT = *lo;
     maxT = *hi;
     if (minT > maxT) return refuse(Notice("最小 t 必须小于最大 t"));
   }
   const auto size = LeadingFloat(s.size);
-  if (!size) return refuse(Invalid());
+  if (!size) return refuse(InvalidInputMessage());
 
   // The animated point takes three coordinates when its third row is shown; the point when
   // the document is 3D. Plane points keep theirs in the second and third expression.

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "common/globals.h"
+#include "dialogs/data/dialog_common.h"
 #include "dialogs/function/function_2d_ok.h"
 #include "dialogs/function/graph_dialog_protocol.h"
 #include "scene/ui/swatch.h"
@@ -159,19 +160,8 @@ StepStemDialog::StepStemDialog(StepStemDialogState state,
   tv->addStretch();
   tabs->addTab(stemPage, QStringLiteral("火柴杆图"));
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  auto* ok = new QPushButton(QStringLiteral("确定"), this);
-  ok->setObjectName(QStringLiteral("Command1"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-  cancel->setObjectName(QStringLiteral("Command2"));
-  cancel->setAutoDefault(false);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  outer->addLayout(buttons);
+  QPushButton* ok = AddOkCancelButtons(*this, *outer).first;
   connect(ok, &QPushButton::clicked, this, &StepStemDialog::Command1_Click);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   FromState();
 }
 
@@ -210,12 +200,7 @@ void StepStemDialog::FromState() {
 
 void StepStemDialog::Command1_Click() {
   ToState();
-  bool close = false;
-  try {
-    close = onOk_ ? onOk_(state_) : true;
-  } catch (...) {
-    close = false;  // nothing leaves the click handler; the dialog stays open
-  }
+  const bool close = RunOkHandler([this] { return !onOk_ || onOk_(state_); });
   FromState();
   if (close) accept();
 }
@@ -224,7 +209,7 @@ bool StepStemCommandOk(StepStemDialogState& state, const EditLineText& editLine,
   StepStemAcceptOutcome out = AcceptStepStemDialog(state, LastGraphID);
   if (out.graphModeSet) GraphMode = 1;
   if (out.refusal) {
-    ShowMessage(out.refusal->text, out.refusal->title, out.refusal->icon, out.refusal->buttons);
+    ShowRefusal(*out.refusal);
     return false;
   }
   CommitOptions options;

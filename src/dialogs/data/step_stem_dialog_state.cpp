@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "common/number_text.h"
-#include "expr/input_filters.h"
+#include "dialogs/data/dialog_common.h"
 
 namespace curvanta {
 
@@ -18,14 +18,6 @@ constexpr int32_t kDarkRed = 0xC0;
 constexpr int32_t kDarkBlue = 0xC00000;
 constexpr int32_t kBlue = 0xFF0000;
 
-Message Invalid() { return Message{"存在不合法的表达式或数值", "出错", MsgIcon::Error}; }
-
-bool Filter(std::string& field, bool expression) {
-  std::string cleaned;
-  const bool ok = expression ? CheckExpressionText(field, cleaned) : CheckNumberText(field, cleaned);
-  if (ok) field = cleaned;
-  return ok;
-}
 
 // A text that is one decimal number as a whole, as a 32-bit float.
 std::optional<float> WholeFloat(const std::string& text) {
@@ -77,9 +69,9 @@ StepStemAcceptOutcome AcceptStepStemDialog(StepStemDialogState& s, int32_t provi
   };
   if (s.function.empty() || s.minX.empty() || s.maxX.empty() || s.segments.empty())
     return refuse(Message{"请输入所有必需的参数", "注意", MsgIcon::Exclamation});
-  if (!Filter(s.function, true)) return refuse(Invalid());
-  if (!Filter(s.maxX, false) || !Filter(s.segments, false) || !Filter(s.minX, false))
-    return refuse(Invalid());
+  if (!FilterField(s.function, true)) return refuse(InvalidInputMessage());
+  if (!FilterField(s.maxX, false) || !FilterField(s.segments, false) || !FilterField(s.minX, false))
+    return refuse(InvalidInputMessage());
   // The range ends must be numbers as a whole; the count may not be negative; every value
   // must fit its type.
   const auto minX = WholeFloat(s.minX), maxX = WholeFloat(s.maxX);
@@ -88,7 +80,7 @@ StepStemAcceptOutcome AcceptStepStemDialog(StepStemDialogState& s, int32_t provi
   const auto headSize = LeadingInt(s.stemHeadSize);
   const auto bodyWidth = LeadingInt(s.stemBodyWidth);
   if (!minX || !maxX || !segments || *segments < 0 || !stepWidth || !headSize || !bodyWidth)
-    return refuse(Invalid());
+    return refuse(InvalidInputMessage());
   out.graphModeSet = true;
 
   auto item = GraphItem::Init(provisionalID, s.name, GraphKind::StepStem, 1, "0", "x", s.function, 1,
