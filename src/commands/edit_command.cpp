@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/globals.h"
+#include "commands/edit_special.h"
 #include "common/message_service.h"
 #include "dialogs/function/function_2d_edit_fill.h"
 #include "dialogs/function/function_2d_ok.h"
@@ -29,6 +30,13 @@ struct EditDialog {
 const EditDialog kEditDialogs[] = {
     {1, GraphKind::Function2D, EditFunction2D},
     {1, GraphKind::Function2DAnim, EditFunction2D},
+    {1, GraphKind::Point, EditPoint},
+    {2, GraphKind::Point, EditPoint},
+    {3, GraphKind::Point, EditPoint},
+    {1, GraphKind::PointAnim, EditPoint},
+    {2, GraphKind::PointAnim, EditPoint},  // filled as in a 2D document
+    {3, GraphKind::PointAnim, EditPoint},
+    {1, GraphKind::StepStem, EditStepStem},
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "commands/create_points.h"
 #include "commands/create_step_stem.h"
+#include "commands/edit_command.h"
 #include "common/globals.h"
 #include "dialogs/data/point_dialog.h"
 #include "dialogs/data/step_stem_dialog.h"
@@ -154,4 +155,31 @@ TEST_F(CreateSpecial, StepAndStemListTheirCommandsLabelWhateverTheFlags) {
   EXPECT_EQ(host.checkedLines, (std::vector<int>{0, 1}));
   EXPECT_EQ(GraphMode, 1);
   Rotation(0, 0, 0);
+}
+
+TEST_F(CreateSpecial, EditingReplacesTheLineInPlace) {
+  GraphMode = 1;
+  typeStep = [](StepStemDialogState& s) {
+    s.function = "sin(x)", s.minX = "-3", s.maxX = "3", s.segments = "12";  // no flag ticked
+  };
+  mnuDrawHcg_Click(host);
+  typePoint = [](PointDialogState& s) { s.x = "1", s.y = "2"; };
+  mnuDrawPoint_Click(host);
+  ASSERT_EQ(host.lines.size(), 2u);
+  // The stem plot without flags keeps its stem label; the point gets its edit text.
+  host.current = 0;
+  typeStep = [](StepStemDialogState& s) { s.function = "cos(x)"; };
+  mnuFunEdit_Click(host);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(stepPresets.back().caption, "特殊图形的属性");
+  EXPECT_EQ(stepPresets.back().function, "sin(x)");
+  EXPECT_EQ(host.lines[0].text, "火柴杆图  y=cos(x)");
+  host.current = 1;
+  typePoint = [](PointDialogState& s) { s.y = "5"; };
+  mnuFunEdit_Click(host);
+  EXPECT_EQ(pointPresets.back().x, "1");
+  EXPECT_EQ(host.lines[1].text, "点  x=1, y=5");
+  EXPECT_EQ(DocScene.FunSurfs.Item(2)->ExpressZ, "5");
+  EXPECT_EQ(DocScene.FunSurfs.Count(), 2);
+  EXPECT_FALSE(EditMode);
 }

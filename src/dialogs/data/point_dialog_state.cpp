@@ -79,6 +79,32 @@ PointDialogState PointPresetForCreate(bool animated, int32_t graphMode, int32_t 
   return s;
 }
 
+PointDialogState PointFillForEdit(const GraphItem& g, int32_t graphMode, int32_t animFrameCount) {
+  const bool animated = g.GraphType == GraphKind::PointAnim;
+  PointDialogState s = PointDialogLoad(animated);
+  const bool space = graphMode == 3;
+  s.coordSystems = space ? kSpaceSystems : kPlaneSystems;
+  const int index = g.CoordType - (space ? 3 : 1);
+  PointCoordChosen(s, index >= 0 && index < static_cast<int>(s.coordSystems.size()) ? index : -1,
+                   graphMode);
+  s.name = g.NameS;
+  s.x = space ? g.ExpressX : g.ExpressY;
+  s.y = space ? g.ExpressY : g.ExpressZ;
+  if (space) s.z = g.ExpressZ;
+  s.zShown = space;
+  s.hollowChoiceShown = graphMode == 1;
+  s.hollow = g.PointHollow;
+  s.colour = g.PointColor;
+  s.size = FormatFieldSingle(g.PointSize);
+  if (animated) {
+    s.minT = FormatFieldSingle(g.MinT);
+    s.maxT = FormatFieldSingle(g.MaxT);
+    s.tSegments = std::to_string(animFrameCount);
+    s.tSegmentsEnabled = false;
+  }
+  return s;
+}
+
 PointAcceptOutcome AcceptPointDialog(PointDialogState& s, int32_t graphMode,
                                      int32_t provisionalID) {
   PointAcceptOutcome out;

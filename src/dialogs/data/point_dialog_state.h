@@ -45,6 +45,11 @@ void PointCoordChosen(PointDialogState& state, int index, int32_t graphMode);
 // The dialog as the point and animated point commands show it in a document of `graphMode`.
 PointDialogState PointPresetForCreate(bool animated, int32_t graphMode, int32_t animFrameCount);
 
+// The dialog filled from a point or animated point to edit it in a document of `graphMode`:
+// every field OK reads back, so an unchanged OK keeps the graph as it is. A 2.5D animated
+// point is filled as a 2D one.
+PointDialogState PointFillForEdit(const GraphItem& graph, int32_t graphMode, int32_t animFrameCount);
+
 struct PointAcceptOutcome {
   std::optional<Message> refusal;
   bool playbackEnabled = false;  // the animated point's OK switches the playback on early

@@ -61,6 +61,28 @@ StepStemDialogState StepStemPresetForCreate(bool stem) {
   return s;
 }
 
+StepStemDialogState StepStemFillForEdit(const GraphItem& g) {
+  StepStemDialogState s = StepStemDialogLoad();
+  // A width or size of 0 shows as an empty text, which OK reads as 0 again.
+  auto count = [](int32_t v) { return v == 0 ? std::string() : std::to_string(v); };
+  s.name = g.NameS;
+  s.function = g.ExpressZ;
+  s.minX = FormatFieldSingle(g.MinV);
+  s.maxX = FormatFieldSingle(g.MaxV);
+  s.segments = std::to_string(g.StepV);
+  s.showStep = g.ShowStep;
+  s.stepColour = g.StepColor;
+  s.stepWidth = count(g.StepWidth);
+  s.showStem = g.ShowStem;
+  s.stemHeadColour = g.StemHeadColor;
+  s.stemHeadSize = count(g.StemHeadSize);
+  const int symbols = static_cast<int>(kStepStemSymbolItems.size());
+  s.stemHeadSymbolIndex = g.StemHeadSymbol >= 1 && g.StemHeadSymbol <= symbols ? g.StemHeadSymbol - 1 : -1;
+  s.stemBodyColour = g.StemBodyColor;
+  s.stemBodyWidth = count(g.StemBodyWidth);
+  return s;
+}
+
 StepStemAcceptOutcome AcceptStepStemDialog(StepStemDialogState& s, int32_t provisionalID) {
   StepStemAcceptOutcome out;
   auto refuse = [&](Message m) {

@@ -38,6 +38,9 @@ StepStemDialogState StepStemDialogLoad();
 // As the step ("阶梯图") or stem ("火柴杆图") command shows it.
 StepStemDialogState StepStemPresetForCreate(bool stem);
 
+// The dialog filled from a step or stem plot to edit it: every field OK reads back.
+StepStemDialogState StepStemFillForEdit(const GraphItem& graph);
+
 struct StepStemAcceptOutcome {
   std::optional<Message> refusal;
   bool graphModeSet = false;  // the fields passed: the document becomes 2D
