@@ -38,6 +38,7 @@
 #include "commands/create_2d.h"
 #include "commands/special_commands.h"
 #include "commands/edit_command.h"
+#include "commands/surface_commands.h"
 #include "dialogs/function/function_2d_ok.h"
 
 using namespace curvanta;
@@ -260,6 +261,7 @@ void MainWindow::RegisterGraphCommands() {
   commands_[QStringLiteral("mnuDrawIP")] = [] { mnuDrawIP_Click(); };
   RegisterPointAndStepCommands(commands_, host);
   commands_[QStringLiteral("mnuFunEdit")] = [host] { mnuFunEdit_Click(host()); };
+  RegisterSurfaceCommands(commands_, host);
 }
 
 void MainWindow::BuildToolbars() {
