@@ -17,8 +17,6 @@ bool FilterField(std::string& field, bool expression) {
   return ok;
 }
 
-Message InvalidInputMessage() { return Message{"存在不合法的表达式或数值", "出错", MsgIcon::Error}; }
-
 void ShowRefusal(const Message& refusal) {
   ShowMessage(refusal.text, refusal.title, refusal.icon, refusal.buttons);
 }

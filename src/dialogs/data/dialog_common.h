@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "common/message_service.h"
+#include "dialogs/function/field_values.h"  // InvalidInputMessage
 
 class QBoxLayout;
 class QDialog;
@@ -18,9 +19,6 @@ namespace curvanta {
 // Filters a typed number or expression and writes the cleaned text back; false (the text
 // unchanged) when the filter refuses it.
 bool FilterField(std::string& field, bool expression);
-
-// "存在不合法的表达式或数值" under "出错".
-Message InvalidInputMessage();
 
 // Shows a refusal through the message service.
 void ShowRefusal(const Message& refusal);
