@@ -33,6 +33,7 @@
 #include "scene/ui/draw_area.h"
 #include "scene/ui/settings_dialogs.h"
 #include "commands/create_2d.h"
+#include "commands/create_tables.h"
 #include "dialogs/function/function_2d_ok.h"
 
 using namespace curvanta;
@@ -291,6 +292,7 @@ void MainWindow::RegisterGraphCommands() {
   commands_[QStringLiteral("mnuAniCur2DCart")] = [host] { mnuAniCur2DCart_Click(host()); };
   commands_[QStringLiteral("mnuAniCur2DPol")] = [host] { mnuAniCur2DPol_Click(host()); };
   commands_[QStringLiteral("mnuDrawIP")] = [] { mnuDrawIP_Click(); };
+  for (const auto& [name, run] : TableCommands()) commands_[QString::fromLatin1(name)] = [host, run] { run(host()); };
 }
 
 void MainWindow::BuildToolbars() {

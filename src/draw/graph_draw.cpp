@@ -6,6 +6,7 @@
 #include "common/gl_api.h"
 #include "draw/plane_curves.h"
 #include "draw/report_sink.h"
+#include "draw/table_2d_draw.h"
 #include "expr/expression_parser.h"
 #include "graph/graph_item.h"
 #include "scene/material.h"
@@ -76,6 +77,8 @@ void DrawGraphItem(GraphItem& item, int32_t lngAnimStep) {
       throw;
     }
     if (sink) sink->append(report);
+  } else if (item.GraphType == GraphKind::Table2D) {
+    DrawTable2D(item);
   }
   // The other kinds are drawn by their own branches; until then they draw nothing.
 }

@@ -1,0 +1,69 @@
+// The file chooser behind the open and save dialogs: a QFileDialog in the program, a
+// scripted chooser in tests. A cancelled dialog answers with the empty path.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace curvanta {
+
+class FileChooser {
+ public:
+  virtual ~FileChooser() = default;
+  // The chosen file to read, or "" when cancelled. `filter` is a pattern list such as
+  // "(*.txt)"; `title` the dialog's caption.
+  virtual std::string open(const std::string& title, const std::string& filter, QWidget* parent) = 0;
+  // The chosen file to write (replacing an existing file is confirmed first), or "".
+  // No extension is added to a typed name.
+  virtual std::string save(const std::string& title, const std::string& filter, QWidget* parent) = 0;
+};
+
+// The chooser in force (QFileDialog until another is installed).
+FileChooser& CurrentFileChooser();
+// Installs `chooser` (nullptr: back to QFileDialog) and returns the one it replaces.
+FileChooser* SetFileChooser(FileChooser* chooser);
+
+// Test chooser: answers from a script ("" = cancelled, also when the script is empty) and
+// records every request.
+class ScriptedFileChooser : public FileChooser {
+ public:
+  struct Request {
+    bool save = false;
+    std::string title;
+    std::string filter;
+  };
+  std::string open(const std::string& title, const std::string& filter, QWidget*) override {
+    return answer({false, title, filter});
+  }
+  std::string save(const std::string& title, const std::string& filter, QWidget*) override {
+    return answer({true, title, filter});
+  }
+  std::deque<std::string> answers;
+  std::vector<Request> requests;
+
+ private:
+  std::string answer(Request request) {
+    requests.push_back(std::move(request));
+    if (answers.empty()) return {};
+    std::string a = std::move(answers.front());
+    answers.pop_front();
+    return a;
+  }
+};
+
+// Installs a chooser for the life of the guard.
+class ScopedFileChooser {
+ public:
+  explicit ScopedFileChooser(FileChooser* chooser) : previous_(SetFileChooser(chooser)) {}
+  ~ScopedFileChooser() { SetFileChooser(previous_); }
+  ScopedFileChooser(const ScopedFileChooser&) = delete;
+  ScopedFileChooser& operator=(const ScopedFileChooser&) = delete;
+
+ private:
+  FileChooser* previous_;
+};
+
+}  // namespace curvanta
