@@ -10,6 +10,7 @@
 
 #include "common/ui/file_chooser.h"
 #include "dialogs/data/point_table_view.h"
+#include "dialogs/data/table_dialog_widgets.h"
 
 namespace curvanta {
 
@@ -54,14 +55,12 @@ PointTableDataPage::PointTableDataPage(PointTableData& data, QWidget* parent)
   auto* importButton = new QPushButton(QStringLiteral("导入..."), this);
 
   // Control names of the page.
-  const std::pair<QObject*, const char*> names[] = {
+  NameControls({
       {nameLabel, "Label1"},     {name_, "Text1"},         {countLabel, "Label2"},
       {pointCount_, "Text2"},    {rowCount_, "Text2"},     {columnLabel, "Label3"},
       {columnCount_, "Text3"},   {grid_, "fgdGrid"},       {grid_->editorBox(), "txtRep"},
       {reset, "Command5"},       {exportButton, "Command2"}, {importButton, "Command1"},
-  };
-  for (const auto& [widget, name] : names)
-    if (widget) widget->setObjectName(QString::fromLatin1(name));
+  });
 
   auto* buttons = new QHBoxLayout;
   for (QPushButton* b : {reset, exportButton, importButton}) {

@@ -58,33 +58,18 @@ Table2DDialog::Table2DDialog(Table2DDialogState state, std::function<bool(Table2
   smooth->addWidget(smoothCurveWidth_, 2, 1);
   smooth->setRowStretch(3, 1);
 
-  auto* ok = new QPushButton(QStringLiteral("确定"), this);
-  auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+  const TableDialogButtons buttons =
+      LayOutTableDialog(this, tabs, {lineColour_, scatterColour_, smoothCurveColour_});
   // Control names of the dialog (the data page names its own).
-  const std::pair<QObject*, const char*> names[] = {
+  NameControls({
       {tabs, "SSTab1"},           {showLine_, "Check1"},          {lineColour_, "Picture1"},
       {lineWidth_, "Combo1"},     {showScatter_, "Check2"},       {scatterColour_, "Picture2"},
       {scatterSize_, "Combo2"},   {marker_, "Combo4"},            {showSmoothCurve_, "Check3"},
-      {smoothCurveColour_, "Picture4"}, {smoothCurveWidth_, "Combo3"}, {ok, "Command3"},
-      {cancel, "Command4"},
-  };
-  for (const auto& [widget, name] : names) widget->setObjectName(QString::fromLatin1(name));
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  for (QPushButton* b : {ok, cancel}) {
-    b->setAutoDefault(false);
-    buttons->addWidget(b);
-  }
-  auto* v = new QVBoxLayout(this);
-  v->addWidget(tabs);
-  v->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &Table2DDialog::Command3_Click);
-  connect(cancel, &QPushButton::clicked, this, &Table2DDialog::Command4_Click);
-  for (Swatch* s : {lineColour_, scatterColour_, smoothCurveColour_})
-    connect(s, &QAbstractButton::clicked, this, [s] {
-      if (auto chosen = s->choose()) s->setColour(*chosen);
-    });
+      {smoothCurveColour_, "Picture4"}, {smoothCurveWidth_, "Combo3"}, {buttons.ok, "Command3"},
+      {buttons.cancel, "Command4"},
+  });
+  connect(buttons.ok, &QPushButton::clicked, this, &Table2DDialog::Command3_Click);
+  connect(buttons.cancel, &QPushButton::clicked, this, &Table2DDialog::Command4_Click);
   fromState();
 }
 

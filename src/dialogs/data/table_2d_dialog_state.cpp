@@ -16,16 +16,14 @@ Table2DDialogState Table2DLoad() {
 TableAcceptOutcome Table2DAccept(Table2DDialogState& state) {
   TableAcceptOutcome out;
   TableSize size;
-  if ((out.refusal = CheckTableCounts(state.data, size))) return out;
+  std::vector<std::array<float, 3>> values;
+  if ((out.refusal = ReadTable(state.data, size, values))) return out;
   const std::optional<int32_t> lineWidth = WholeNumber(state.lineWidth);
   const std::optional<int32_t> scatterSize = WholeNumber(state.scatterSize);
   if (!lineWidth || !scatterSize) {
     out.refusal = InvalidValueMessage();
     return out;
   }
-  const int32_t n = size.columns;
-  std::vector<std::array<float, 3>> values;
-  if ((out.refusal = ReadTableCells(state.data, n, values))) return out;
 
   auto item = std::make_shared<GraphItem>();
   StoreRowOfPoints(*item, values);

@@ -35,6 +35,12 @@ std::optional<Message> CheckTableCounts(const PointTableData& data, TableSize& s
   return std::nullopt;
 }
 
+std::optional<Message> ReadTable(PointTableData& data, TableSize& size,
+                                 std::vector<std::array<float, 3>>& values) {
+  if (auto refusal = CheckTableCounts(data, size)) return refusal;
+  return ReadTableCells(data, size.rows * size.columns, values);
+}
+
 std::optional<Message> ReadTableCells(PointTableData& data, int32_t points,
                                       std::vector<std::array<float, 3>>& values) {
   PointTableGrid& grid = data.editor.grid;

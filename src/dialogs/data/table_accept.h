@@ -25,6 +25,11 @@ struct TableAcceptOutcome {
   std::shared_ptr<GraphItem> item;
 };
 
+// The count boxes and the cells at OK (the two below in turn): the refusal, or the table's
+// size and its points' values.
+std::optional<Message> ReadTable(PointTableData& data, TableSize& size,
+                                 std::vector<std::array<float, 3>>& values);
+
 // The count boxes at OK: an empty box, a count outside 1..201 and a table larger than the
 // grid's point rows are refused; otherwise the table's size.
 std::optional<Message> CheckTableCounts(const PointTableData& data, TableSize& size);

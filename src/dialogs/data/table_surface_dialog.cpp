@@ -98,35 +98,20 @@ SurfaceTableDialog::SurfaceTableDialog(PointTableData& data, SurfaceTableLook& l
   l->addWidget(smoothFrame);
   tabs->addTab(lookPage, QStringLiteral("外观"));
 
-  auto* ok = new QPushButton(QStringLiteral("确定"), this);
-  auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+  const TableDialogButtons buttons =
+      LayOutTableDialog(this, tabs, {firstColour_, secondColour_, singleColour_});
   // Control names of the dialog (the data page names its own).
-  const std::pair<QObject*, const char*> names[] = {
+  NameControls({
       {tabs, "SSTab1"},           {option1, "Option1"},       {option2, "Option2"},
       {option3, "Option3"},       {option4, "Option4"},       {firstColour_, "Picture2"},
       {secondColour_, "Picture3"}, {singleColour_, "Picture4"}, {materials_, "List1"},
       {options[0], "Option5"},    {options[1], "Option6"},    {options[2], "Option7"},
       {options[3], "Option8"},    {options[4], "Option9"},    {options[5], "Option10"},
-      {modelFrame, "Frame1"},     {smoothFrame, "Frame2"},    {ok, "Command3"},
-      {cancel, "Command4"},
-  };
-  for (const auto& [widget, name] : names) widget->setObjectName(QString::fromLatin1(name));
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  for (QPushButton* b : {ok, cancel}) {
-    b->setAutoDefault(false);
-    buttons->addWidget(b);
-  }
-  auto* v = new QVBoxLayout(this);
-  v->addWidget(tabs);
-  v->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &SurfaceTableDialog::Command3_Click);
-  connect(cancel, &QPushButton::clicked, this, &SurfaceTableDialog::Command4_Click);
-  for (Swatch* s : {firstColour_, secondColour_, singleColour_})
-    connect(s, &QAbstractButton::clicked, this, [s] {
-      if (auto chosen = s->choose()) s->setColour(*chosen);
-    });
+      {modelFrame, "Frame1"},     {smoothFrame, "Frame2"},    {buttons.ok, "Command3"},
+      {buttons.cancel, "Command4"},
+  });
+  connect(buttons.ok, &QPushButton::clicked, this, &SurfaceTableDialog::Command3_Click);
+  connect(buttons.cancel, &QPushButton::clicked, this, &SurfaceTableDialog::Command4_Click);
 }
 
 void SurfaceTableDialog::toState() {

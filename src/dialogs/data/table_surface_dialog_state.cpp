@@ -22,10 +22,8 @@ Table3DDialogState Table3DLoad() {
 TableAcceptOutcome Table25DAccept(Table25DDialogState& state) {
   TableAcceptOutcome out;
   TableSize size;
-  if ((out.refusal = CheckTableCounts(state.data, size))) return out;
-  const int32_t n = size.columns;
   std::vector<std::array<float, 3>> values;
-  if ((out.refusal = ReadTableCells(state.data, n, values))) return out;
+  if ((out.refusal = ReadTable(state.data, size, values))) return out;
   auto item = std::make_shared<GraphItem>();
   StoreRowOfPoints(*item, values);
   item->CoordType = CoordKind::Plane;
@@ -39,9 +37,8 @@ TableAcceptOutcome Table25DAccept(Table25DDialogState& state) {
 TableAcceptOutcome Table3DAccept(Table3DDialogState& state) {
   TableAcceptOutcome out;
   TableSize size;
-  if ((out.refusal = CheckTableCounts(state.data, size))) return out;
   std::vector<std::array<float, 3>> values;
-  if ((out.refusal = ReadTableCells(state.data, size.rows * size.columns, values))) return out;
+  if ((out.refusal = ReadTable(state.data, size, values))) return out;
   auto item = std::make_shared<GraphItem>();
   item->StepV = size.columns - 1;
   item->StepU = size.rows - 1;
