@@ -28,88 +28,88 @@ int32_t FieldToInt32(const std::string& text) {
 
 Axes2DDialogState Axes2DDialogState::Form_Load(const AxesSettings& axes) {
   Axes2DDialogState f;
-  f.Check1 = axes.Show;
-  f.Check2 = axes.BetterFonts;
-  f.Combo1Items = {"1", "2", "3", "4", "5"};
+  f.showAxes = axes.Show;
+  f.betterFonts = axes.BetterFonts;
+  f.widthItems = {"1", "2", "3", "4", "5"};
   if (axes.AxisWidth >= 1 && axes.AxisWidth <= 5) {
-    f.Combo1Index = axes.AxisWidth - 1;
+    f.widthIndex = axes.AxisWidth - 1;
   } else if (axes.AxisWidth != 0) {
     // A stored width without an entry gets one, so that OK writes it back.
-    f.Combo1Items.push_back(std::to_string(axes.AxisWidth));
-    f.Combo1Index = int(f.Combo1Items.size()) - 1;
+    f.widthItems.push_back(std::to_string(axes.AxisWidth));
+    f.widthIndex = int(f.widthItems.size()) - 1;
   }
-  f.Combo1Text = f.Combo1Index >= 0 ? f.Combo1Items[size_t(f.Combo1Index)] : std::string();
-  f.Picture1 = axes.AxisColor;
+  f.widthText = f.widthIndex >= 0 ? f.widthItems[size_t(f.widthIndex)] : std::string();
+  f.axisColour = axes.AxisColor;
   return f;
 }
 
-void Axes2DDialogState::Picture1_Click(std::optional<int32_t> chosen) {
-  if (chosen) Picture1 = *chosen;
+void Axes2DDialogState::ChooseAxisColour(std::optional<int32_t> chosen) {
+  if (chosen) axisColour = *chosen;
 }
 
-void Axes2DDialogState::Combo1_Select(int index) {
-  if (index < 0 || index >= int(Combo1Items.size())) return;
-  Combo1Index = index;
-  Combo1Text = Combo1Items[size_t(index)];
+void Axes2DDialogState::SelectWidth(int index) {
+  if (index < 0 || index >= int(widthItems.size())) return;
+  widthIndex = index;
+  widthText = widthItems[size_t(index)];
 }
 
 void Axes2DDialogState::Command1_Click(AxesSettings& axes) const {
   AxisChanged = true;
-  axes.Show = Check1;
-  axes.BetterFonts = Check2;
-  axes.AxisColor = Picture1;
-  axes.AxisWidth = FieldToInt32(Combo1Text);
+  axes.Show = showAxes;
+  axes.BetterFonts = betterFonts;
+  axes.AxisColor = axisColour;
+  axes.AxisWidth = FieldToInt32(widthText);
 }
 
 void Axes2DDialogState::Command2_Click() { AxisChanged = false; }
 
 // --- Axes3DDialogState ---
 
+namespace {
+
+// A material outside the list leaves it without a selection.
+int MaterialPosition(int32_t material) {
+  return material >= 1 && material <= 13 ? material - 1 : -1;
+}
+
+}  // namespace
+
 Axes3DDialogState Axes3DDialogState::Form_Load(const AxesSettings& axes, int32_t graphMode) {
   Axes3DDialogState f;
   f.Saved = axes;
   f.TwoTitleRows = graphMode == 2;
-  f.Check = {false,           axes.Show,        axes.ShowXYPanel, axes.ShowXZPanel,
-             axes.ShowYZPanel, axes.ShowXYXGrid, axes.ShowXYYGrid, axes.ShowXZXGrid,
-             axes.ShowXZZGrid, axes.ShowYZYGrid, axes.ShowYZZGrid};
-  f.Picture[1] = axes.XYPanelColor;
-  f.Picture[2] = axes.XZPanelColor;
-  f.Picture[3] = axes.YZPanelColor;
-  f.Picture[5] = axes.XYGridColor;
-  f.Picture[7] = axes.XZGridColor;
-  f.Picture[9] = axes.YZGridColor;
-  f.Text[1] = std::to_string(axes.LabelNumX);
-  f.Text[2] = std::to_string(axes.LabelNumY);
-  f.Text[3] = std::to_string(axes.LabelNumZ);
-  f.Text[4] = axes.TitleX;
-  f.Text[5] = axes.TitleY;
-  f.Text[6] = axes.TitleZ;
-  const int32_t materials[3] = {axes.XYPanelMaterial, axes.XZPanelMaterial, axes.YZPanelMaterial};
-  for (int i = 0; i < 3; ++i) {
-    // A material outside the list leaves it without a selection.
-    f.ComboIndex[size_t(i + 1)] = materials[i] >= 1 && materials[i] <= 13 ? materials[i] - 1 : -1;
-  }
+  f.showAxes = axes.Show;
+  f.panels[kPlaneXY] = {axes.ShowXYPanel, axes.XYPanelColor, MaterialPosition(axes.XYPanelMaterial)};
+  f.panels[kPlaneXZ] = {axes.ShowXZPanel, axes.XZPanelColor, MaterialPosition(axes.XZPanelMaterial)};
+  f.panels[kPlaneYZ] = {axes.ShowYZPanel, axes.YZPanelColor, MaterialPosition(axes.YZPanelMaterial)};
+  f.grids[kPlaneXY] = {axes.ShowXYXGrid, axes.ShowXYYGrid, axes.XYGridColor};
+  f.grids[kPlaneXZ] = {axes.ShowXZXGrid, axes.ShowXZZGrid, axes.XZGridColor};
+  f.grids[kPlaneYZ] = {axes.ShowYZYGrid, axes.ShowYZZGrid, axes.YZGridColor};
+  f.intervals = {std::to_string(axes.LabelNumX), std::to_string(axes.LabelNumY),
+                 std::to_string(axes.LabelNumZ)};
+  f.titles = {axes.TitleX, axes.TitleY, axes.TitleZ};
   return f;
 }
 
-void Axes3DDialogState::Check_Click(int index, bool checked, AxesSettings& axes) {
-  if (index < 1 || index > 10) return;
-  Check[size_t(index)] = checked;
-  if (index == 1) axes.Show = checked;
+void Axes3DDialogState::SetShowAxes(bool checked, AxesSettings& axes) {
+  showAxes = checked;
+  axes.Show = checked;
 }
 
-void Axes3DDialogState::Picture_Click(int index, std::optional<int32_t> chosen, AxesSettings& axes) {
+void Axes3DDialogState::ChoosePanelColour(Axes3DPlane panel, std::optional<int32_t> chosen,
+                                          AxesSettings& axes) {
   if (!chosen) return;
-  switch (index) {
-    case 1: axes.XYPanelColor = *chosen; break;
-    case 2: axes.XZPanelColor = *chosen; break;
-    case 3: axes.YZPanelColor = *chosen; break;
-    case 5: axes.XYGridColor = *chosen; break;
-    case 7: axes.XZGridColor = *chosen; break;
-    case 9: axes.YZGridColor = *chosen; break;
-    default: return;
-  }
-  Picture[size_t(index)] = *chosen;
+  int32_t* target[3] = {&axes.XYPanelColor, &axes.XZPanelColor, &axes.YZPanelColor};
+  *target[panel] = *chosen;
+  panels[panel].colour = *chosen;
+}
+
+void Axes3DDialogState::ChooseGridColour(Axes3DPlane grid, std::optional<int32_t> chosen,
+                                         AxesSettings& axes) {
+  if (!chosen) return;
+  int32_t* target[3] = {&axes.XYGridColor, &axes.XZGridColor, &axes.YZGridColor};
+  *target[grid] = *chosen;
+  grids[grid].colour = *chosen;
 }
 
 void Axes3DDialogState::Command1_Click(AxesSettings& axes) const {
@@ -130,45 +130,40 @@ void Axes3DDialogState::ApplyPanels(AxesSettings& axes) const {
   struct Panel {
     bool& show;
     int32_t& colour;
-    int check, picture;
-  } panels[] = {{axes.ShowXYPanel, axes.XYPanelColor, 2, 1},
-                {axes.ShowXZPanel, axes.XZPanelColor, 3, 2},
-                {axes.ShowYZPanel, axes.YZPanelColor, 4, 3}};
-  for (Panel& p : panels) {
-    if (Check[size_t(p.check)]) {
-      p.show = true;
-      p.colour = Picture[size_t(p.picture)];
-    } else {
-      p.show = false;
-    }
+    int32_t& material;
+  } targets[] = {{axes.ShowXYPanel, axes.XYPanelColor, axes.XYPanelMaterial},
+                 {axes.ShowXZPanel, axes.XZPanelColor, axes.XZPanelMaterial},
+                 {axes.ShowYZPanel, axes.YZPanelColor, axes.YZPanelMaterial}};
+  for (size_t p = 0; p < 3; ++p) {
+    // A hidden panel keeps its stored colour.
+    targets[p].show = panels[p].show;
+    if (panels[p].show) targets[p].colour = panels[p].colour;
+    targets[p].material = panels[p].material + 1;
   }
-  axes.XYPanelMaterial = ComboIndex[1] + 1;
-  axes.XZPanelMaterial = ComboIndex[2] + 1;
-  axes.YZPanelMaterial = ComboIndex[3] + 1;
 }
 
 void Axes3DDialogState::ApplyGrids(AxesSettings& axes) const {
-  axes.ShowXYXGrid = Check[5];
-  axes.ShowXYYGrid = Check[6];
-  axes.ShowXZXGrid = Check[7];
-  axes.ShowXZZGrid = Check[8];
-  axes.ShowYZYGrid = Check[9];
-  axes.ShowYZZGrid = Check[10];
-  axes.XYGridColor = Picture[5];
-  axes.XZGridColor = Picture[7];
-  axes.YZGridColor = Picture[9];
+  axes.ShowXYXGrid = grids[kPlaneXY].showFirst;
+  axes.ShowXYYGrid = grids[kPlaneXY].showSecond;
+  axes.ShowXZXGrid = grids[kPlaneXZ].showFirst;
+  axes.ShowXZZGrid = grids[kPlaneXZ].showSecond;
+  axes.ShowYZYGrid = grids[kPlaneYZ].showFirst;
+  axes.ShowYZZGrid = grids[kPlaneYZ].showSecond;
+  axes.XYGridColor = grids[kPlaneXY].colour;
+  axes.XZGridColor = grids[kPlaneXZ].colour;
+  axes.YZGridColor = grids[kPlaneYZ].colour;
 }
 
 void Axes3DDialogState::ApplyIntervals(AxesSettings& axes) const {
-  axes.LabelNumX = FieldToInt32(Text[1]);
-  axes.LabelNumY = FieldToInt32(Text[2]);
-  axes.LabelNumZ = FieldToInt32(Text[3]);
+  axes.LabelNumX = FieldToInt32(intervals[0]);
+  axes.LabelNumY = FieldToInt32(intervals[1]);
+  axes.LabelNumZ = FieldToInt32(intervals[2]);
 }
 
 void Axes3DDialogState::ApplyTitles(AxesSettings& axes) const {
-  axes.TitleX = Text[4];
-  axes.TitleY = Text[5];
-  axes.TitleZ = Text[6];
+  axes.TitleX = titles[0];
+  axes.TitleY = titles[1];
+  axes.TitleZ = titles[2];
 }
 
 }  // namespace curvanta

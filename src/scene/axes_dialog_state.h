@@ -22,19 +22,19 @@ int32_t FieldToInt32(const std::string& text);
 // --- Axes2DDialogState: the 2D coordinate system ---------------------------------------------------
 
 struct Axes2DDialogState {
-  bool Check1 = true;   // "显示坐标系"
-  bool Check2 = true;   // "字体更佳"
-  int32_t Picture1 = 0; // axis colour swatch
-  std::vector<std::string> Combo1Items;  // "1" .. "5" (and a stored width without entry)
-  int Combo1Index = -1;
-  std::string Combo1Text;  // what OK reads (the list is editable)
+  bool showAxes = true;     // "显示坐标系"
+  bool betterFonts = true;  // "字体更佳"
+  int32_t axisColour = 0;
+  std::vector<std::string> widthItems;  // "1" .. "5" (and a stored width without entry)
+  int widthIndex = -1;
+  std::string widthText;  // what OK reads (the list is editable)
 
   // Fills the dialog from the settings.
   static Axes2DDialogState Form_Load(const AxesSettings& axes);
-  // Swatch click with the chooser's answer (nullopt: cancelled, the swatch keeps its colour).
-  void Picture1_Click(std::optional<int32_t> chosen);
-  // Selecting a list entry puts its text into the box.
-  void Combo1_Select(int index);
+  // The colour chooser's answer (nullopt: cancelled, the swatch keeps its colour).
+  void ChooseAxisColour(std::optional<int32_t> chosen);
+  // Selecting a width entry puts its text into the box.
+  void SelectWidth(int index);
   // OK: writes the settings and sets AxisChanged True.
   void Command1_Click(AxesSettings& axes) const;
   // Cancel: AxisChanged False, nothing written.
@@ -43,28 +43,44 @@ struct Axes2DDialogState {
 
 // --- Axes3DDialogState: the 2.5D / 3D coordinate system ----------------------------------------------
 
+// The three coordinate planes, in the order of the panels and grids.
+enum Axes3DPlane { kPlaneXY = 0, kPlaneXZ = 1, kPlaneYZ = 2 };
+
+// A panel: shown or not, its colour and its material (position in the preset list, -1 none).
+struct Axes3DPanelChoice {
+  bool show = false;
+  int32_t colour = 0;
+  int material = -1;
+};
+
+// A plane's grid: lines across its first and its second axis, and their colour.
+struct Axes3DGridChoice {
+  bool showFirst = false;
+  bool showSecond = false;
+  int32_t colour = 0;
+};
+
 struct Axes3DDialogState {
-  // Check1 "显示坐标系"; Check2..4 the XY, XZ, YZ panels; Check5..10 the grids XY-X, XY-Y,
-  // XZ-X, XZ-Z, YZ-Y, YZ-Z. Index 0 unused.
-  std::array<bool, 11> Check{};
-  // Swatches Picture1, 2, 3 (panels) and 5, 7, 9 (grids); other indices unused.
-  std::array<int32_t, 10> Picture{};
-  std::array<int, 4> ComboIndex{-1, -1, -1, -1};  // Combo1..3: material position, -1 none
-  std::array<std::string, 7> Text;                 // Text1..6; index 0 unused
-  // 2.5D: the titles tab shows two rows, "X Axes Title" editing Text5 (TitleY) and
-  // "Y Axes Title" editing Text6 (TitleZ); Text4 (TitleX) is hidden and written back.
+  bool showAxes = false;  // "显示坐标系", written to the settings at once
+  std::array<Axes3DPanelChoice, 3> panels;  // by Axes3DPlane
+  std::array<Axes3DGridChoice, 3> grids;    // by Axes3DPlane
+  std::array<std::string, 3> intervals;     // label intervals on x, y, z
+  std::array<std::string, 3> titles;        // titles of x, y, z
+  // 2.5D: the titles tab shows two rows, "X Axes Title" editing the y title and "Y Axes
+  // Title" editing the z title; the x title is hidden and written back.
   bool TwoTitleRows = false;
   // The settings as they were on opening: Cancel puts them back.
   AxesSettings Saved;
 
   static Axes3DDialogState Form_Load(const AxesSettings& axes, int32_t graphMode);
-  // Check boxes; Check1 writes Show at once.
-  void Check_Click(int index, bool checked, AxesSettings& axes);
+  // The show-axes box writes Show at once.
+  void SetShowAxes(bool checked, AxesSettings& axes);
   // A panel's colour and material controls are enabled while its box is checked.
-  bool PanelControlsEnabled(int panel) const { return Check[1 + panel]; }  // panel 1..3
-  // Swatch click (index 1, 2, 3, 5, 7 or 9) with the chooser's answer: a chosen colour goes
-  // into the swatch and into the settings at once; a cancelled chooser changes nothing.
-  void Picture_Click(int index, std::optional<int32_t> chosen, AxesSettings& axes);
+  bool PanelControlsEnabled(Axes3DPlane panel) const { return panels[panel].show; }
+  // The chooser's answer for a panel's or a grid's colour: a chosen colour goes into the
+  // swatch and into the settings at once; a cancelled chooser changes nothing.
+  void ChoosePanelColour(Axes3DPlane panel, std::optional<int32_t> chosen, AxesSettings& axes);
+  void ChooseGridColour(Axes3DPlane grid, std::optional<int32_t> chosen, AxesSettings& axes);
   // OK: AxisChanged True; when Show is True the panels, grids, intervals and titles.
   void Command1_Click(AxesSettings& axes) const;
   // Cancel: AxisChanged False; the settings go back to what they were on opening.

@@ -17,56 +17,48 @@ float FieldToSingle(const std::string& text) {
   return float(v);
 }
 
-namespace {
-// Position x, y, z, w sit in Text1, Text2, Text3 and Text16.
-constexpr int kPositionBox[4] = {1, 2, 3, 16};
-}  // namespace
-
 LightDialogState LightDialogState::Form_Load(const Light& light) {
   using curvanta::FormatFieldSingle;
   LightDialogState f;
-  f.Check1 = light.Enabled;
-  f.Check2 = light.TwoSides(0) != 0;
-  f.Check3 = light.GlobalAmbient(0) != 0;
+  f.useLight = light.Enabled;
+  f.twoSided = light.TwoSides(0) != 0;
+  f.globalAmbient = light.GlobalAmbient(0) != 0;
   for (int i = 0; i < 4; ++i) {
-    f.Text[size_t(kPositionBox[i])] = FormatFieldSingle(light.Position(i));
-    f.Text[size_t(4 + i)] = FormatFieldSingle(light.Diffuse(i));
-    f.Text[size_t(8 + i)] = FormatFieldSingle(light.Amission(i));
-    f.Text[size_t(12 + i)] = FormatFieldSingle(light.Specular(i));
+    f.position[size_t(i)] = FormatFieldSingle(light.Position(i));
+    f.diffuse[size_t(i)] = FormatFieldSingle(light.Diffuse(i));
+    f.ambient[size_t(i)] = FormatFieldSingle(light.Amission(i));
+    f.specular[size_t(i)] = FormatFieldSingle(light.Specular(i));
   }
   return f;
 }
 
 void LightDialogState::Command1_Click(Light& light) const {
-  light.Enabled = Check1;
-  light.SetTwoSides(0, Check2 ? 1.0f : 0.0f);
-  light.SetGlobalAmbient(0, Check3 ? 1.0f : 0.0f);
+  light.Enabled = useLight;
+  light.SetTwoSides(0, twoSided ? 1.0f : 0.0f);
+  light.SetGlobalAmbient(0, globalAmbient ? 1.0f : 0.0f);
   for (int i = 0; i < 4; ++i) {
-    light.SetPosition(i, FieldToSingle(Text[size_t(kPositionBox[i])]));
-    light.SetDiffuse(i, FieldToSingle(Text[size_t(4 + i)]));
-    light.SetAmission(i, FieldToSingle(Text[size_t(8 + i)]));
-    light.SetSpecular(i, FieldToSingle(Text[size_t(12 + i)]));
+    light.SetPosition(i, FieldToSingle(position[size_t(i)]));
+    light.SetDiffuse(i, FieldToSingle(diffuse[size_t(i)]));
+    light.SetAmission(i, FieldToSingle(ambient[size_t(i)]));
+    light.SetSpecular(i, FieldToSingle(specular[size_t(i)]));
   }
 }
 
 ViewDialogState ViewDialogState::Form_Load(const Camera& camera) {
   using curvanta::FormatFieldSingle;
   ViewDialogState f;
-  f.Text[1] = FormatFieldSingle(camera.Volleft);
-  f.Text[2] = FormatFieldSingle(camera.VolRight);
-  f.Text[3] = FormatFieldSingle(camera.VolTop);
-  f.Text[4] = FormatFieldSingle(camera.VolBottom);
-  f.Text[5] = FormatFieldSingle(camera.VolNear);
-  f.Text[6] = FormatFieldSingle(camera.VolFar);
-  // Option1 is selected by design and stays so for any type but 2.
-  f.Option2 = camera.ProjectType == 2;
-  f.Option1 = !f.Option2;
+  f.volume = {FormatFieldSingle(camera.Volleft),   FormatFieldSingle(camera.VolRight),
+              FormatFieldSingle(camera.VolTop),    FormatFieldSingle(camera.VolBottom),
+              FormatFieldSingle(camera.VolNear),   FormatFieldSingle(camera.VolFar)};
+  // Orthographic is selected by design and stays so for any type but 2.
+  f.perspective = camera.ProjectType == 2;
+  f.orthographic = !f.perspective;
   return f;
 }
 
 void ViewDialogState::Command1_Click(Camera& camera) const {
-  if (Option1) camera.ProjectType = 1;
-  if (Option2) camera.ProjectType = 2;
+  if (orthographic) camera.ProjectType = 1;
+  if (perspective) camera.ProjectType = 2;
 }
 
 }  // namespace curvanta

@@ -17,12 +17,14 @@ float FieldToSingle(const std::string& text);
 // --- LightDialogState: the light ---------------------------------------------------------------
 
 struct LightDialogState {
-  bool Check1 = true;  // "使用光照"
-  bool Check2 = true;  // "双面光照"
-  bool Check3 = true;  // "全局环境光"
-  // Text1..3, 16: position x, y, z, w; Text4..7 diffuse, Text8..11 ambient, Text12..15
-  // specular (R, G, B, A). Index 0 unused.
-  std::array<std::string, 17> Text;
+  bool useLight = true;       // "使用光照"
+  bool twoSided = true;       // "双面光照"
+  bool globalAmbient = true;  // "全局环境光"
+  std::array<std::string, 4> position;  // x, y, z, w
+  // Colours as R, G, B, A.
+  std::array<std::string, 4> diffuse;
+  std::array<std::string, 4> ambient;
+  std::array<std::string, 4> specular;
 
   static LightDialogState Form_Load(const Light& light);
   void Command1_Click(Light& light) const;  // OK; Cancel writes nothing
@@ -31,10 +33,10 @@ struct LightDialogState {
 // --- ViewDialogState: the view ---------------------------------------------------------------
 
 struct ViewDialogState {
-  bool Option1 = true;   // "正交投影"
-  bool Option2 = false;  // "透视投影"
-  // Text1..6: the view volume as the camera holds it (shown only). Index 0 unused.
-  std::array<std::string, 7> Text;
+  bool orthographic = true;  // "正交投影"
+  bool perspective = false;  // "透视投影"
+  // The view volume as the camera holds it (shown only): left, right, top, bottom, near, far.
+  std::array<std::string, 6> volume;
 
   static ViewDialogState Form_Load(const Camera& camera);
   void Command1_Click(Camera& camera) const;  // OK; Cancel writes nothing

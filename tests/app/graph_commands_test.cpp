@@ -26,10 +26,10 @@ struct GraphCommands : ::testing::Test {
     options.arguments = {"curvanta"};
     previous = SetFunction2DDialogRunner([this](Function2DDialogState s, curvanta::DocumentHost& host) {
       presets.push_back(s);
-      s.texts["Text2"] = expression;
-      s.texts["Text4"] = "-5";
-      s.texts["Text5"] = "5";
-      s.texts["Text6"] = "100";
+      s.expression = expression;
+      s.minX = "-5";
+      s.maxX = "5";
+      s.segmentsX = "100";
       Function2DCommandOk(s, host);
     });
   }

@@ -30,9 +30,6 @@ class Create2D : public ::testing::Test {
     ResetGlobals();
     ResetSceneGlobals();
   }
-  static void Set(Function2DDialogState& s, std::initializer_list<std::pair<const char*, const char*>> fields) {
-    for (auto [f, v] : fields) s.texts[f] = v;
-  }
   curvanta::ScopedMessageRecorder rec;
   FakeHost host;
   std::vector<Function2DDialogState> presets;
@@ -44,7 +41,12 @@ class Create2D : public ::testing::Test {
 TEST_F(Create2D, CartesianAddsOneCheckedLine) {
   ViewScene.RotYaw = 30;
   host.lines = {{"二维曲线  y=x", false}};  // a graph line already there, unchecked
-  fill = [](Function2DDialogState& s) { Set(s, {{"Text2", "sin(x)"}, {"Text4", "-5"}, {"Text5", "5"}, {"Text6", "100"}}); };
+  fill = [](Function2DDialogState& s) {
+    s.expression = "sin(x)";
+    s.minX = "-5";
+    s.maxX = "5";
+    s.segmentsX = "100";
+  };
   // Stand-in for the existing graph of that line.
   auto other = GraphItem::Init(0, "", 0, 1, "0", "x", "x", 1, 10, 0, 1, 0, 1, 4, 0, 0, 0, 1, 4, 2, 2,
                           false, false, false, 0);
@@ -67,8 +69,11 @@ TEST_F(Create2D, CartesianAddsOneCheckedLine) {
 TEST_F(Create2D, PolarLettersFollowTheCommand) {
   fill = [](Function2DDialogState& s) {
     s.coordIndex = 0;  // the user switched to Cartesian
-    Function2DCombo1Click(s);
-    Set(s, {{"Text2", "1+cos(x)"}, {"Text4", "0"}, {"Text5", "6.28"}, {"Text6", "100"}});
+    ApplyCoordinateSystem(s);
+    s.expression = "1+cos(x)";
+    s.minX = "0";
+    s.maxX = "6.28";
+    s.segmentsX = "100";
   };
   mnuDraw2DPolar_Click(host);
   ASSERT_EQ(host.lines.size(), 1u);
@@ -106,8 +111,8 @@ TEST_F(Create2D, AnimatedPreludeReadsTheOptionFields) {
     EXPECT_EQ(host.timerInterval, c.interval) << c.speed;
     EXPECT_FALSE(DocAxes().BetterFonts);
     ASSERT_EQ(presets.size(), 1u);
-    EXPECT_EQ(presets[0].text("Text9"), std::to_string(c.count));
-    EXPECT_FALSE(presets[0].enabled("Text9"));
+    EXPECT_EQ(presets[0].segmentsT, std::to_string(c.count));
+    EXPECT_FALSE(presets[0].segmentsTEditable);
     EXPECT_EQ(presets[0].caption, "二维函数图形动画属性");
   }
   EXPECT_TRUE(host.lines.empty());
@@ -116,9 +121,14 @@ TEST_F(Create2D, AnimatedPreludeReadsTheOptionFields) {
 TEST_F(Create2D, AnimatedGraphGetsTheAnimationLine) {
   fill = [](Function2DDialogState& s) {
     s.formIndex = 1;
-    Function2DCombo3Click(s);
-    Set(s, {{"Text2", "cos(u+t)"}, {"Text3", "sin(u)"}, {"Text4", "0"}, {"Text5", "6"},
-            {"Text6", "50"}, {"Text7", "0"}, {"Text8", "1"}});
+    ApplyForm(s);
+    s.expression = "cos(u+t)";
+    s.secondExpression = "sin(u)";
+    s.minX = "0";
+    s.maxX = "6";
+    s.segmentsX = "50";
+    s.minT = "0";
+    s.maxT = "1";
   };
   host.optionFields = {"4", "10"};
   mnuAniCur2DPol_Click(host);

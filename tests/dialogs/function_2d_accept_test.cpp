@@ -10,16 +10,16 @@ namespace {
 Function2DDialogState Explicit(const std::string& f, const std::string& lo, const std::string& hi,
                  const std::string& segments, bool polar = false) {
   Function2DDialogState s = Function2DPresetForCreate(polar, false, 10);
-  s.texts["Text2"] = f;
-  s.texts["Text4"] = lo;
-  s.texts["Text5"] = hi;
-  s.texts["Text6"] = segments;
+  s.expression = f;
+  s.minX = lo;
+  s.maxX = hi;
+  s.segmentsX = segments;
   return s;
 }
 
 void Form(Function2DDialogState& s, int form) {
   s.formIndex = form;
-  Function2DCombo3Click(s);
+  ApplyForm(s);
 }
 
 std::string RefusalOf(Function2DDialogState s) {
@@ -35,35 +35,35 @@ TEST(Function2DAccept, RefusalsInTheirOrder) {
   };
   auto parametric = Explicit("cos(u)", "1", "0", "10");
   Form(parametric, 1);
-  parametric.texts["Text3"] = "sin(u)";
+  parametric.secondExpression = "sin(u)";
   auto paramSegments = Explicit("cos(u)", "0", "1", "abc");
   Form(paramSegments, 1);
-  paramSegments.texts["Text3"] = "sin(u)";
+  paramSegments.secondExpression = "sin(u)";
   auto implicit = Explicit("x^2+y^2-1", "-1", "1", "");
   Form(implicit, 2);
   auto inequality = implicit;
   Form(inequality, 3);
   auto animated = Function2DPresetForCreate(false, true, 1);
-  animated.texts["Text2"] = "sin(x+t)";
-  animated.texts["Text4"] = "0";
-  animated.texts["Text6"] = "10";
-  animated.texts["Text7"] = "0";
-  animated.texts["Text8"] = "1";
+  animated.expression = "sin(x+t)";
+  animated.minX = "0";
+  animated.segmentsX = "10";
+  animated.minT = "0";
+  animated.maxT = "1";
   auto tRange = animated;
-  tRange.texts["Text9"] = "10";
-  tRange.texts["Text5"] = "1";
-  tRange.texts["Text8"] = "0";
+  tRange.segmentsT = "10";
+  tRange.maxX = "1";
+  tRange.maxT = "0";
   auto integral = Explicit("x", "0", "1", "10");
-  integral.texts["Text13"] = "1/2";
+  integral.integral.from = "1/2";
   auto integralDisabled = integral;
   Form(integralDisabled, 1);
-  integralDisabled.texts["Text3"] = "u";
+  integralDisabled.secondExpression = "u";
   auto tooManySegments = Explicit("x", "0", "1", "1e20");
   auto bigWidth = Explicit("x", "0", "1", "10");
-  bigWidth.texts["Combo2"] = "99999999999";
+  bigWidth.curve.width = "99999999999";
   auto bigRange = Explicit("x", "0", std::string(45, '9'), "10");
   auto tooMany = Explicit("x", "0", "1", "10");
-  tooMany.positions["List2"].entries.assign(51, "1");
+  tooMany.tangentPositions.entries.assign(51, "1");
 
   const Case cases[] = {
       {"empty expression", Explicit("", "0", "1", "10"), "存在不合法的表达式或数值"},
@@ -96,9 +96,9 @@ TEST(Function2DAccept, FilteredTextsAreWrittenBackUpToTheFailure) {
   EXPECT_EQ(out.refusal->title, "出错");
   EXPECT_EQ(out.refusal->icon, curvanta::MsgIcon::Error);
   EXPECT_FALSE(out.graphModeSet);
-  EXPECT_EQ(s.text("Text2"), "sin(x)");
-  EXPECT_EQ(s.text("Text4"), "0.5");
-  EXPECT_EQ(s.text("Text5"), "1x");
+  EXPECT_EQ(s.expression, "sin(x)");
+  EXPECT_EQ(s.minX, "0.5");
+  EXPECT_EQ(s.maxX, "1x");
 
   auto late = Explicit("x", "0", "0", "10");
   out = Function2DAccept(late, 1);
@@ -107,9 +107,12 @@ TEST(Function2DAccept, FilteredTextsAreWrittenBackUpToTheFailure) {
   EXPECT_EQ(out.refusal->icon, curvanta::MsgIcon::Exclamation);
 
   auto tRange = Function2DPresetForCreate(false, true, 10);
-  for (auto [f, v] : {std::pair{"Text2", "x"}, {"Text4", "0"}, {"Text5", "1"}, {"Text6", "9"},
-                      {"Text7", "1"}, {"Text8", "1"}})
-    tRange.texts[f] = v;
+  tRange.expression = "x";
+  tRange.minX = "0";
+  tRange.maxX = "1";
+  tRange.segmentsX = "9";
+  tRange.minT = "1";
+  tRange.maxT = "1";
   out = Function2DAccept(tRange, 1);
   EXPECT_TRUE(out.playbackEnabled);
   EXPECT_FALSE(out.item);
@@ -163,7 +166,7 @@ TEST(Function2DAccept, SegmentCountsRoundHalfToEven) {
 TEST(Function2DAccept, FormsMapOntoTheItem) {
   auto param = Explicit("cos(u)", "0", "6.3", "50");
   Form(param, 1);
-  param.texts["Text3"] = "sin(u)";
+  param.secondExpression = "sin(u)";
   auto out = Function2DAccept(param, 1);
   ASSERT_TRUE(out.item);
   EXPECT_EQ(out.item->FunForm, 3);
@@ -173,8 +176,8 @@ TEST(Function2DAccept, FormsMapOntoTheItem) {
 
   auto implicit = Explicit("a-r", "0", "1", "", true);
   Form(implicit, 2);
-  implicit.texts["Text10"] = "0";
-  implicit.texts["Text11"] = "2";
+  implicit.minY = "0";
+  implicit.maxY = "2";
   out = Function2DAccept(implicit, 1);
   ASSERT_TRUE(out.item);
   const GraphItem& g = *out.item;
@@ -198,20 +201,20 @@ TEST(Function2DAccept, FormsMapOntoTheItem) {
 
 TEST(Function2DAccept, AnalysisOptionsAndPositions) {
   auto s = Explicit("x^3", "-2", "2", "40");
-  s.checks["Check1"] = true;
-  s.checks["Check3"] = false;
-  s.checks["Check4"] = true;
-  s.texts["Text13"] = "-1";
-  s.texts["Text14"] = "0,5";
-  s.checks["Check13"] = true;
-  s.texts["Text17"] = "0";
-  s.texts["Text18"] = "1";
-  s.symbols["Combo17"] = 5;
-  s.texts["Combo11"] = "7";
-  s.texts["Combo16"] = "3";
-  s.colors["Picture12"] = 0x123456;
-  s.positions["List1"].entries = {"0.5", "-1"};
-  s.positions["List3"].entries = {"2"};
+  s.inverse.show = true;
+  s.curve.show = false;
+  s.integral.show = true;
+  s.integral.from = "-1";
+  s.integral.to = "0,5";
+  s.arcLength.show = true;
+  s.arcLength.from = "0";
+  s.arcLength.to = "1";
+  s.inflections.symbol = 5;
+  s.inflections.size = "7";
+  s.normal.width = "3";
+  s.normal.colour = 0x123456;
+  s.curvaturePositions.entries = {"0.5", "-1"};
+  s.normalPositions.entries = {"2"};
   auto out = Function2DAccept(s, 1);
   ASSERT_TRUE(out.item);
   const GraphItem& g = *out.item;
@@ -220,7 +223,7 @@ TEST(Function2DAccept, AnalysisOptionsAndPositions) {
   EXPECT_TRUE(g.ShowInt);
   EXPECT_EQ(g.IntFrom, -1.0f);
   EXPECT_EQ(g.IntTo, 0.5f);
-  EXPECT_EQ(s.text("Text14"), "0.5");
+  EXPECT_EQ(s.integral.to, "0.5");
   EXPECT_TRUE(g.ShowLen);
   EXPECT_EQ(g.LenTo, 1.0f);
   EXPECT_EQ(g.GuaiSymbol, 6);
@@ -233,14 +236,17 @@ TEST(Function2DAccept, AnalysisOptionsAndPositions) {
   EXPECT_EQ(g.QieNum, 0);
   EXPECT_EQ(g.NmlNum, 1);
   EXPECT_EQ(g.NmlX(1), 2.0f);
-  EXPECT_EQ(s.positions["List1"].selected, 1);
+  EXPECT_EQ(s.curvaturePositions.selected, 1);
 }
 
 TEST(Function2DAccept, AnimatedItem) {
   auto s = Function2DPresetForCreate(false, true, 10);
-  for (auto [f, v] : {std::pair{"Text2", "sin(x+t)"}, {"Text4", "0"}, {"Text5", "6"},
-                      {"Text6", "60"}, {"Text7", "0"}, {"Text8", "6,28"}})
-    s.texts[f] = v;
+  s.expression = "sin(x+t)";
+  s.minX = "0";
+  s.maxX = "6";
+  s.segmentsX = "60";
+  s.minT = "0";
+  s.maxT = "6,28";
   auto out = Function2DAccept(s, 1);
   ASSERT_TRUE(out.item) << out.refusal->text;
   EXPECT_TRUE(out.playbackEnabled);

@@ -36,10 +36,10 @@ TEST(Function2DDialog, OkOnAnotherPageBuildsFromTheDefinition) {
   Find<QTabWidget>(dialog, "SSTab1")->setCurrentIndex(11);
   Find<QPushButton>(dialog, "Command1")->click();
   ASSERT_EQ(calls, 1);
-  EXPECT_EQ(seen.text("Text2"), "sin(x+t)");
-  EXPECT_EQ(seen.text("Text4"), "-5");
-  EXPECT_TRUE(seen.animMode);
-  EXPECT_EQ(seen.text("Text9"), "10");
+  EXPECT_EQ(seen.expression, "sin(x+t)");
+  EXPECT_EQ(seen.minX, "-5");
+  EXPECT_TRUE(seen.animated);
+  EXPECT_EQ(seen.segmentsT, "10");
   EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("二维函数图形动画属性"));
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }

@@ -23,10 +23,10 @@ class Protocol : public ::testing::Test {
   }
   static Function2DDialogState Explicit(const std::string& f, const std::string& lo, const std::string& hi) {
     Function2DDialogState s = Function2DPresetForCreate(false, false, AnimFrameCount);
-    s.texts["Text2"] = f;
-    s.texts["Text4"] = lo;
-    s.texts["Text5"] = hi;
-    s.texts["Text6"] = "100";
+    s.expression = f;
+    s.minX = lo;
+    s.maxX = hi;
+    s.segmentsX = "100";
     return s;
   }
   static std::vector<std::string> Keys(const Scene& scene) {
@@ -61,7 +61,7 @@ TEST_F(Protocol, NewGraphsGetFreshIdsAndAFailedOneLeavesNothing) {
   EXPECT_EQ(Keys(ViewScene), std::vector<std::string>{"8"});
   EXPECT_EQ(LastGraphID, 9);
 
-  failing.texts["Text4"] = "0";
+  failing.minX = "0";
   ASSERT_TRUE(Function2DCommandOk(failing, host));
   EXPECT_EQ(Keys(DocScene), (std::vector<std::string>{"8", "10"}));
   EXPECT_EQ(Keys(ViewScene), (std::vector<std::string>{"8", "10"}));
@@ -75,7 +75,7 @@ TEST_F(Protocol, SyntaxErrorAddsNothingAndKeepsTheDialogOpen) {
   EXPECT_EQ(DocScene.FunSurfs.Count(), 0);
   EXPECT_EQ(ViewScene.FunSurfs.Count(), 0);
   EXPECT_EQ(host.refreshes, 0);
-  s.texts["Text2"] = "sin(x)";
+  s.expression = "sin(x)";
   ASSERT_TRUE(Function2DCommandOk(s, host));
   EXPECT_EQ(DocScene.FunSurfs.Item(1)->ID, 2);
 }
@@ -89,7 +89,7 @@ TEST_F(Protocol, EditCopiesIntoTheGraphOrChangesNothing) {
 
   EditMode = true;
   auto edit = Explicit("cos(x)", "-3", "3");
-  edit.texts["Text1"] = "renamed";
+  edit.name = "renamed";
   ASSERT_TRUE(Function2DCommandOk(edit, host));
   EXPECT_EQ(DocScene.FunSurfs.Item(1), graph);  // the same object, copied into
   EXPECT_EQ(graph->ID, 1);
@@ -113,14 +113,17 @@ TEST_F(Protocol, EditCopiesIntoTheGraphOrChangesNothing) {
 
 TEST_F(Protocol, RefusedTRangeEnablesPlaybackAndAddsNothing) {
   Function2DDialogState s = Function2DPresetForCreate(false, true, 10);
-  for (auto [f, v] : {std::pair{"Text2", "sin(x+t)"}, {"Text4", "0"}, {"Text5", "1"},
-                      {"Text6", "10"}, {"Text7", "1"}, {"Text8", "1"}})
-    s.texts[f] = v;
+  s.expression = "sin(x+t)";
+  s.minX = "0";
+  s.maxX = "1";
+  s.segmentsX = "10";
+  s.minT = "1";
+  s.maxT = "1";
   EXPECT_FALSE(Function2DCommandOk(s, host));
   EXPECT_EQ(host.playbackEnabled, 1);
   EXPECT_EQ(rec.recorder.messages.back().text, "最小 t 必须小于最大 t");
   EXPECT_EQ(DocScene.FunSurfs.Count(), 0);
-  s.texts["Text8"] = "2";
+  s.maxT = "2";
   ASSERT_TRUE(Function2DCommandOk(s, host));
   EXPECT_TRUE(DocScene.FunSurfs.Item(1)->Animation);
   EXPECT_EQ(DocScene.FunSurfs.Item(1)->GraphType, 9);

@@ -41,20 +41,20 @@ TEST(AxesDialogState, FieldIntegers) {
   for (const auto& c : cases) EXPECT_EQ(FieldToInt32(c.text), c.value) << c.text;
 }
 
-TEST(AxesDialogState, Frm3FillThenUnchangedOkKeepsEverything) {
+TEST(AxesDialogState, Axes3DFillThenUnchangedOkKeepsEverything) {
   for (int mode : {2, 3}) {
     AxesSettings axes = Asymmetric();
     const AxesSettings before = axes;
     Axes3DDialogState f = Axes3DDialogState::Form_Load(axes, mode);
     EXPECT_EQ(f.TwoTitleRows, mode == 2);
-    EXPECT_EQ(f.Text[1], "3");
-    EXPECT_EQ(f.Text[3], "-1");
-    EXPECT_EQ(f.Text[4], "时间");
-    EXPECT_EQ(f.ComboIndex[1], 0);
-    EXPECT_EQ(f.ComboIndex[2], 12);
-    EXPECT_EQ(f.ComboIndex[3], -1);  // material 0: no selection, written back as 0
-    EXPECT_FALSE(f.PanelControlsEnabled(1));
-    EXPECT_TRUE(f.PanelControlsEnabled(2));
+    EXPECT_EQ(f.intervals[0], "3");
+    EXPECT_EQ(f.intervals[2], "-1");
+    EXPECT_EQ(f.titles[0], "时间");
+    EXPECT_EQ(f.panels[kPlaneXY].material, 0);
+    EXPECT_EQ(f.panels[kPlaneXZ].material, 12);
+    EXPECT_EQ(f.panels[kPlaneYZ].material, -1);  // material 0: no selection, written back as 0
+    EXPECT_FALSE(f.PanelControlsEnabled(kPlaneXY));
+    EXPECT_TRUE(f.PanelControlsEnabled(kPlaneXZ));
     AxisChanged = false;
     f.Command1_Click(axes);
     EXPECT_TRUE(AxisChanged);
@@ -63,18 +63,18 @@ TEST(AxesDialogState, Frm3FillThenUnchangedOkKeepsEverything) {
   AxisChanged = false;
 }
 
-TEST(AxesDialogState, Frm3OkWritesEveryTab) {
+TEST(AxesDialogState, Axes3DOkWritesEveryTab) {
   AxesSettings axes = Asymmetric();
   Axes3DDialogState f = Axes3DDialogState::Form_Load(axes, 3);
-  f.Check_Click(2, true, axes);
-  f.Check_Click(3, false, axes);  // hidden at OK: flag False, colour kept, material written
-  f.Check_Click(6, true, axes);
-  f.Check_Click(9, false, axes);
-  f.ComboIndex[2] = 4;
-  f.Text[1] = "2.5";
-  f.Text[2] = "3.5";
-  f.Text[3] = "abc";
-  f.Text[6] = "高 度";
+  f.panels[kPlaneXY].show = true;
+  f.panels[kPlaneXZ].show = false;  // hidden at OK: flag False, colour kept, material written
+  f.grids[kPlaneXY].showSecond = true;
+  f.grids[kPlaneYZ].showFirst = false;
+  f.panels[kPlaneXZ].material = 4;
+  f.intervals[0] = "2.5";
+  f.intervals[1] = "3.5";
+  f.intervals[2] = "abc";
+  f.titles[2] = "高 度";
   f.Command1_Click(axes);
   EXPECT_TRUE(axes.ShowXYPanel);
   EXPECT_FALSE(axes.ShowXZPanel);
@@ -89,15 +89,15 @@ TEST(AxesDialogState, Frm3OkWritesEveryTab) {
   AxisChanged = false;
 }
 
-TEST(AxesDialogState, Frm3HiddenAxesOkKeepsTheOtherSettings) {
+TEST(AxesDialogState, Axes3DHiddenAxesOkKeepsTheOtherSettings) {
   AxesSettings axes = Asymmetric();
   const AxesSettings before = axes;
   Axes3DDialogState f = Axes3DDialogState::Form_Load(axes, 3);
-  f.Check_Click(1, false, axes);
+  f.SetShowAxes(false, axes);
   EXPECT_FALSE(axes.Show);  // written at once
-  f.Check_Click(2, true, axes);
-  f.Text[1] = "9";
-  f.Text[4] = "other";
+  f.panels[kPlaneXY].show = true;
+  f.intervals[0] = "9";
+  f.titles[0] = "other";
   f.Command1_Click(axes);
   EXPECT_TRUE(AxisChanged);
   AxesSettings expected = before;
@@ -106,59 +106,59 @@ TEST(AxesDialogState, Frm3HiddenAxesOkKeepsTheOtherSettings) {
   AxisChanged = false;
 }
 
-TEST(AxesDialogState, Frm3SwatchesWriteAtOnceAndCancelRestores) {
+TEST(AxesDialogState, Axes3DSwatchesWriteAtOnceAndCancelRestores) {
   AxesSettings axes = Asymmetric();
   const AxesSettings before = axes;
   Axes3DDialogState f = Axes3DDialogState::Form_Load(axes, 3);
-  f.Picture_Click(1, 0x00AA00, axes);
+  f.ChoosePanelColour(kPlaneXY, 0x00AA00, axes);
   EXPECT_EQ(axes.XYPanelColor, 0x00AA00);
-  EXPECT_EQ(f.Picture[1], 0x00AA00);
-  f.Picture_Click(9, std::nullopt, axes);  // cancelled chooser: nothing changes
+  EXPECT_EQ(f.panels[kPlaneXY].colour, 0x00AA00);
+  f.ChooseGridColour(kPlaneYZ, std::nullopt, axes);  // cancelled chooser: nothing changes
   EXPECT_EQ(axes.YZGridColor, 0x778899);
-  EXPECT_EQ(f.Picture[9], 0x778899);
-  f.Picture_Click(7, 0x010203, axes);
-  f.Check_Click(1, false, axes);
+  EXPECT_EQ(f.grids[kPlaneYZ].colour, 0x778899);
+  f.ChooseGridColour(kPlaneXZ, 0x010203, axes);
+  f.SetShowAxes(false, axes);
   AxisChanged = true;
   f.Command2_Click(axes);
   EXPECT_FALSE(AxisChanged);
   EXPECT_EQ(axes, before);  // Show, panel and grid colours as before
 }
 
-TEST(AxesDialogState, Frm20FillOkAndCancel) {
+TEST(AxesDialogState, Axes2DFillOkAndCancel) {
   AxesSettings axes;
   axes.Show = true;
   axes.BetterFonts = false;
   axes.AxisColor = 0x123456;
   axes.AxisWidth = 2;
   Axes2DDialogState f = Axes2DDialogState::Form_Load(axes);
-  EXPECT_TRUE(f.Check1);
-  EXPECT_FALSE(f.Check2);
-  EXPECT_EQ(f.Combo1Index, 1);
-  EXPECT_EQ(f.Combo1Text, "2");
-  EXPECT_EQ(f.Picture1, 0x123456);
+  EXPECT_TRUE(f.showAxes);
+  EXPECT_FALSE(f.betterFonts);
+  EXPECT_EQ(f.widthIndex, 1);
+  EXPECT_EQ(f.widthText, "2");
+  EXPECT_EQ(f.axisColour, 0x123456);
 
-  f.Picture1_Click(0x0000FF);
-  f.Combo1_Select(2);
+  f.ChooseAxisColour(0x0000FF);
+  f.SelectWidth(2);
   Axes2DDialogState::Command2_Click();
   EXPECT_FALSE(AxisChanged);
   EXPECT_EQ(axes.AxisColor, 0x123456);  // Cancel: nothing written
 
-  f.Check1 = false;
+  f.showAxes = false;
   f.Command1_Click(axes);
   EXPECT_TRUE(AxisChanged);
   EXPECT_FALSE(axes.Show);
   EXPECT_EQ(axes.AxisColor, 0x0000FF);
   EXPECT_EQ(axes.AxisWidth, 3);
 
-  f.Picture1_Click(std::nullopt);  // cancelled chooser keeps the swatch
-  EXPECT_EQ(f.Picture1, 0x0000FF);
-  f.Combo1Text = "4.5";  // typed into the editable list
+  f.ChooseAxisColour(std::nullopt);  // cancelled chooser keeps the swatch
+  EXPECT_EQ(f.axisColour, 0x0000FF);
+  f.widthText = "4.5";  // typed into the editable list
   f.Command1_Click(axes);
   EXPECT_EQ(axes.AxisWidth, 4);
   AxisChanged = false;
 }
 
-TEST(AxesDialogState, Frm20WidthsWithoutEntryComeBack) {
+TEST(AxesDialogState, Axes2DWidthsWithoutEntryComeBack) {
   for (int32_t width : {0, 7, -3, 2147483647}) {
     AxesSettings axes;
     axes.AxisWidth = width;
@@ -166,10 +166,10 @@ TEST(AxesDialogState, Frm20WidthsWithoutEntryComeBack) {
     f.Command1_Click(axes);
     EXPECT_EQ(axes.AxisWidth, width);
     if (width == 0) {
-      EXPECT_EQ(f.Combo1Index, -1);
-      EXPECT_EQ(f.Combo1Text, "");
+      EXPECT_EQ(f.widthIndex, -1);
+      EXPECT_EQ(f.widthText, "");
     } else {
-      EXPECT_EQ(f.Combo1Items.size(), 6u);
+      EXPECT_EQ(f.widthItems.size(), 6u);
     }
   }
   AxisChanged = false;

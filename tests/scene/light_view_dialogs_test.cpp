@@ -36,13 +36,13 @@ TEST(LightViewDialogState, LightUnchangedOkKeepsValuesToSevenDigits) {
   light.SetTwoSides(0, 0);
   light.Enabled = false;
   LightDialogState f = LightDialogState::Form_Load(light);
-  EXPECT_EQ(f.Text[1], "0.1234568");
-  EXPECT_EQ(f.Text[16], "0");
-  EXPECT_EQ(f.Text[6], "12345680");
-  EXPECT_EQ(f.Text[9], "0.00001");
-  EXPECT_FALSE(f.Check1);
-  EXPECT_FALSE(f.Check2);
-  EXPECT_TRUE(f.Check3);
+  EXPECT_EQ(f.position[0], "0.1234568");
+  EXPECT_EQ(f.position[3], "0");
+  EXPECT_EQ(f.diffuse[2], "12345680");
+  EXPECT_EQ(f.ambient[1], "0.00001");
+  EXPECT_FALSE(f.useLight);
+  EXPECT_FALSE(f.twoSided);
+  EXPECT_TRUE(f.globalAmbient);
   Light written = light;
   f.Command1_Click(written);
   EXPECT_EQ(written.Position(0), 0.1234568f);
@@ -56,8 +56,8 @@ TEST(LightViewDialogState, LightUnchangedOkKeepsValuesToSevenDigits) {
 TEST(LightViewDialogState, LightOkAppliesAtTheNextFrame) {
   Light light;
   LightDialogState f = LightDialogState::Form_Load(light);
-  f.Check1 = false;
-  f.Text[4] = "2,5";
+  f.useLight = false;
+  f.diffuse[0] = "2,5";
   f.Command1_Click(light);
   EXPECT_EQ(light.Diffuse(0), 2);
   {
@@ -69,11 +69,11 @@ TEST(LightViewDialogState, LightOkAppliesAtTheNextFrame) {
   }
   // W = 0: light 0 directional, light 1 a point at the negated position.
   f = LightDialogState::Form_Load(light);
-  f.Check1 = true;
-  f.Text[1] = "10";
-  f.Text[2] = "0";
-  f.Text[3] = "0";
-  f.Text[16] = "0";
+  f.useLight = true;
+  f.position[0] = "10";
+  f.position[1] = "0";
+  f.position[2] = "0";
+  f.position[3] = "0";
   f.Command1_Click(light);
   RecordingGl gl;
   ScopedGl installed(&gl);
@@ -89,20 +89,20 @@ TEST(LightViewDialogState, ViewShowsTheVolumeAndSetsTheType) {
   camera.VolRight = 20.5f;
   camera.VolNear = 0.01f;
   ViewDialogState f = ViewDialogState::Form_Load(camera);
-  EXPECT_EQ(f.Text[1], "-20");
-  EXPECT_EQ(f.Text[2], "20.5");
-  EXPECT_EQ(f.Text[5], "0.01");
-  EXPECT_EQ(f.Text[6], "2000");
-  EXPECT_TRUE(f.Option1);
-  f.Option1 = false;
-  f.Option2 = true;
+  EXPECT_EQ(f.volume[0], "-20");
+  EXPECT_EQ(f.volume[1], "20.5");
+  EXPECT_EQ(f.volume[4], "0.01");
+  EXPECT_EQ(f.volume[5], "2000");
+  EXPECT_TRUE(f.orthographic);
+  f.orthographic = false;
+  f.perspective = true;
   f.Command1_Click(camera);
   EXPECT_EQ(camera.ProjectType, 2);
-  EXPECT_TRUE(ViewDialogState::Form_Load(camera).Option2);
+  EXPECT_TRUE(ViewDialogState::Form_Load(camera).perspective);
   camera.ProjectType = 7;  // any other type shows orthographic, and OK writes 1
   f = ViewDialogState::Form_Load(camera);
-  EXPECT_TRUE(f.Option1);
-  EXPECT_FALSE(f.Option2);
+  EXPECT_TRUE(f.orthographic);
+  EXPECT_FALSE(f.perspective);
   f.Command1_Click(camera);
   EXPECT_EQ(camera.ProjectType, 1);
 }

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <functional>
 #include <map>
+#include <string>
 
 #include "dialogs/function/function_2d_dialog_state.h"
 
@@ -40,13 +41,18 @@ class Function2DDialog : public QDialog {
   QWidget* FunctionPage();
   QWidget* PropertyPage();
   QWidget* AnalysisPage(int page);
-  QWidget* PositionGroup(int group, QWidget* parent);
+  QWidget* PositionGroup(Function2DPositionGroup group, QWidget* parent);
   QLabel* Label(const char* name, const char* caption, QWidget* parent);
   QLineEdit* Text(const char* name, QWidget* parent);
   QComboBox* Combo(const char* name, QWidget* parent);
+  QComboBox* WidthCombo(const char* name, QWidget* parent);
+  QComboBox* SizeCombo(const char* name, QWidget* parent);
+  QComboBox* SymbolCombo(const char* name, QWidget* parent);
   QCheckBox* Check(const char* name, const char* caption, QWidget* parent);
   curvanta::Swatch* Picture(const char* name, QWidget* parent);
   QPushButton* Button(const char* name, const char* caption, QWidget* parent);
+  QWidget* Named(const char* name, QWidget* widget);
+  void ConnectSwatches();
 
   void ToState();
   void FromState();
@@ -55,13 +61,8 @@ class Function2DDialog : public QDialog {
   Function2DDialogState state_;
   std::function<bool(Function2DDialogState&)> onOk_;
   QTabWidget* tabs_ = nullptr;
+  QComboBox* forms_ = nullptr;                // the form list, refilled by system and mode
   std::map<std::string, QWidget*> controls_;  // every named control
-  std::map<std::string, QLineEdit*> texts_;
-  std::map<std::string, QComboBox*> combos_;
-  std::map<std::string, QLabel*> labels_;
-  std::map<std::string, QCheckBox*> checks_;
-  std::map<std::string, curvanta::Swatch*> swatches_;
-  std::map<std::string, QListWidget*> lists_;
 };
 
 }  // namespace curvanta

@@ -24,10 +24,10 @@ class Axes2DDialog : public QDialog {
 
  private:
   Axes2DDialogState state_;
-  QCheckBox* check1_;
-  QCheckBox* check2_;
-  Swatch* picture1_;
-  QComboBox* combo1_;
+  QCheckBox* showAxes_;
+  QCheckBox* betterFonts_;
+  Swatch* axisColour_;
+  QComboBox* width_;
 };
 
 class Axes3DDialog : public QDialog {
@@ -40,11 +40,21 @@ class Axes3DDialog : public QDialog {
  private:
   void showEnabledState();
   Axes3DDialogState state_;
-  QCheckBox* checks_[11] = {};
-  Swatch* pictures_[10] = {};
-  QComboBox* combos_[4] = {};
-  QLineEdit* texts_[7] = {};
-  QLabel* panelLabels_[4][2] = {};  // "颜色" and "材质" of each panel
+  QCheckBox* showAxes_ = nullptr;
+  struct PanelWidgets {
+    QCheckBox* show = nullptr;
+    QLabel* colourLabel = nullptr;
+    Swatch* colour = nullptr;
+    QLabel* materialLabel = nullptr;
+    QComboBox* material = nullptr;
+  } panels_[3];  // by Axes3DPlane
+  struct GridWidgets {
+    QCheckBox* first = nullptr;
+    QCheckBox* second = nullptr;
+    Swatch* colour = nullptr;
+  } grids_[3];  // by Axes3DPlane
+  QLineEdit* intervals_[3] = {};
+  QLineEdit* titles_[3] = {};
 };
 
 }  // namespace curvanta

@@ -49,53 +49,57 @@ LightDialog::LightDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("光照属性"));
   state_ = LightDialogState::Form_Load(DocLight);
   auto* layout = new QVBoxLayout(this);
-  const char* checkCaptions[3] = {"使用光照", "双面光照", "全局环境光"};
+  // Each control with the state field it shows.
+  struct CheckSpec {
+    const char* name;
+    const char* caption;
+    bool LightDialogState::*field;
+  } checkSpecs[3] = {{"Check1", "使用光照", &LightDialogState::useLight},
+                     {"Check2", "双面光照", &LightDialogState::twoSided},
+                     {"Check3", "全局环境光", &LightDialogState::globalAmbient}};
   auto* checkRow = new QHBoxLayout();
-  for (int i = 1; i <= 3; ++i) {
-    checks_[i] = new QCheckBox(QString::fromUtf8(checkCaptions[i - 1]), this);
-    checks_[i]->setObjectName(QStringLiteral("Check%1").arg(i));
-    checkRow->addWidget(checks_[i]);
+  for (const CheckSpec& c : checkSpecs) {
+    auto* box = new QCheckBox(QString::fromUtf8(c.caption), this);
+    box->setObjectName(QString::fromLatin1(c.name));
+    box->setChecked(state_.*c.field);
+    checkRow->addWidget(box);
+    checks_.push_back({box, c.field});
   }
   layout->addLayout(checkRow);
 
+  using Quad = std::array<std::string, 4>;
   struct FrameSpec {
     const char* name;
     const char* title;
     const char* captions[4];
-    int labels[4];
-    int boxes[4];
+    int numbers[4];  // label and field numbers
+    Quad LightDialogState::*field;
   } frames[4] = {
-      {"Frame1", "位置", {"X", "Y", "Z", "W"}, {1, 2, 3, 16}, {1, 2, 3, 16}},
-      {"Frame2", "漫反射光的颜色", {"R", "G", "B", "A"}, {4, 5, 6, 7}, {4, 5, 6, 7}},
-      {"Frame3", "环境光的颜色", {"R", "G", "B", "A"}, {8, 9, 10, 11}, {8, 9, 10, 11}},
-      {"Frame4", "镜面反射光的颜色", {"R", "G", "B", "A"}, {12, 13, 14, 15}, {12, 13, 14, 15}},
+      {"Frame1", "位置", {"X", "Y", "Z", "W"}, {1, 2, 3, 16}, &LightDialogState::position},
+      {"Frame2", "漫反射光的颜色", {"R", "G", "B", "A"}, {4, 5, 6, 7}, &LightDialogState::diffuse},
+      {"Frame3", "环境光的颜色", {"R", "G", "B", "A"}, {8, 9, 10, 11}, &LightDialogState::ambient},
+      {"Frame4", "镜面反射光的颜色", {"R", "G", "B", "A"}, {12, 13, 14, 15}, &LightDialogState::specular},
   };
   for (const FrameSpec& f : frames) {
     auto* frame = new QGroupBox(QString::fromUtf8(f.title), this);
     frame->setObjectName(QString::fromLatin1(f.name));
     auto* grid = new QGridLayout(frame);
     for (int k = 0; k < 4; ++k) {
-      grid->addWidget(NamedLabel(f.labels[k], QString::fromLatin1(f.captions[k]), frame), 0, 2 * k);
+      grid->addWidget(NamedLabel(f.numbers[k], QString::fromLatin1(f.captions[k]), frame), 0, 2 * k);
       auto* box = new QLineEdit(frame);
-      box->setObjectName(QStringLiteral("Text%1").arg(f.boxes[k]));
+      box->setObjectName(QStringLiteral("Text%1").arg(f.numbers[k]));
+      box->setText(ToQ((state_.*f.field)[size_t(k)]));
       grid->addWidget(box, 0, 2 * k + 1);
-      texts_[f.boxes[k]] = box;
+      texts_.push_back({box, &((state_.*f.field)[size_t(k)])});
     }
     layout->addWidget(frame);
   }
   AddOkCancel(this, layout);
-
-  checks_[1]->setChecked(state_.Check1);
-  checks_[2]->setChecked(state_.Check2);
-  checks_[3]->setChecked(state_.Check3);
-  for (int i = 1; i <= 16; ++i) texts_[i]->setText(ToQ(state_.Text[size_t(i)]));
 }
 
 void LightDialog::accept() {
-  state_.Check1 = checks_[1]->isChecked();
-  state_.Check2 = checks_[2]->isChecked();
-  state_.Check3 = checks_[3]->isChecked();
-  for (int i = 1; i <= 16; ++i) state_.Text[size_t(i)] = FromQ(texts_[i]->text());
+  for (const auto& [box, field] : checks_) state_.*field = box->isChecked();
+  for (const auto& [box, field] : texts_) *field = FromQ(box->text());
   state_.Command1_Click(DocLight);
   QDialog::accept();
 }
@@ -127,7 +131,7 @@ ViewDialog::ViewDialog(QWidget* parent) : QDialog(parent) {
   for (int i = 1; i <= 6; ++i) {
     const int row = (i - 1) / 2, column = ((i - 1) % 2) * 2;
     grid->addWidget(NamedLabel(i, QString::fromUtf8(captions[i - 1]), volume), row, column);
-    auto* box = new QLineEdit(ToQ(state_.Text[size_t(i)]), volume);
+    auto* box = new QLineEdit(ToQ(state_.volume[size_t(i - 1)]), volume);
     box->setObjectName(QStringLiteral("Text%1").arg(i));
     box->setEnabled(false);  // shown only
     grid->addWidget(box, row, column + 1);
@@ -135,13 +139,13 @@ ViewDialog::ViewDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(volume);
   AddOkCancel(this, layout);
 
-  option1_->setChecked(state_.Option1);
-  option2_->setChecked(state_.Option2);
+  option1_->setChecked(state_.orthographic);
+  option2_->setChecked(state_.perspective);
 }
 
 void ViewDialog::accept() {
-  state_.Option1 = option1_->isChecked();
-  state_.Option2 = option2_->isChecked();
+  state_.orthographic = option1_->isChecked();
+  state_.perspective = option2_->isChecked();
   state_.Command1_Click(DocView);
   QDialog::accept();
 }

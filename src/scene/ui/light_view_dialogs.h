@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "scene/light_view_dialog_state.h"
 
@@ -19,8 +22,9 @@ class LightDialog : public QDialog {
 
  private:
   LightDialogState state_;
-  QCheckBox* checks_[4] = {};
-  QLineEdit* texts_[17] = {};
+  // Each box with the state field it edits.
+  std::vector<std::pair<QCheckBox*, bool LightDialogState::*>> checks_;
+  std::vector<std::pair<QLineEdit*, std::string*>> texts_;
 };
 
 class ViewDialog : public QDialog {
