@@ -19,9 +19,11 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/about_dialog.h"
 #include "app/command_line.h"
 #include "app/graph_list.h"
 #include "app/splitter_bar.h"
+#include "app/toolbar_icons.h"
 #include "common/globals.h"
 #include "common/message_service.h"
 #include "common/ui/qt_message_service.h"
@@ -34,6 +36,7 @@
 #include "scene/ui/settings_dialogs.h"
 #include "commands/create_2d.h"
 #include "commands/create_tables.h"
+#include "commands/edit_command.h"
 #include "dialogs/function/function_2d_ok.h"
 
 using namespace curvanta;
@@ -42,43 +45,6 @@ namespace {
 
 const char kSaveQuestion[] = "保存图形吗？";
 const char kNoteTitle[] = "注意";
-
-// A small drawn icon for a toolbar button: the first character of its tooltip in a frame.
-QIcon MakeIcon(const ToolbarButton& b, int bar) {
-  QPixmap pm(24, 24);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  static const QColor colours[3] = {QColor(40, 90, 160), QColor(150, 70, 30), QColor(30, 120, 60)};
-  p.setPen(QPen(colours[bar], 1.5));
-  p.setBrush(QColor(245, 245, 245));
-  p.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 4, 4);
-  // The dimension of the graph kind first, then what sets the button apart.
-  const QString text = QString::fromUtf8(b.tooltip);
-  QString glyph;
-  if (text.contains(QStringLiteral("二维半")))
-    glyph = QStringLiteral("2.5");
-  else if (text.contains(QStringLiteral("二维")))
-    glyph = QStringLiteral("2");
-  else if (text.contains(QStringLiteral("三维")))
-    glyph = QStringLiteral("3");
-  if (!glyph.isEmpty()) {
-    for (const char* mark : {"直角", "极", "柱面", "球面", "表"})
-      if (text.contains(QString::fromUtf8(mark))) glyph += QString::fromUtf8(mark).left(1);
-    if (glyph.size() == 1 || glyph == QStringLiteral("2.5")) glyph += QStringLiteral("D");
-  } else {
-    QString t = text;
-    for (const char* prefix : {"添加", "修改", "显示"})
-      if (t.startsWith(QString::fromUtf8(prefix))) t = t.mid(QString::fromUtf8(prefix).size());
-    glyph = t.left(1);
-  }
-  QFont f = p.font();
-  f.setPixelSize(glyph.size() > 2 ? 8 : glyph.size() > 1 ? 10 : 13);
-  p.setFont(f);
-  p.setPen(colours[bar]);
-  p.drawText(QRectF(0, 0, 24, 24), Qt::AlignCenter, glyph);
-  return QIcon(pm);
-}
 
 }  // namespace
 
@@ -97,6 +63,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   BuildMenus();
   BuildToolbars();
   BuildCentralArea();
+  files_ = std::make_unique<curvanta::FileCommands>(*this);
+  files_->Register(commands_);
   // The drawing writes the analysis report of 2D function graphs into the result box.
   report_ = std::make_unique<curvanta::TextEditReportSink>(result_);
   curvanta::SetReportSink(report_.get());
@@ -263,6 +231,7 @@ void MainWindow::BuildMenus() {
   commands_[QStringLiteral("mnuEditDelAll")] = [this] { mnuEditDelAll_Click(); };
   commands_[QStringLiteral("mnuGraphDelAll")] = [this] { mnuGraphDelAll_Click(); };
   commands_[QStringLiteral("mnuToolCal")] = [this] { ShowCalculator(this); };
+  commands_[QStringLiteral("mnuHelpAbout")] = [this] { ShowAboutBox(this); };
   commands_[QStringLiteral("mnuDrawAxis")] = [this] { mnuDrawAxis_Click(); };
   commands_[QStringLiteral("mnuGraphAxis")] = [this] { mnuDrawAxis_Click(); };
   commands_[QStringLiteral("mnuDrawLight")] = [this] { mnuDrawLight_Click(); };
@@ -284,15 +253,13 @@ void MainWindow::RegisterGraphCommands() {
   commands_[QStringLiteral("mnuFunDelete")] = [this] { graphList_->mnuEditDelete_Click(); };
   commands_[QStringLiteral("mnuEditCut")] = [this] { graphList_->mnuEditCut_Click(); };
   commands_[QStringLiteral("mnuFunCut")] = [this] { graphList_->mnuEditCut_Click(); };
-  // Cut All is Copy All followed by Delete All. The graphs' records cannot be written to the
-  // clipboard yet, so Cut All leaves the document alone instead of deleting what it could not
-  // copy; it takes Copy All's text and deletes once that exists.
   commands_[QStringLiteral("mnuDraw2DCart")] = [host] { mnuDraw2DCart_Click(host()); };
   commands_[QStringLiteral("mnuDraw2DPolar")] = [host] { mnuDraw2DPolar_Click(host()); };
   commands_[QStringLiteral("mnuAniCur2DCart")] = [host] { mnuAniCur2DCart_Click(host()); };
   commands_[QStringLiteral("mnuAniCur2DPol")] = [host] { mnuAniCur2DPol_Click(host()); };
   commands_[QStringLiteral("mnuDrawIP")] = [] { mnuDrawIP_Click(); };
   for (const auto& [name, run] : TableCommands()) commands_[QString::fromLatin1(name)] = [host, run] { run(host()); };
+  commands_[QStringLiteral("mnuFunEdit")] = [host] { mnuFunEdit_Click(host()); };
 }
 
 void MainWindow::BuildToolbars() {
@@ -320,7 +287,7 @@ void MainWindow::BuildToolbars() {
         toolbarActions_[bar].push_back(tb->addSeparator());
         continue;
       }
-      QAction* a = tb->addAction(MakeIcon(b, bar), QString::fromUtf8(b.tooltip));
+      QAction* a = tb->addAction(ToolbarIcon(b.key), QString::fromUtf8(b.tooltip));
       a->setObjectName(QString::fromLatin1(b.key));
       a->setToolTip(QString::fromUtf8(b.tooltip));
       QString command = QString::fromLatin1(b.command);
@@ -408,6 +375,7 @@ QAction* MainWindow::ToolbarAction(Bar bar, int index) const {
 QToolBar* MainWindow::Toolbar(Bar bar) const { return toolbars_[int(bar) - 1]; }
 
 void MainWindow::RunCommand(const QString& name) {
+  if (commandWatcher_ && commandWatcher_(name)) return;
   auto it = commands_.find(name);
   if (it == commands_.end() || !it->second) return;
   it->second();
@@ -446,7 +414,8 @@ void MainWindow::Load(const LoadOptions& options) {
 
   QString path = DocumentPathFromArguments(options.arguments);
   bool loaded = false;
-  if (!path.isEmpty() && options.loadDocument) loaded = options.loadDocument(path);
+  if (!path.isEmpty())
+    loaded = options.loadDocument ? options.loadDocument(path) : files_->OpenDocument(path);
   if (!loaded) mnuFileNew2D_Click();
 }
 
@@ -473,11 +442,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-bool MainWindow::SaveDocument() {
-  // The document writer is not part of the program yet: nothing can be saved.
-  SavedFlag = false;
-  return false;
-}
+bool MainWindow::SaveDocument() { return files_->mnuFileSave_Click(); }
 
 // ---------------------------------------------------------------------------------------
 // Document kinds
@@ -504,6 +469,7 @@ void MainWindow::NewDocument(int kind) {
 }
 
 void MainWindow::ApplyKindSettings(int kind) {
+  if (files_) files_->ForgetDocumentPath();
   if (kind != 1) {
     DocLight.SetPosition(0, 100);
     DocLight.SetPosition(1, 100);
@@ -544,7 +510,10 @@ void MainWindow::mnuGraphDelAll_Click() { DeleteAllGraphs(); }
 
 void MainWindow::DeleteAllGraphs() { graphList_->DeleteAllGraphs(); }
 
-void MainWindow::BuildSceneLists() { picDraw_->BuildSceneLists(); }
+void MainWindow::BuildSceneLists() {
+  picDraw_->BuildSceneLists();
+  if (files_) files_->UpdateSaveEntries();
+}
 
 void MainWindow::Display(int32_t animFrame) { picDraw_->Display(animFrame); }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/command_sets.h"
+#include "app/file_commands.h"
 #include "app/layout.h"
 #include "app/toolbar_tables.h"
 #include "draw/ui/text_edit_report_sink.h"
@@ -40,7 +41,7 @@ class MainWindow : public QMainWindow {
     bool writeAssociation = true;
     curvanta::FileAssociationPaths association;  // empty dataHome: the user's XDG directory
     curvanta::ProcessRunner processRunner;       // empty: start update-mime-database detached
-    // Opens a document; true when it replaced the current one. Empty: no loader yet.
+    // Opens a document; true when it replaced the current one. Empty: the document loader.
     std::function<bool(const QString& path)> loadDocument;
   };
 
@@ -72,6 +73,12 @@ class MainWindow : public QMainWindow {
 
   // Runs the command of a menu entry or toolbar action by its object name.
   void RunCommand(const QString& name);
+  // True when a command is registered under that name.
+  bool HasCommand(const QString& name) const { return commands_.count(name) > 0; }
+  // Tests see every command name before it runs; a watcher that returns true swallows it.
+  void SetCommandWatcher(std::function<bool(const QString&)> watcher) {
+    commandWatcher_ = std::move(watcher);
+  }
 
   // Controls, for the other parts of the program and for tests.
   QAction* Action(const QString& objectName) const;
@@ -86,6 +93,7 @@ class MainWindow : public QMainWindow {
   QMenu* FunEdit() const { return funEdit_; }
   QMenu* GraphEdit() const { return graphEdit_; }
   QTimer* Timer1() const { return timer1_; }
+  curvanta::FileCommands& Files() const { return *files_; }
 
   // Window fields of the life cycle.
   bool SavedFlag = false;
@@ -107,6 +115,7 @@ class MainWindow : public QMainWindow {
 
  private:
   std::unique_ptr<curvanta::TextEditReportSink> report_;
+  std::unique_ptr<curvanta::FileCommands> files_;
   void BuildMenus();
   void BuildToolbars();
   void BuildCentralArea();
@@ -130,6 +139,7 @@ class MainWindow : public QMainWindow {
   void SetSelectedGraphLook(bool show, int32_t value);
 
   std::map<QString, std::function<void()>> commands_;
+  std::function<bool(const QString&)> commandWatcher_;
   std::map<QString, QAction*> actions_;
   std::vector<QAction*> toolbarActions_[3];
   QToolBar* toolbars_[3] = {nullptr, nullptr, nullptr};

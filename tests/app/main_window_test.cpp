@@ -11,6 +11,7 @@
 
 #include "app/command_sets.h"
 #include "app/main_window.h"
+#include "common/ui/file_chooser.h"
 #include "common/globals.h"
 #include "common/message_service.h"
 #include "scene/axes_settings.h"
@@ -50,6 +51,9 @@ struct WindowFixture : ::testing::Test {
   }
   QTemporaryDir tmp;
   MainWindow::LoadOptions options;
+  // Save dialogs answer "cancelled" unless a test scripts a file.
+  ScriptedFileChooser chooser;
+  ScopedFileChooser scopedChooser{&chooser};
 };
 
 }  // namespace
@@ -157,7 +161,7 @@ void AddGraph(MainWindow& w, int id, bool checked) {
 }
 }  // namespace
 
-TEST_F(WindowFixture, NewAsksOnceGraphsExistAndYesCancelsWithoutAWriter) {
+TEST_F(WindowFixture, NewAsksOnceGraphsExistAndYesCancelsWhenNothingIsSaved) {
   ScopedMessageRecorder rec;
   MainWindow w;
   w.Load(options);
@@ -196,7 +200,7 @@ TEST_F(WindowFixture, NewAsksOnceGraphsExistAndYesCancelsWithoutAWriter) {
   EXPECT_EQ(ViewScene.RotYaw, 45.0f);
 }
 
-TEST_F(WindowFixture, ClosingAsksWhenGraphsExistAndKeepsTheWindowWhenNothingWasSaved) {
+TEST_F(WindowFixture, ClosingAsksWhenGraphsExistAndKeepsTheWindowWhenSaveIsCancelled) {
   ScopedMessageRecorder rec;
   MainWindow w;
   w.Load(options);
@@ -213,7 +217,7 @@ TEST_F(WindowFixture, ClosingAsksWhenGraphsExistAndKeepsTheWindowWhenNothingWasS
   rec.recorder.script(MsgAnswer::Yes);
   QCloseEvent yes;
   QApplication::sendEvent(&v, &yes);
-  EXPECT_FALSE(yes.isAccepted());  // the document could not be written: the window stays
+  EXPECT_FALSE(yes.isAccepted());  // the save dialog was cancelled: the window stays
   ASSERT_EQ(rec.recorder.messages.size(), 1u);
   EXPECT_EQ(rec.recorder.messages[0].buttons, MsgButtons::YesNo);
   rec.recorder.script(MsgAnswer::No);
@@ -309,17 +313,6 @@ TEST_F(WindowFixture, SplitterBarsMoveOnReleaseWithinTheirLimits) {
   // The result box starts right below the horizontal bar.
   QWidget* bar2 = w.findChild<QWidget*>("Splitter2");
   EXPECT_NEAR(bar2->y() + bar2->height(), w.Result()->y(), 1);
-}
-
-TEST_F(WindowFixture, CutAllDeletesNothingItCouldNotCopy) {
-  MainWindow w;
-  w.Load(options);
-  AddGraph(w, 1, true);
-  AddGraph(w, 2, false);
-  w.Action("mnuGraphCutAll")->trigger();
-  EXPECT_EQ(DocScene.FunSurfs.Count(), 2);
-  EXPECT_EQ(ViewScene.FunSurfs.Count(), 1);
-  EXPECT_EQ(w.List1()->count(), 2);
 }
 
 TEST_F(WindowFixture, ADocumentNamedOnTheCommandLineIsLoadedOnceInsteadOfNew2D) {

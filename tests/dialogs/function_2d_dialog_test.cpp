@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabWidget>
 
 #include "dialogs/function/function_2d_accept.h"
 #include "dialogs/function/function_2d_dialog.h"
+#include "dialogs/function/two_row_tabs.h"
 
 using namespace curvanta;
 
@@ -33,7 +33,7 @@ TEST(Function2DDialog, OkOnAnotherPageBuildsFromTheDefinition) {
   });
   Find<QLineEdit>(dialog, "Text2")->setText("sin(x+t)");
   Find<QLineEdit>(dialog, "Text4")->setText("-5");
-  Find<QTabWidget>(dialog, "SSTab1")->setCurrentIndex(11);
+  Find<TwoRowTabs>(dialog, "SSTab1")->setCurrentIndex(11);
   Find<QPushButton>(dialog, "Command1")->click();
   ASSERT_EQ(calls, 1);
   EXPECT_EQ(seen.expression, "sin(x+t)");
@@ -55,7 +55,7 @@ TEST(Function2DDialog, OkOnAnyPageBuildsTheSameGraph) {
     for (auto [name, text] : {std::pair{"Text2", "1+cos(a+t)"}, {"Text4", "0"}, {"Text5", "6,28"},
                               {"Text6", "90"}, {"Text7", "0"}, {"Text8", "3"}})
       Find<QLineEdit>(dialog, name)->setText(QString::fromLatin1(text));
-    Find<QTabWidget>(dialog, "SSTab1")->setCurrentIndex(page);
+    Find<TwoRowTabs>(dialog, "SSTab1")->setCurrentIndex(page);
     Find<QPushButton>(dialog, "Command1")->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted) << page;
   }

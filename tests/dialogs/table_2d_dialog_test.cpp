@@ -12,6 +12,7 @@
 #include <fstream>
 
 #include "commands/create_tables.h"
+#include "commands/edit_command.h"
 #include "common/globals.h"
 #include "common/message_service.h"
 #include "common/ui/file_chooser.h"
@@ -202,6 +203,31 @@ TEST_F(Table2DDialogTest, CreateCommandListsTheTableAndCancelAddsNothing) {
   EXPECT_EQ(host.lines[0].text, "二维表数据图形  ");
   EXPECT_TRUE(host.lines[0].checked);
   EXPECT_EQ(ViewScene.RotYaw, 0.0f);
+}
+
+TEST_F(Table2DDialogTest, EditCommandOpensTheFilledDialog) {
+  ScopedTableDialogRunner<Table2DDialogState> add([](Table2DDialogState s, DocumentHost& h) {
+    s.data.editor.grid.setText(2, 2, "9");
+    EXPECT_TRUE(Table2DCommandOk(s, h));
+  });
+  mnuDrawTab2D_Click(host);
+  ASSERT_EQ(host.lines.size(), 1u);
+  host.current = 0;
+  std::vector<Table2DDialogState> shown;
+  ScopedTableDialogRunner<Table2DDialogState> edit([&](Table2DDialogState s, DocumentHost& h) {
+    shown.push_back(s);
+    s.data.name = "edited";
+    EXPECT_TRUE(Table2DCommandOk(s, h));
+  });
+  mnuFunEdit_Click(host);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].data.editor.grid.text(2, 2), "9");
+  EXPECT_EQ(host.lines[0].text, "二维表数据图形  edited");
+  EXPECT_EQ(DocScene.FunSurfs.Count(), 1);
+  EXPECT_EQ(DocScene.FunSurfs.Item(1)->VertTab3D(0, 1)->y, 9.0f);
+  EXPECT_NE(EditOpenerFor(2, GraphKind::Table25D), nullptr);
+  EXPECT_NE(EditOpenerFor(3, GraphKind::Table3D), nullptr);
+  EXPECT_EQ(EditOpenerFor(3, GraphKind::Table2D), nullptr);
 }
 
 // Import and export through the data page with a scripted file chooser.

@@ -12,11 +12,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTabWidget>
 #include <QVBoxLayout>
 #include <variant>
 
 #include "common/message_service.h"
+#include "dialogs/function/two_row_tabs.h"
 #include "scene/ui/swatch.h"
 
 namespace curvanta {
@@ -272,9 +272,9 @@ QPushButton* Function2DDialog::Button(const char* name, const char* caption, QWi
 
 void Function2DDialog::BuildPages() {
   auto* outer = new QVBoxLayout(this);
-  tabs_ = new QTabWidget(this);
+  // Twelve pages in two rows of six tabs, every tab in sight.
+  tabs_ = new TwoRowTabs(6, this);
   tabs_->setObjectName(QStringLiteral("SSTab1"));
-  tabs_->setUsesScrollButtons(true);
   outer->addWidget(tabs_);
   tabs_->addTab(FunctionPage(), Q("函数"));
   tabs_->addTab(PropertyPage(), Q("属性"));

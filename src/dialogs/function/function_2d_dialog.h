@@ -16,11 +16,11 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QTabWidget;
 
 namespace curvanta {
 
 class Swatch;
+class TwoRowTabs;
 
 class Function2DDialog : public QDialog {
   Q_OBJECT
@@ -60,7 +60,7 @@ class Function2DDialog : public QDialog {
 
   Function2DDialogState state_;
   std::function<bool(Function2DDialogState&)> onOk_;
-  QTabWidget* tabs_ = nullptr;
+  TwoRowTabs* tabs_ = nullptr;
   QComboBox* forms_ = nullptr;                // the form list, refilled by system and mode
   std::map<std::string, QWidget*> controls_;  // every named control
 };
