@@ -37,6 +37,7 @@
 #include "commands/create_2d.h"
 #include "commands/create_tables.h"
 #include "commands/edit_command.h"
+#include "commands/surface_commands.h"
 #include "dialogs/function/function_2d_ok.h"
 
 using namespace curvanta;
@@ -260,6 +261,7 @@ void MainWindow::RegisterGraphCommands() {
   commands_[QStringLiteral("mnuDrawIP")] = [] { mnuDrawIP_Click(); };
   for (const auto& [name, run] : TableCommands()) commands_[QString::fromLatin1(name)] = [host, run] { run(host()); };
   commands_[QStringLiteral("mnuFunEdit")] = [host] { mnuFunEdit_Click(host()); };
+  RegisterSurfaceCommands(commands_, host);
 }
 
 void MainWindow::BuildToolbars() {

@@ -9,6 +9,10 @@
 #include "dialogs/data/table_surface_dialog_state.h"
 #include "dialogs/function/function_2d_edit_fill.h"
 #include "dialogs/function/function_2d_ok.h"
+#include "dialogs/function/function_3d_edit_fill.h"
+#include "dialogs/function/function_3d_ok.h"
+#include "dialogs/function/strip_edit_fill.h"
+#include "dialogs/function/strip_ok.h"
 #include "scene/scene_globals.h"
 
 namespace curvanta {
@@ -31,6 +35,14 @@ void EditTable3D(const GraphItem& graph, DocumentHost& host) {
   RunTable3DDialog(Table3DFillForEdit(const_cast<GraphItem&>(graph)), host);
 }
 
+void EditStrip(const GraphItem& graph, DocumentHost& host) {
+  if (auto state = StripEditFill(graph, AnimFrameCount)) RunStripDialog(*state, host);
+}
+
+void EditFunction3D(const GraphItem& graph, DocumentHost& host) {
+  RunFunction3DDialog(Function3DEditFill(graph, AnimFrameCount), host);
+}
+
 struct EditDialog {
   int32_t graphMode;
   int32_t graphType;
@@ -45,6 +57,12 @@ const EditDialog kEditDialogs[] = {
     {1, GraphKind::Table2D, EditTable2D},
     {2, GraphKind::Table25D, EditTable25D},
     {3, GraphKind::Table3D, EditTable3D},
+    {2, GraphKind::Strip25D, EditStrip},
+    {2, GraphKind::Strip25DAnim, EditStrip},
+    {3, GraphKind::Curve3D, EditFunction3D},
+    {3, GraphKind::Surface3D, EditFunction3D},
+    {3, GraphKind::Curve3DAnim, EditFunction3D},
+    {3, GraphKind::Surface3DAnim, EditFunction3D},
 };
 
 }  // namespace
