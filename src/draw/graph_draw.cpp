@@ -4,8 +4,11 @@
 #include <string>
 
 #include "common/gl_api.h"
+#include "draw/curves_points_3d.h"
 #include "draw/plane_curves.h"
 #include "draw/report_sink.h"
+#include "draw/strip_25d.h"
+#include "draw/surface.h"
 #include "expr/expression_parser.h"
 #include "graph/graph_item.h"
 #include "scene/material.h"
@@ -38,6 +41,17 @@ class CommonEnd {
 bool IsPlaneFunction(int32_t kind) {
   return kind == GraphKind::Function2D || kind == GraphKind::Function2DAnim ||
          kind == GraphKind::TwoCurves || kind == GraphKind::StepStem;
+}
+
+bool IsSurface(int32_t kind) {
+  return kind == GraphKind::Surface3D || kind == GraphKind::Table3D ||
+         kind == GraphKind::Surface3DAnim || kind == GraphKind::ColorMap ||
+         kind == GraphKind::RevolutionX || kind == GraphKind::RevolutionY;
+}
+
+bool IsStrip(int32_t kind) {
+  return kind == GraphKind::Strip25D || kind == GraphKind::Table25D ||
+         kind == GraphKind::Strip25DAnim;
 }
 
 }  // namespace
@@ -76,8 +90,16 @@ void DrawGraphItem(GraphItem& item, int32_t lngAnimStep) {
       throw;
     }
     if (sink) sink->append(report);
+  } else if (IsSurface(item.GraphType)) {
+    DrawSurface(item, frame);
+  } else if (IsStrip(item.GraphType)) {
+    DrawStrip(item, frame);
+  } else if (item.GraphType == GraphKind::Curve3D || item.GraphType == GraphKind::Curve3DAnim) {
+    DrawCurve3D(item, frame);
+  } else if (item.GraphType == GraphKind::Point || item.GraphType == GraphKind::PointAnim) {
+    DrawGraphPoint(item, frame);
   }
-  // The other kinds are drawn by their own branches; until then they draw nothing.
+  // Contour maps, vector fields and unassigned kinds draw nothing.
 }
 
 void InstallGraphDrawing() {
