@@ -36,6 +36,7 @@
 #include "scene/ui/settings_dialogs.h"
 #include "commands/create_2d.h"
 #include "commands/edit_command.h"
+#include "commands/surface_commands.h"
 #include "dialogs/function/function_2d_ok.h"
 
 using namespace curvanta;
@@ -258,6 +259,7 @@ void MainWindow::RegisterGraphCommands() {
   commands_[QStringLiteral("mnuAniCur2DPol")] = [host] { mnuAniCur2DPol_Click(host()); };
   commands_[QStringLiteral("mnuDrawIP")] = [] { mnuDrawIP_Click(); };
   commands_[QStringLiteral("mnuFunEdit")] = [host] { mnuFunEdit_Click(host()); };
+  RegisterSurfaceCommands(commands_, host);
 }
 
 void MainWindow::BuildToolbars() {

@@ -3,7 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
+#include <cstddef>
+#include <optional>
 
 #include "common/globals.h"
 #include "draw/cell_emission.h"
@@ -19,39 +20,36 @@ bool SamePlace(const Point& p, const Point& q) {
   return Near(p.x, q.x) && Near(p.y, q.y) && Near(p.z, q.z);
 }
 
+SurfaceGrid Vert3DRows(const GraphItem& item, int32_t sv) {
+  return SurfaceGrid(1, sv, item.Vert3DGrid().Data(), item.Vert3DGrid().Upper(1) + 1, 1);
+}
+
 // The two rows of the kind, or nothing when they are not there.
-std::unique_ptr<SurfaceGrid> BuildRows(GraphItem& item, int32_t frame) {
+std::optional<SurfaceGrid> BuildRows(GraphItem& item, int32_t frame) {
   const int32_t sv = item.StepV;
-  if (sv < 1) return nullptr;
-  auto rows = std::make_unique<SurfaceGrid>(1, sv);
+  if (sv < 1) return std::nullopt;
   switch (item.GraphType) {
     case GraphKind::Strip25D:
-      if (!item.Vert3DGrid().Covers(2, 1, sv)) return nullptr;
-      for (int32_t k = 0; k <= 1; ++k)
-        for (int32_t j = 0; j <= sv; ++j) rows->Put(k, j, &item.Vert3D(k, j));
-      return rows;
-    case GraphKind::Strip25DAnim:
-      if (frame < 0 || frame > AnimFrameCount || !item.AnimStripGrid().Covers(3, 1, sv, frame))
-        return nullptr;
-      for (int32_t k = 0; k <= 1; ++k)
-        for (int32_t j = 0; j <= sv; ++j) rows->Put(k, j, &item.AnimStrip(k, j, frame));
-      return rows;
+      if (!item.Vert3DGrid().Covers(2, 1, sv)) return std::nullopt;
+      return Vert3DRows(item, sv);
+    case GraphKind::Strip25DAnim: {
+      const PointGrid& frames = item.AnimStripGrid();
+      if (frame < 0 || frame > AnimFrameCount || !frames.Covers(3, 1, sv, frame))
+        return std::nullopt;
+      const std::ptrdiff_t n2 = frames.Upper(2) + 1, n1 = frames.Upper(1) + 1;
+      return SurfaceGrid(1, sv, frames.Data() + frame, n1 * n2, n2);
+    }
     case GraphKind::Table25D: {
-      if (sv > kTableUpper) return nullptr;
-      // The table's points (a missing one created at the origin and kept); Vert3D holds what
-      // they hold now.
+      if (sv > kTableUpper) return std::nullopt;
+      // The table's points as they are now (a missing one is created at the origin and kept).
       const int32_t su = std::clamp(item.StepU, 1, kTableUpper);
       item.Vert3DGrid().Allocate(su, sv);
       for (int32_t i = 0; i <= su; ++i)
-        for (int32_t j = 0; j <= sv; ++j) {
-          const Point* p = item.VertTab3D(i, j).get();
-          item.SetVert3D(i, j, *p);
-          if (i <= 1) rows->Put(i, j, p);
-        }
-      return rows;
+        for (int32_t j = 0; j <= sv; ++j) item.SetVert3D(i, j, *item.VertTab3D(i, j));
+      return Vert3DRows(item, sv);
     }
     default:
-      return nullptr;
+      return std::nullopt;
   }
 }
 
@@ -81,7 +79,7 @@ StripNormals ComputeStripNormals(const SurfaceGrid& rows) {
 }
 
 void DrawStrip(GraphItem& item, int32_t lngAnimStep) {
-  const std::unique_ptr<SurfaceGrid> rows = BuildRows(item, lngAnimStep);
+  const std::optional<SurfaceGrid> rows = BuildRows(item, lngAnimStep);
   SetPolygonModeByShow(item.Show);
   if (!rows) return;
   const StripNormals normals = ComputeStripNormals(*rows);

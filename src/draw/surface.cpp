@@ -1,8 +1,8 @@
 // The surface renderer: the grid of the kind, its normals and one lit quad per cell.
 #include "draw/surface.h"
 
-#include <memory>
-#include <vector>
+#include <cstddef>
+#include <optional>
 
 #include "common/globals.h"
 #include "draw/cell_emission.h"
@@ -15,62 +15,62 @@ namespace {
 
 constexpr int32_t kRevolutionSteps = 40;
 
+// Copies the item's own cells (table points, revolution band) into a fresh Vert3D of the
+// same bounds, which the drawing then reads.
+template <typename CellAt>
+void FillVert3D(GraphItem& item, int32_t su, int32_t sv, CellAt cellAt) {
+  item.Vert3DGrid().Allocate(su, sv);
+  for (int32_t i = 0; i <= su; ++i)
+    for (int32_t j = 0; j <= sv; ++j) item.SetVert3D(i, j, cellAt(i, j));
+}
+
+SurfaceGrid Vert3DView(const GraphItem& item, int32_t su, int32_t sv) {
+  return SurfaceGrid(su, sv, item.Vert3DGrid().Data(), item.Vert3DGrid().Upper(1) + 1, 1);
+}
+
 // The grid the kind draws, or nothing when its points are not there (a grid of no cells, a
 // table beyond its 201 x 201 cells, a frame that was not sampled).
-std::unique_ptr<SurfaceGrid> BuildGrid(GraphItem& item, int32_t frame) {
+std::optional<SurfaceGrid> BuildGrid(GraphItem& item, int32_t frame) {
   const int32_t kind = item.GraphType;
   if (kind == GraphKind::RevolutionX || kind == GraphKind::RevolutionY)
     item.StepU = kRevolutionSteps;
   const int32_t su = item.StepU, sv = item.StepV;
-  if (su < 1 || sv < 1) return nullptr;
+  if (su < 1 || sv < 1) return std::nullopt;
 
   switch (kind) {
     case GraphKind::Surface3D:
-    case GraphKind::ColorMap: {
-      if (!item.Vert3DGrid().Covers(2, su, sv)) return nullptr;
-      auto grid = std::make_unique<SurfaceGrid>(su, sv);
-      for (int32_t i = 0; i <= su; ++i)
-        for (int32_t j = 0; j <= sv; ++j) grid->Put(i, j, &item.Vert3D(i, j));
-      return grid;
-    }
+    case GraphKind::ColorMap:
+      if (!item.Vert3DGrid().Covers(2, su, sv)) return std::nullopt;
+      return Vert3DView(item, su, sv);
     case GraphKind::Surface3DAnim: {
-      if (frame < 0 || frame > AnimFrameCount || !item.Anim3DGrid().Covers(3, su, sv, frame))
-        return nullptr;
-      auto grid = std::make_unique<SurfaceGrid>(su, sv);
-      for (int32_t i = 0; i <= su; ++i)
-        for (int32_t j = 0; j <= sv; ++j) grid->Put(i, j, &item.Anim3D(i, j, frame));
-      return grid;
+      const PointGrid& frames = item.Anim3DGrid();
+      if (frame < 0 || frame > AnimFrameCount || !frames.Covers(3, su, sv, frame))
+        return std::nullopt;
+      const std::ptrdiff_t n2 = frames.Upper(2) + 1, n1 = frames.Upper(1) + 1;
+      return SurfaceGrid(su, sv, frames.Data() + frame, n1 * n2, n2);
     }
-    case GraphKind::Table3D: {
-      if (su > kTableUpper || sv > kTableUpper) return nullptr;
-      // The table's own points, a missing one created at the origin and kept in the table;
-      // Vert3D holds what they hold now.
-      auto grid = std::make_unique<SurfaceGrid>(su, sv);
-      item.Vert3DGrid().Allocate(su, sv);
-      for (int32_t i = 0; i <= su; ++i)
-        for (int32_t j = 0; j <= sv; ++j) {
-          const Point* p = item.VertTab3D(i, j).get();
-          item.SetVert3D(i, j, *p);
-          grid->Put(i, j, p);
-        }
-      return grid;
-    }
+    case GraphKind::Table3D:
+      if (su > kTableUpper || sv > kTableUpper) return std::nullopt;
+      // The table's points as they are now (a missing one is created at the origin and kept).
+      FillVert3D(item, su, sv, [&item](int32_t i, int32_t j) { return *item.VertTab3D(i, j); });
+      return Vert3DView(item, su, sv);
     case GraphKind::RevolutionX:
-    case GraphKind::RevolutionY: {
-      if (!item.VertRevGrid().Covers(2, su, sv)) return nullptr;
-      auto grid = std::make_unique<SurfaceGrid>(su, sv);
-      item.Vert3DGrid().Allocate(su, sv);
-      for (int32_t i = 0; i <= su; ++i)
-        for (int32_t j = 0; j <= sv; ++j) {
-          item.SetVert3D(i, j, item.VertRev(i, j));
-          grid->Put(i, j, &item.VertRev(i, j));
-        }
-      return grid;
-    }
+    case GraphKind::RevolutionY:
+      if (!item.VertRevGrid().Covers(2, su, sv)) return std::nullopt;
+      FillVert3D(item, su, sv, [&item](int32_t i, int32_t j) { return item.VertRev(i, j); });
+      return Vert3DView(item, su, sv);
     default:
-      return nullptr;
+      return std::nullopt;
   }
 }
+
+// The normals' storage, kept from one drawing to the next so that a large grid does not take
+// fresh memory on every compile; a very large one is given back.
+SurfaceNormals& NormalsWorkspace() {
+  static SurfaceNormals workspace;
+  return workspace;
+}
+constexpr size_t kKeptNormals = size_t(1) << 20;
 
 }  // namespace
 
@@ -88,39 +88,32 @@ void DrawSurface(GraphItem& item, int32_t lngAnimStep) {
     cells.z = dZ / static_cast<float>(stepU > stepV ? stepU : stepV);
   }
 
-  const std::unique_ptr<SurfaceGrid> grid = BuildGrid(item, lngAnimStep);
+  const std::optional<SurfaceGrid> grid = BuildGrid(item, lngAnimStep);
   if (!grid) return;
 
   SetPolygonModeByShow(item.Show);
-  const SurfaceNormals normals = ComputeSurfaceNormals(*grid, cells);
+  SurfaceNormals& normals = NormalsWorkspace();
+  ComputeSurfaceNormals(*grid, cells, normals);
   SetShadeModelBySmoothness(item.Smoothness);
-  if (item.GraphType == GraphKind::ColorMap) return;
 
-  // Each point's colour once (every inner point is a corner of four cells).
-  const int32_t su = grid->su(), sv = grid->sv();
-  const VertexColouring colouring(item, 1.0f / 1000000.0f);
-  std::vector<UnitColour> colours(static_cast<size_t>(su + 1) * static_cast<size_t>(sv + 1));
-  for (int32_t i = 0; i <= su; ++i)
-    for (int32_t j = 0; j <= sv; ++j)
-      colours[static_cast<size_t>(i) * static_cast<size_t>(sv + 1) + static_cast<size_t>(j)] =
-          colouring.At(grid->At(i, j));
-  auto colourAt = [&](int32_t i, int32_t j) -> const UnitColour& {
-    return colours[static_cast<size_t>(i) * static_cast<size_t>(sv + 1) + static_cast<size_t>(j)];
-  };
-
-  const int32_t smoothness = item.Smoothness;
-  for (int32_t i = 0; i < su; ++i) {
-    for (int32_t j = 0; j < sv; ++j) {
-      const Point* const corners[4] = {&grid->At(i, j), &grid->At(i + 1, j),
-                                       &grid->At(i + 1, j + 1), &grid->At(i, j + 1)};
-      const UnitColour cornerColours[4] = {colourAt(i, j), colourAt(i + 1, j),
-                                           colourAt(i + 1, j + 1), colourAt(i, j + 1)};
-      const Normal3* const vertexNormals[4] = {&normals.Vertex(i, j), &normals.Vertex(i + 1, j),
-                                               &normals.Vertex(i + 1, j + 1),
-                                               &normals.Vertex(i, j + 1)};
-      EmitCell(smoothness, corners, cornerColours, normals.Face(i, j), vertexNormals);
+  if (item.GraphType != GraphKind::ColorMap) {
+    const int32_t su = grid->su(), sv = grid->sv();
+    const VertexColouring colouring(item, 1.0f / 1000000.0f);
+    const int32_t smoothness = item.Smoothness;
+    for (int32_t i = 0; i < su; ++i) {
+      for (int32_t j = 0; j < sv; ++j) {
+        const Point* const corners[4] = {&grid->At(i, j), &grid->At(i + 1, j),
+                                         &grid->At(i + 1, j + 1), &grid->At(i, j + 1)};
+        const UnitColour colours[4] = {colouring.At(*corners[0]), colouring.At(*corners[1]),
+                                       colouring.At(*corners[2]), colouring.At(*corners[3])};
+        const Normal3* const vertexNormals[4] = {
+            &normals.Vertex(i, j), &normals.Vertex(i + 1, j), &normals.Vertex(i + 1, j + 1),
+            &normals.Vertex(i, j + 1)};
+        EmitCell(smoothness, corners, colours, normals.Face(i, j), vertexNormals);
+      }
     }
   }
+  if (normals.vertex.capacity() > kKeptNormals) normals = SurfaceNormals();
 }
 
 }  // namespace curvanta

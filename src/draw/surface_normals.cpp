@@ -57,10 +57,21 @@ Normal3 Normalised(const Normal3& n) {
 
 SurfaceNormals ComputeSurfaceNormals(const SurfaceGrid& grid, const CellSizes& cells) {
   SurfaceNormals out;
+  ComputeSurfaceNormals(grid, cells, out);
+  return out;
+}
+
+void ComputeSurfaceNormals(const SurfaceGrid& grid, const CellSizes& cells, SurfaceNormals& out) {
   const int32_t su = grid.su(), sv = grid.sv();
   out.su = su;
   out.sv = sv;
-  if (su < 1 || sv < 1) return out;
+  out.seamU = out.seamV = false;
+  if (su < 1 || sv < 1) {
+    out.face.clear();
+    out.vertex.clear();
+    return;
+  }
+  // Every element is written below before it is read.
   out.face.resize(static_cast<size_t>(su) * static_cast<size_t>(sv));
   out.vertex.resize(static_cast<size_t>(su + 1) * static_cast<size_t>(sv + 1));
 
@@ -120,7 +131,6 @@ SurfaceNormals ComputeSurfaceNormals(const SurfaceGrid& grid, const CellSizes& c
       vertex(i, j) = face(i - 1, j - 1) + face(i - 1, j) + face(i, j - 1) + face(i, j);
 
   for (Normal3& n : out.vertex) n = Normalised(n);
-  return out;
 }
 
 }  // namespace curvanta

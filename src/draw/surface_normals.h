@@ -17,24 +17,24 @@ struct Normal3 {
   float z = 0;
 };
 
-// The points P(i, j), i = 0..su, j = 0..sv, of a grid by reference; the points stay owned by
-// the item (its sample arrays or its table).
+// The points P(i, j), i = 0..su, j = 0..sv, of a grid, read in place from an array the item
+// owns (its samples, a frame of its animation, its revolution band): P(i, j) is
+// base[i * strideU + j * strideV].
 class SurfaceGrid {
  public:
-  SurfaceGrid(int32_t su, int32_t sv)
-      : su_(su), sv_(sv), points_(static_cast<std::size_t>(su + 1) * static_cast<std::size_t>(sv + 1)) {}
+  SurfaceGrid(int32_t su, int32_t sv, const Point* base, std::ptrdiff_t strideU,
+              std::ptrdiff_t strideV)
+      : su_(su), sv_(sv), base_(base), strideU_(strideU), strideV_(strideV) {}
   int32_t su() const { return su_; }
   int32_t sv() const { return sv_; }
-  const Point& At(int32_t i, int32_t j) const { return *points_[Index(i, j)]; }
-  void Put(int32_t i, int32_t j, const Point* p) { points_[Index(i, j)] = p; }
+  const Point& At(int32_t i, int32_t j) const { return base_[i * strideU_ + j * strideV_]; }
 
  private:
-  std::size_t Index(int32_t i, int32_t j) const {
-    return static_cast<std::size_t>(i) * static_cast<std::size_t>(sv_ + 1) + static_cast<std::size_t>(j);
-  }
   int32_t su_;
   int32_t sv_;
-  std::vector<const Point*> points_;
+  const Point* base_;
+  std::ptrdiff_t strideU_;
+  std::ptrdiff_t strideV_;
 };
 
 // The extent of the item on each axis divided by the cell count along it: what a seam's
@@ -71,7 +71,9 @@ Normal3 operator+(const Normal3& a, const Normal3& b);
 // The normal scaled to length 1; the zero vector (or one that is not finite) gives zero.
 Normal3 Normalised(const Normal3& n);
 
-// Face and vertex normals of a grid with su, sv >= 1.
+// Face and vertex normals of a grid with su, sv >= 1, written into `out` (whose storage is
+// reused when it is large enough).
+void ComputeSurfaceNormals(const SurfaceGrid& grid, const CellSizes& cells, SurfaceNormals& out);
 SurfaceNormals ComputeSurfaceNormals(const SurfaceGrid& grid, const CellSizes& cells);
 
 }  // namespace curvanta

@@ -108,9 +108,7 @@ TEST_F(StripDrawTest, ClosedCurveSharesItsEndNormalsAndAnOpenOneDoesNot) {
   auto open = Strip("x^2", 0, 2, 4, 3);
   ASSERT_TRUE(open->GetPoints());
   open->GetBox(0);
-  SurfaceGrid rows(1, 4);
-  for (int32_t k = 0; k <= 1; ++k)
-    for (int32_t j = 0; j <= 4; ++j) rows.Put(k, j, &open->Vert3D(k, j));
+  const SurfaceGrid rows(1, 4, open->Vert3DGrid().Data(), 5, 1);
   const StripNormals n = ComputeStripNormals(rows);
   EXPECT_FALSE(n.closed);
   for (int k = 0; k < 2; ++k) {

@@ -23,13 +23,13 @@ constexpr double kPi = 3.14159265358979323846;
 // A grid of points held by the test.
 struct PointSheet {
   PointSheet(int32_t su, int32_t sv, const std::function<Point(int32_t, int32_t)>& at)
-      : points(static_cast<size_t>(su + 1) * static_cast<size_t>(sv + 1)), grid(su, sv) {
+      : points(Fill(su, sv, at)), grid(su, sv, points.data(), sv + 1, 1) {}
+  static std::vector<Point> Fill(int32_t su, int32_t sv,
+                                 const std::function<Point(int32_t, int32_t)>& at) {
+    std::vector<Point> out;
     for (int32_t i = 0; i <= su; ++i)
-      for (int32_t j = 0; j <= sv; ++j) {
-        Point& p = points[static_cast<size_t>(i) * static_cast<size_t>(sv + 1) + static_cast<size_t>(j)];
-        p = at(i, j);
-        grid.Put(i, j, &p);
-      }
+      for (int32_t j = 0; j <= sv; ++j) out.push_back(at(i, j));
+    return out;
   }
   std::vector<Point> points;
   SurfaceGrid grid;
@@ -79,9 +79,7 @@ struct SampledSurface {
     item->FunForm = form;
     ok = item->GetPoints();
     const Box box = item->GetBox(0);
-    grid = std::make_unique<SurfaceGrid>(su, sv);
-    for (int32_t i = 0; i <= su; ++i)
-      for (int32_t j = 0; j <= sv; ++j) grid->Put(i, j, &item->Vert3D(i, j));
+    grid = std::make_unique<SurfaceGrid>(su, sv, item->Vert3DGrid().Data(), sv + 1, 1);
     CellSizes cells{(box.MaxX - box.MinX) / float(su), (box.MaxY - box.MinY) / float(sv),
                     (box.MaxZ - box.MinZ) / float(std::max(su, sv))};
     normals = ComputeSurfaceNormals(*grid, cells);

@@ -7,6 +7,7 @@
 #include "common/message_service.h"
 #include "dialogs/function/function_2d_accept.h"
 #include "dialogs/function/function_2d_dialog.h"
+#include "dialogs/function/dialog_runner.h"
 #include "dialogs/function/graph_dialog_protocol.h"
 
 namespace curvanta {
@@ -53,5 +54,6 @@ Function2DDialogRunner SetFunction2DDialogRunner(Function2DDialogRunner runner) 
 }
 
 void SetDialogParent(QWidget* parent) { Parent() = parent; }
+QWidget* DialogParent() { return Parent().data(); }
 
 }  // namespace curvanta
