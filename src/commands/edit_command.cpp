@@ -7,6 +7,10 @@
 #include "common/message_service.h"
 #include "dialogs/function/function_2d_edit_fill.h"
 #include "dialogs/function/function_2d_ok.h"
+#include "dialogs/function/function_3d_edit_fill.h"
+#include "dialogs/function/function_3d_ok.h"
+#include "dialogs/function/strip_edit_fill.h"
+#include "dialogs/function/strip_ok.h"
 #include "scene/scene_globals.h"
 
 namespace curvanta {
@@ -16,6 +20,14 @@ namespace {
 void EditFunction2D(const GraphItem& graph, DocumentHost& host) {
   // A form the dialog does not make opens nothing.
   if (auto state = Function2DEditFill(graph, AnimFrameCount)) RunFunction2DDialog(*state, host);
+}
+
+void EditStrip(const GraphItem& graph, DocumentHost& host) {
+  if (auto state = StripEditFill(graph, AnimFrameCount)) RunStripDialog(*state, host);
+}
+
+void EditFunction3D(const GraphItem& graph, DocumentHost& host) {
+  RunFunction3DDialog(Function3DEditFill(graph, AnimFrameCount), host);
 }
 
 struct EditDialog {
@@ -29,6 +41,12 @@ struct EditDialog {
 const EditDialog kEditDialogs[] = {
     {1, GraphKind::Function2D, EditFunction2D},
     {1, GraphKind::Function2DAnim, EditFunction2D},
+    {2, GraphKind::Strip25D, EditStrip},
+    {2, GraphKind::Strip25DAnim, EditStrip},
+    {3, GraphKind::Curve3D, EditFunction3D},
+    {3, GraphKind::Surface3D, EditFunction3D},
+    {3, GraphKind::Curve3DAnim, EditFunction3D},
+    {3, GraphKind::Surface3DAnim, EditFunction3D},
 };
 
 }  // namespace

@@ -48,6 +48,9 @@ struct Function3DDialogState {
   // Overlays of a still Cartesian surface: colour map, contour map, vector field.
   bool colourMap = false;
   bool contours = false;
+  // The contour level a ticked contour box gives: 10, or, in an edit, the graph's own level
+  // while its contours stay on.
+  int32_t contourLevel = 10;
   bool vectors = false;
   // Set only when a graph type is chosen; a check mark survives being disabled.
   bool overlaysEnabled = true;
