@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/main_window.h"
+#include "app/qt_translation.h"
 #include "common/globals.h"
 #include "common/gl_api.h"
 #include "common/ui/forwarding_gl.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
   curvanta::SetDefaultGlFormat();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Curvanta"));
+  curvanta::InstallQtChineseTranslation(&app);
   curvanta::QtMessageService messages;
   curvanta::SetMessageService(&messages);
   curvanta::ForwardingGl gl;

@@ -45,6 +45,13 @@ GraphList::GraphList(QListWidget* list, QMenu* popup, QObject* parent)
   viewport_ = list_->viewport();
   viewport_->installEventFilter(this);
   list_->setContextMenuPolicy(Qt::NoContextMenu);
+  ClearCurrentLine();
+}
+
+void GraphList::ClearCurrentLine() {
+  // Through the view, not the list: the view then counts "no current line" as chosen and
+  // no longer makes the first line current when it gets the focus.
+  list_->QAbstractItemView::setCurrentIndex(QModelIndex());
 }
 
 std::vector<bool> GraphList::CheckStates() const {
@@ -75,7 +82,7 @@ void GraphList::DeleteGraphAt(int position) {
   if (position - 1 < list_->count()) {
     QSignalBlocker block(list_);
     delete list_->takeItem(position - 1);
-    list_->setCurrentRow(-1);  // no neighbour becomes current
+    ClearCurrentLine();  // no neighbour becomes current
   }
   known_ = CheckStates();
   rebuildAndDisplay();
@@ -87,6 +94,7 @@ void GraphList::DeleteAllGraphs() {
   {
     QSignalBlocker block(list_);
     list_->clear();
+    ClearCurrentLine();
   }
   known_.clear();
   rebuildAndDisplay();

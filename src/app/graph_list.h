@@ -71,6 +71,8 @@ class GraphList : public QObject, public DocumentHost {
 
  private:
   void OnItemChanged(QListWidgetItem* item);
+  // Leaves the list with no current line until the user picks one.
+  void ClearCurrentLine();
   std::vector<bool> CheckStates() const;
 
   QPointer<QListWidget> list_;

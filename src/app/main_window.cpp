@@ -38,6 +38,7 @@
 #include "commands/edit_command.h"
 #include "commands/surface_commands.h"
 #include "dialogs/function/function_2d_ok.h"
+#include "platform/program_icon.h"
 
 using namespace curvanta;
 
@@ -59,6 +60,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(QStringLiteral("Curvanta"));
+  setWindowIcon(ProgramIcon());
   setMinimumSize(640, 480);
   BuildMenus();
   BuildToolbars();
@@ -284,7 +286,12 @@ void MainWindow::BuildToolbars() {
     }
     for (const ToolbarButton& b : *tables[bar]) {
       if (b.separator()) {
-        toolbarActions_[bar].push_back(tb->addSeparator());
+        QAction* separator = tb->addSeparator();
+        toolbarActions_[bar].push_back(separator);
+        if (QWidget* w = tb->widgetForAction(separator)) {  // the hint goes back to ready there
+          w->setMouseTracking(true);
+          w->installEventFilter(this);
+        }
         continue;
       }
       QAction* a = tb->addAction(ToolbarIcon(b.key), QString::fromUtf8(b.tooltip));
@@ -478,6 +485,7 @@ void MainWindow::ApplyKindSettings(int kind) {
   ViewScene.RotPitch = kind == 1 ? 0.0f : -15.0f;
   ViewScene.RotYaw = kind == 1 ? 0.0f : 45.0f;
   picDraw_->navigator().ToolsOff();
+  if (kind == 1) picDraw_->StopTurning();  // the presets are off in 2D: start level
   GraphMode = kind;
   DocAxes().BetterFonts = true;
   if (kind != 1) DocAxes().SetDefault();

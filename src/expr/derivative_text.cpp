@@ -122,11 +122,17 @@ std::string FoldSignPairs(const std::string& text) {
 std::string DerivativeText(const std::string& sExpression) {
   std::string errText;
   std::optional<PolishList> list = InfixToPolish(sExpression, errText);
-  PolishList derivative = Derive(list ? *list : PolishList(), kMaxDerivativeTextLength);
+  // The limit holds for the folded text. Folding turns at most two characters into one,
+  // so a text that would fold to within the limit is at most twice as long: forming and
+  // printing stop there, and the work stays bounded.
+  constexpr size_t kUnfoldedLimit = 2 * kMaxDerivativeTextLength;
+  PolishList derivative = Derive(list ? *list : PolishList(), kUnfoldedLimit);
   if (derivative.ElementCount() == 0) return std::string();
-  std::optional<std::string> text = PolishToInfix(derivative, kMaxDerivativeTextLength);
+  std::optional<std::string> text = PolishToInfix(derivative, kUnfoldedLimit);
   if (!text) return std::string();
-  return FoldSignPairs(*text);
+  std::string folded = FoldSignPairs(*text);
+  if (folded.size() > kMaxDerivativeTextLength) return std::string();
+  return folded;
 }
 
 int32_t ReportDerivativeTooLong() {

@@ -23,8 +23,8 @@ std::string FoldSignPairs(const std::string& text);
 
 // The text of the derivative of sExpression. An expression that cannot be converted or
 // holds no variable gives "0" (a word the derivative language does not know shows its box
-// "表达式非法" first). A derivative whose text would exceed kMaxDerivativeTextLength
-// characters is not formed: the result is then the empty text, which the caller treats as
+// "表达式非法" first). A derivative whose text, its sign pairs folded, would exceed
+// kMaxDerivativeTextLength characters is not formed: the result is then the empty text, which the caller treats as
 // a text that does not parse (see ReportDerivativeTooLong). Otherwise never empty.
 // The second derivative is DerivativeText of the first derivative's text.
 std::string DerivativeText(const std::string& sExpression);

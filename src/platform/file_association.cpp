@@ -8,6 +8,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "platform/program_icon.h"
+
 namespace curvanta {
 
 namespace {
@@ -75,7 +77,7 @@ QString QuoteDesktopExecArgument(const QString& arg) {
 }
 
 QString DesktopEntryText(const FileAssociationPaths& paths) {
-  QString icon = QDir(paths.programDir).filePath(QStringLiteral("Curvanta.ico"));
+  const QString icon = QLatin1String(kProgramIconName);  // found in the icon theme
   return QStringLiteral(
              "[Desktop Entry]\n"
              "Type=Application\n"
@@ -85,6 +87,10 @@ QString DesktopEntryText(const FileAssociationPaths& paths) {
              "MimeType=%3;\n"
              "Terminal=false\n")
       .arg(icon, QuoteDesktopExecArgument(paths.programPath), QLatin1String(kMimeType));
+}
+
+QString ProgramIconPath() {
+  return QStringLiteral("icons/hicolor/scalable/apps/%1.svg").arg(QLatin1String(kProgramIconName));
 }
 
 QString DefaultXdgDataHome() {
@@ -100,9 +106,10 @@ bool WriteFileAssociation(const FileAssociationPaths& paths, const ProcessRunner
                                     MimePackageText().toUtf8());
   bool desktopChanged = WriteIfChanged(base.filePath(QStringLiteral("applications/kvpl.desktop")),
                                        DesktopEntryText(paths).toUtf8());
+  const bool iconChanged = WriteIfChanged(base.filePath(ProgramIconPath()), ProgramIconSvg());
   if (mimeChanged && runner)
     runner(QStringLiteral("update-mime-database"), {base.filePath(QStringLiteral("mime"))});
-  return mimeChanged || desktopChanged;
+  return mimeChanged || desktopChanged || iconChanged;
 }
 
 }  // namespace curvanta

@@ -83,7 +83,9 @@ void SceneFrame::Compile(bool content) {
   GlApi& gl = Gl();
   const bool animated = scene_.Animation();
   const int32_t n = AnimFrameCount < 0 ? 0 : AnimFrameCount;
-  const int32_t needed = animated ? n + 1 : 1;
+  // An animation's steps share one more list: the axes, drawn once for all of them.
+  const bool withAxes = scene_.FunSurfs.Count() >= 1 && axesShown_ && axesShown_();
+  const int32_t needed = animated ? n + 1 + (withAxes ? 1 : 0) : 1;
   if (!compiled_ || animated != animated_ || (animated && n != frameCount_) || contentBase_ == 0)
     content = true;
 
@@ -93,11 +95,22 @@ void SceneFrame::Compile(bool content) {
     uint32_t base = gl.glGenLists(needed);
     contentBase_ = base;
     contentCount_ = base ? needed : 0;
-    const bool withAxes = scene_.FunSurfs.Count() >= 1 && axesShown_ && axesShown_();
     if (animated) {
-      // One axes box for every step: the union of the steps' boxes, padded once more.
+      // Each step is drawn before its box is read: some items box what their drawing plotted.
+      // The axes list that every step calls is compiled last, for the union of the steps'
+      // boxes padded once more, so still and animated items get the same axes.
+      const uint32_t axesList = contentBase_ + uint32_t(n + 1);
       Box u = EmptyUnion();
-      for (int32_t e = 0; e <= n; ++e) {
+      for (int32_t e = 0; e <= n && contentBase_ != 0; ++e) {
+        {
+          ListGuard list(contentBase_ + uint32_t(e));
+          try {
+            scene_.Draw(e);
+            if (withAxes) gl.glCallList(axesList);
+          } catch (const std::exception&) {
+            // A drawing fault leaves this step as far as it got.
+          }
+        }
         Box b = scene_.GetBox(e);
         if (b.MinX < u.MinX) u.MinX = b.MinX;
         if (b.MinY < u.MinY) u.MinY = b.MinY;
@@ -112,13 +125,11 @@ void SceneFrame::Compile(bool content) {
       u.MaxX = static_cast<float>(double(u.MaxX) + 0.1);
       u.MaxY = static_cast<float>(double(u.MaxY) + 0.1);
       u.MaxZ = static_cast<float>(double(u.MaxZ) + 0.1);
-      for (int32_t e = 0; e <= n && contentBase_ != 0; ++e) {
-        ListGuard list(contentBase_ + uint32_t(e));
+      if (withAxes && contentBase_ != 0) {
+        ListGuard list(axesList);
         try {
-          scene_.Draw(e);
-          if (withAxes && axesDrawer_) axesDrawer_(u);
+          if (axesDrawer_) axesDrawer_(u);
         } catch (const std::exception&) {
-          // A drawing fault leaves this step as far as it got.
         }
       }
     } else if (contentBase_ != 0) {

@@ -129,6 +129,15 @@ void EmitGlyph(const GlyphMesh& glyph) {
       }
     }
     gl.glEnd();
+    // The front outline as lines as well: a stroke thinner than a pixel (the "-" of a small
+    // label) covers no pixel centre as a face, but its outline still shows.
+    gl.glLineWidth(1.0f);
+    gl.glNormal3f(0, 0, 1);
+    for (const Contour& contour : glyph.contours) {
+      gl.glBegin(GL_LINE_LOOP);
+      for (const Point2& p : contour) gl.glVertex3f(GLfloat(p[0]), GLfloat(p[1]), 0);
+      gl.glEnd();
+    }
   }
   gl.glTranslatef(GLfloat(glyph.advance), 0, 0);
 }
@@ -189,7 +198,7 @@ void DrawText3D(int32_t first, std::string_view text, float x, float y, float z,
   using namespace curvanta;
   if (first == 0) return;  // a font that failed draws nothing
   GlApi& gl = Gl();
-  gl.glPushAttrib(GL_POLYGON_BIT);
+  gl.glPushAttrib(GL_POLYGON_BIT | GL_LINE_BIT);  // the glyphs set their outlines' width
   gl.glPushMatrix();
   gl.glListBase(GLuint(first - 32));
   gl.glTranslatef(x, y, z);

@@ -21,13 +21,13 @@ class AxesPicture : public ::testing::Test {
   void SetUp() override {
     ResetGlobals();
     ASSERT_TRUE(tmp.isValid());
-    // A graph that draws nothing of its own and spans [-4, 4] in x and y (z 0 in 2D).
+    // A graph that draws nothing of its own and spans [-half, half] in x and y (z 0 in 2D).
     oldBoxer = SetItemBoxer([this](GraphItem&, std::optional<int32_t>) {
       Box b;
-      b.MinX = b.MinY = -4;
-      b.MaxX = b.MaxY = 4;
-      b.MinZ = GraphMode == 1 ? 0.0f : -4.0f;
-      b.MaxZ = GraphMode == 1 ? 0.0f : 4.0f;
+      b.MinX = b.MinY = -half;
+      b.MaxX = b.MaxY = half;
+      b.MinZ = GraphMode == 1 ? 0.0f : -half;
+      b.MaxZ = GraphMode == 1 ? 0.0f : half;
       return b;
     });
     oldDrawer = SetItemDrawer([](GraphItem&, std::optional<int32_t>) {});
@@ -65,6 +65,7 @@ class AxesPicture : public ::testing::Test {
   QTemporaryDir tmp;
   ForwardingGl gl;
   ScopedGl scoped{&gl};
+  float half = 4;  // the graph spans [-half, half]
   ItemBoxer oldBoxer;
   ItemDrawer oldDrawer;
   std::unique_ptr<MainWindow> window;
@@ -155,4 +156,56 @@ TEST_F(AxesPicture, RotationListsGiveThePictureOfAFullCompile) {
   QTest::qWait(30);
   EXPECT_EQ(area->frame().contentCompiles(), content + 1);
   EXPECT_EQ(area->grabFramebuffer(), turned);
+}
+
+// The y labels of the fitted picture of a graph over [-12, 12]: every "-t" shows its minus,
+// so it reaches further left than "t" (both end at the same place). The minus is thinner
+// than a pixel at this zoom.
+TEST_F(AxesPicture, NegativeTickLabelsShowTheirMinus) {
+  ASSERT_EQ(GraphMode, 1);
+  half = 12;
+  ShowOneGraph();
+  const QImage img = area->grabFramebuffer();
+  ASSERT_FALSE(img.isNull());
+  const auto dark = [&](int x, int y) { return qGray(img.pixel(x, y)) < 160; };
+  // The axes: the row and the column with the most dark pixels.
+  int row = 0, column = 0, most = -1;
+  for (int y = 0; y < img.height(); ++y) {
+    int n = 0;
+    for (int x = 0; x < img.width(); ++x) n += dark(x, y);
+    if (n > most) most = n, row = y;
+  }
+  most = -1;
+  for (int x = 0; x < img.width(); ++x) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y) n += dark(x, y);
+    if (n > most) most = n, column = x;
+  }
+  // The y axis runs to 2.1 below the box (-12.1): pixels per unit from its lower end.
+  int bottom = row;
+  while (bottom + 1 < img.height() && (dark(column, bottom + 1) || dark(column - 1, bottom + 1) ||
+                                       dark(column + 1, bottom + 1)))
+    ++bottom;
+  const double scale = (bottom - row) / 14.2;
+  ASSERT_GT(scale, 8);
+  ASSERT_LT(scale * 0.7 * 0.1, 1.0);  // the minus (a tenth of an em) is under a pixel thick
+  const int right = column - int(std::lround(0.3 * scale));
+  const auto leftmostOfLabel = [&](double t) {  // labels stand from 0.2 below t to 0.35 above
+    const int top = row - int(std::lround((t + 0.4) * scale));
+    const int low = row - int(std::lround((t - 0.25) * scale));
+    int left = right;
+    for (int y = std::max(0, top); y <= low && y < img.height(); ++y)
+      for (int x = 0; x < right; ++x)
+        if (dark(x, y)) {
+          left = std::min(left, x);
+          break;
+        }
+    return left;
+  };
+  for (int t = 2; t <= 9; ++t) {
+    const int positive = leftmostOfLabel(t), negative = leftmostOfLabel(-t);
+    ASSERT_LT(positive, right) << "no label " << t;
+    // The minus is a third of an em wide at 0.7 of the unit: at least 0.15 units to the left.
+    EXPECT_LT(negative, positive - int(0.15 * scale)) << "label -" << t << " lost its minus";
+  }
 }

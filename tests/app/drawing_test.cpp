@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFontMetrics>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QTimer>
 #include <QMouseEvent>
@@ -176,4 +177,73 @@ TEST_F(ShownWindow, ScreenshotAfterNew3DShowsTheChineseMenus) {
     EXPECT_GT(dark, 15) << text.toStdString();
   }
   EXPECT_GE(captions, 5);
+}
+
+TEST_F(ShownWindow, NewTwoDimensionalDocumentEndsTheSpinAndStartsLevel) {
+  window->mnuFileNew3D_Click();
+  window->RunCommand("mnuViewRotate");
+  const QPoint c(area->width() / 2, area->height() / 2);
+  Send(QEvent::MouseButtonPress, c, Qt::LeftButton, Qt::LeftButton);
+  Send(QEvent::MouseMove, c + QPoint(20, 10), Qt::NoButton, Qt::LeftButton);
+  Send(QEvent::MouseButtonRelease, c + QPoint(20, 10), Qt::LeftButton, Qt::NoButton);
+  ASSERT_TRUE(area->nav().Spinning);
+  ASSERT_TRUE(area->nav().TrackballActive);
+  window->mnuFileNew2D_Click();
+  EXPECT_FALSE(area->nav().Spinning);
+  EXPECT_FALSE(area->nav().TrackballActive);
+  EXPECT_FALSE(area->spinTimer()->isActive());
+  QTest::qWait(80);
+  EXPECT_EQ(area->nav().RotationQuat, PresetRotation(0, 0, 0));  // level, and it stays so
+  // The view can still be turned afterwards.
+  window->mnuFileNew3D_Click();
+  window->RunCommand("mnuViewRotate");
+  Send(QEvent::MouseButtonPress, c, Qt::LeftButton, Qt::LeftButton);
+  Send(QEvent::MouseMove, c + QPoint(20, 0), Qt::NoButton, Qt::LeftButton);
+  EXPECT_TRUE(area->nav().TrackballActive);
+  Send(QEvent::MouseButtonRelease, c + QPoint(20, 0), Qt::LeftButton, Qt::NoButton);
+}
+
+// The axes of an animated polar implicit graph cover what it plots, as the still graph's do:
+// the x axis reaches as far out in both pictures.
+TEST_F(ShownWindow, AnimatedPolarCircleGetsTheAxesOfTheStillOne) {
+  const auto axisReach = [&](bool animated) {
+    window->mnuFileNew2D_Click();
+    auto item = GraphItem::Init(++LastGraphID, "", GraphKind::Function2D, CoordKind::Polar, "", "",
+                                "r-3", 1, 1, 0, 6.3f, 0, 4, 0, 0, 0, 255, 1, 1, 3, 1, false,
+                                false, false, 0);
+    item->FunForm = FormKind::Implicit;
+    if (animated) {
+      item->GraphType = GraphKind::Function2DAnim;
+      item->Animation = true;
+      item->MinT = 0;
+      item->MaxT = 1;
+    }
+    DocScene.FunSurfs.Add(item);
+    ViewScene.FunSurfs.Add(item);
+    window->BuildSceneLists();
+    window->RunCommand("mnuViewFit");
+    window->Display(1);
+    QTest::qWait(50);
+    const QImage img = area->grabFramebuffer();
+    // The axis row: the row with the most dark pixels; its leftmost and rightmost dark pixel.
+    int bestRow = 0, bestCount = -1;
+    for (int y = 0; y < img.height(); ++y) {
+      int n = 0;
+      for (int x = 0; x < img.width(); ++x) n += qGray(img.pixel(x, y)) < 80;
+      if (n > bestCount) bestCount = n, bestRow = y;
+    }
+    int left = img.width(), right = -1;
+    for (int x = 0; x < img.width(); ++x)
+      if (qGray(img.pixel(x, bestRow)) < 80) left = std::min(left, x), right = std::max(right, x);
+    DocScene.FunSurfs.Clear();
+    ViewScene.FunSurfs.Clear();
+    window->List1()->clear();
+    return std::pair<int, int>(left, right);
+  };
+  const auto still = axisReach(false);
+  const auto moving = axisReach(true);
+  const int length = still.second - still.first;
+  ASSERT_GT(length, 100);
+  EXPECT_NEAR(moving.first, still.first, length / 40);
+  EXPECT_NEAR(moving.second, still.second, length / 40);
 }

@@ -18,6 +18,7 @@
 #include "scene/scene_globals.h"
 #include "scene/ui/draw_area.h"
 #include <QApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QMouseEvent>
@@ -254,6 +255,77 @@ TEST_F(WindowFixture, StatusBarNamesTheButtonUnderThePointerEvenWhenDisabled) {
   QMouseEvent e(QEvent::MouseMove, end, t2->mapToGlobal(end), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(t2, &e);
   EXPECT_EQ(w.StatusHint()->text(), "准备就绪");
+}
+
+TEST_F(WindowFixture, TheWindowShowsTheIconWrittenForTheDesktop) {
+  MainWindow w;
+  w.Load(options);
+  const QString written = tmp.filePath("share/icons/hicolor/scalable/apps/curvanta.svg");
+  QImageReader reader(written);
+  reader.setScaledSize(QSize(32, 32));
+  const QImage fromFile = reader.read();
+  ASSERT_FALSE(fromFile.isNull()) << written.toStdString();
+  ASSERT_FALSE(w.windowIcon().isNull());
+  const QImage shown = w.windowIcon().pixmap(QSize(32, 32)).toImage();
+  EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32),
+            fromFile.convertToFormat(QImage::Format_ARGB32));
+}
+
+TEST_F(WindowFixture, TheHintGoesBackToReadyOverASeparator) {
+  MainWindow w;
+  w.Load(options);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  auto moveOver = [&](QWidget* widget) {
+    QPointF local(widget->width() / 2.0, widget->height() / 2.0);
+    QMouseEvent e(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton,
+                  Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &e);
+  };
+  for (Bar bar : {Bar::Toolbar1, Bar::Toolbar3}) {
+    QToolBar* tb = w.Toolbar(bar);
+    for (int i = 2;; ++i) {
+      QAction* a = w.ToolbarAction(bar, i);
+      ASSERT_NE(a, nullptr);
+      if (!a->isSeparator()) continue;
+      moveOver(tb->widgetForAction(w.ToolbarAction(bar, i - 1)));  // the button beside it
+      EXPECT_NE(w.StatusHint()->text(), "准备就绪");
+      moveOver(tb->widgetForAction(a));
+      EXPECT_EQ(w.StatusHint()->text(), "准备就绪") << int(bar) << " " << i;
+      break;
+    }
+  }
+}
+
+TEST_F(WindowFixture, FocusAloneGivesTheListNoCurrentLine) {
+  ScopedMessageRecorder rec;
+  MainWindow w;
+  w.Load(options);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  AddGraph(w, 1, true);
+  AddGraph(w, 2, true);
+  // Tabbing into the list (or the window handing it the focus) picks no line.
+  QFocusEvent tabIn(QEvent::FocusIn, Qt::TabFocusReason);
+  QApplication::sendEvent(w.List1(), &tabIn);
+  EXPECT_EQ(w.List1()->currentRow(), -1);
+  for (const char* command : {"mnuEditDelete", "mnuEditCut", "modelPoint", "shadeFlat"}) {
+    rec.recorder.clear();
+    w.RunCommand(command);
+    ASSERT_EQ(rec.recorder.messages.size(), 1u) << command;
+    EXPECT_EQ(rec.recorder.messages[0],
+              (Message{"请先选择一个函数", "警告", MsgIcon::Exclamation, MsgButtons::Ok}))
+        << command;
+  }
+  EXPECT_EQ(DocScene.FunSurfs.Count(), 2);
+  EXPECT_EQ(w.List1()->count(), 2);
+  // A line the user picks is deleted; after it, focus again picks no neighbour.
+  w.List1()->setCurrentRow(1);
+  w.RunCommand("mnuEditDelete");
+  ASSERT_EQ(DocScene.FunSurfs.Count(), 1);
+  EXPECT_EQ(DocScene.FunSurfs.Item(1)->ID, 1);
+  QApplication::sendEvent(w.List1(), &tabIn);
+  EXPECT_EQ(w.List1()->currentRow(), -1);
 }
 
 TEST_F(WindowFixture, RightPressesOpenThePopupsWithoutMovingTheCurrentLine) {

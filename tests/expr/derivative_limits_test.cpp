@@ -98,3 +98,15 @@ TEST(DerivativeLimits, DerivedTextsConvertBeyondTheTypedLimits) {
     EXPECT_TRUE(rec.recorder.messages.empty());
   }
 }
+
+TEST(DerivativeLimits, LimitHoldsForTheFoldedText) {
+  // Each -cos(x) derives to a "--" pair that folds to "+": the derivative is formed when the
+  // folded text fits, although the text before folding would not.
+  const std::string fits = "x" + Repeat("-cos(x)", 85000);
+  const std::string d = DerivativeText(fits);
+  EXPECT_EQ(d.size(), 935001u);
+  EXPECT_EQ(Count(d, "--"), 0u);
+  EXPECT_EQ(Count(d, "sin(x)"), 85000u);
+  // 95,000 terms fold to 1,045,001 characters: still too long.
+  EXPECT_EQ(DerivativeText("x" + Repeat("-cos(x)", 95000)), "");
+}

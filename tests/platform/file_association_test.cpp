@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include "platform/file_association.h"
@@ -38,7 +39,14 @@ TEST(FileAssociation, WritesOnceAndLeavesUnchangedFilesAlone) {
   EXPECT_TRUE(mimeText.contains("value=\"S\" offset=\"4\""));
   QString desktopText = ReadAll(desktop);
   EXPECT_TRUE(desktopText.contains("Name=Curvanta\n"));
-  EXPECT_TRUE(desktopText.contains("Icon=/opt/curvanta/Curvanta.ico\n"));
+  // The icon is the program's own SVG, found by its name in the hicolor theme beside the
+  // entry; nothing in the program's folder is named.
+  EXPECT_TRUE(desktopText.contains("Icon=curvanta\n"));
+  EXPECT_FALSE(desktopText.contains("/opt/curvanta/C"));
+  const QString icon = tmp.filePath("share/icons/hicolor/scalable/apps/curvanta.svg");
+  const QImage picture(icon);
+  ASSERT_FALSE(picture.isNull()) << icon.toStdString();
+  EXPECT_EQ(picture.size(), QSize(64, 64));
   EXPECT_TRUE(desktopText.contains("Exec=/opt/curvanta/curvanta %f\n"));
   EXPECT_TRUE(desktopText.contains("MimeType=application/x-pgpfile;\n"));
   ASSERT_EQ(runs.size(), 1u);
@@ -49,6 +57,12 @@ TEST(FileAssociation, WritesOnceAndLeavesUnchangedFilesAlone) {
   EXPECT_FALSE(WriteFileAssociation(paths, runner));
   EXPECT_EQ(runs.size(), 1u);
   EXPECT_EQ(QFileInfo(desktop).lastModified(), before);
+
+  // A missing icon is written again on its own.
+  ASSERT_TRUE(QFile::remove(icon));
+  EXPECT_TRUE(WriteFileAssociation(paths, runner));
+  EXPECT_EQ(runs.size(), 1u);
+  EXPECT_TRUE(QFileInfo::exists(icon));
 
   // A changed program folder rewrites the desktop entry only; the MIME data stays.
   paths.programPath = "/usr/local/bin/curvanta";

@@ -120,8 +120,16 @@ TEST_F(FrameFixture, AnimationCompilesOneListPerStepAndDropsStaleOnes) {
   AddItem(1, true);
   frame.Compile(true);
   EXPECT_EQ(itemDraws, 4);
-  EXPECT_EQ(axesDraws, 4);
+  EXPECT_EQ(axesDraws, 1);  // one axes list, called by every step
   for (GLuint n = 1001; n <= 1004; ++n) EXPECT_TRUE(ListExists(n)) << n;
+  const GLuint axes = GLuint(gl.ListContents(GLuint(gl.ListContents(1001).back().args.at(0)))
+                                 .back().args.at(0));
+  for (GLuint n = 1001; n <= 1004; ++n) {
+    const auto& step = gl.ListContents(GLuint(gl.ListContents(n).back().args.at(0)));
+    EXPECT_EQ(step.back().name, "glCallList") << n;
+    EXPECT_EQ(GLuint(step.back().args.at(0)), axes) << n;
+  }
+  EXPECT_EQ(gl.ListContents(axes).front().name, "glLineWidth");
   EXPECT_EQ(frame.ListForFrame(0), 1001u);
   EXPECT_EQ(frame.ListForFrame(4), 1004u);
   EXPECT_EQ(frame.ListForFrame(5), 1004u);  // beyond the compiled frames: the last one

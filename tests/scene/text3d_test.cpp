@@ -57,11 +57,15 @@ TEST_F(Text3D, NinetySixGlyphListsWithAdvancesAndDepth) {
   EXPECT_EQ(space.size(), 1u);  // no polygon, only the advance
   EXPECT_NEAR(space[0].args[0], 0.27783, 1e-5);
   EXPECT_NEAR(Last(gl.ListContents(GLuint(base + '0' - 32))).args[0], 0.55615, 1e-5);
-  // 'I': front face at z = 0, back face at z = -0.1, walls between.
+  // 'I': front face at z = 0, back face at z = -0.1, walls between, and the front outline
+  // as a loop of lines (its four corners) so that a stroke thinner than a pixel still shows.
   auto prims = RecordingGl::PrimitivesOf(gl.ListContents(GLuint(base + 'I' - 32)));
-  ASSERT_EQ(prims.size(), 2u);
+  ASSERT_EQ(prims.size(), 3u);
   EXPECT_EQ(prims[0].mode, GLenum(GL_TRIANGLES));
   EXPECT_EQ(prims[1].mode, GLenum(GL_QUADS));
+  EXPECT_EQ(prims[2].mode, GLenum(GL_LINE_LOOP));
+  ASSERT_EQ(prims[2].vertices.size(), 4u);
+  for (const auto& v : prims[2].vertices) EXPECT_EQ(v.position[2], 0);
   double frontArea = 0, backArea = 0;
   for (const auto& prim : prims) {
     for (const auto& v : prim.vertices) {
@@ -91,7 +95,7 @@ TEST_F(Text3D, DrawText3DCallsInOrder) {
   gl.ClearCalls();
   DrawText3D(base, "-0.50", 1, 2, 3, {90, 0, 1, 0}, 0xFF0000);
   const std::vector<GlCall> expected = {
-      {"glPushAttrib", {GL_POLYGON_BIT}},
+      {"glPushAttrib", {GL_POLYGON_BIT | GL_LINE_BIT}},
       {"glPushMatrix", {}},
       {"glListBase", {double(GLuint(base - 32))}},
       {"glTranslatef", {1, 2, 3}},

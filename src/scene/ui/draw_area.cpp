@@ -170,4 +170,14 @@ void DrawArea::StopSpinning() {
   spin_.stop();
 }
 
+void DrawArea::StopTurning() {
+  spin_.stop();
+  NavigationState& s = navigator_.state;
+  if (!s.Spinning && !s.TrackballActive) return;  // the angles hold already
+  s.Spinning = false;
+  s.TrackballActive = false;
+  RebuildRotation();
+  Display();
+}
+
 }  // namespace curvanta

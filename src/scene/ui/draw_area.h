@@ -41,6 +41,9 @@ class DrawArea : public QOpenGLWidget, public NavigationEffects {
 
   // Ends the spin for good (the window is closing).
   void StopSpinning();
+  // Ends a spin and the trackball's hold on the angles, so that the scene's angles hold
+  // again; the view can still be turned afterwards.
+  void StopTurning();
   QTimer* spinTimer() { return &spin_; }
   // Spin interval in milliseconds.
   static constexpr int kSpinInterval = 16;
