@@ -37,6 +37,7 @@
 #include "scene/ui/settings_dialogs.h"
 #include "commands/create_2d.h"
 #include "commands/special_commands.h"
+#include "commands/create_tables.h"
 #include "commands/edit_command.h"
 #include "commands/surface_commands.h"
 #include "dialogs/function/function_2d_ok.h"
@@ -262,6 +263,7 @@ void MainWindow::RegisterGraphCommands() {
   commands_[QStringLiteral("mnuAniCur2DPol")] = [host] { mnuAniCur2DPol_Click(host()); };
   commands_[QStringLiteral("mnuDrawIP")] = [] { mnuDrawIP_Click(); };
   RegisterPointAndStepCommands(commands_, host);
+  for (const auto& [name, run] : TableCommands()) commands_[QString::fromLatin1(name)] = [host, run] { run(host()); };
   commands_[QStringLiteral("mnuFunEdit")] = [host] { mnuFunEdit_Click(host()); };
   RegisterSurfaceCommands(commands_, host);
 }
