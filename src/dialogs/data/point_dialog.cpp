@@ -43,6 +43,10 @@ const TextControl kTexts[] = {
     {"Text7", "Label8", "段数 t", &PointDialogState::tSegments, true},
 };
 
+// Rows of kTexts the widget code reaches directly.
+constexpr size_t kZRow = 3;
+constexpr size_t kTSegmentsRow = 6;
+
 PointDialogRunner& Runner() {
   static PointDialogRunner runner;
   return runner;
@@ -72,11 +76,21 @@ PointDialog::PointDialog(PointDialogState state, int32_t graphMode,
   auto* coordFrame = new QGroupBox(animated ? QStringLiteral("坐标表达式") : QStringLiteral("坐标"), pointPage);
   coordFrame->setObjectName(QStringLiteral("Frame1"));
   auto* coordGrid = new QGridLayout(coordFrame);
-  auto* tFrame = new QGroupBox(QStringLiteral("t 的取值范围"), pointPage);
-  tFrame->setObjectName(QStringLiteral("Frame2"));
-  auto* tGrid = new QGridLayout(tFrame);
+  // Only the animated point has the t range; the point dialog uses the names Frame2,
+  // Label6 and Label7 on its second page.
+  QGroupBox* tFrame = nullptr;
+  QGridLayout* tGrid = nullptr;
+  if (animated) {
+    tFrame = new QGroupBox(QStringLiteral("t 的取值范围"), pointPage);
+    tFrame->setObjectName(QStringLiteral("Frame2"));
+    tGrid = new QGridLayout(tFrame);
+  }
   int row = 0;
   for (const TextControl& c : kTexts) {
+    if (c.animatedOnly && !animated) {
+      texts_.push_back(nullptr);
+      continue;
+    }
     auto* label = new QLabel(c.caption ? QString::fromUtf8(c.caption) : QString(), pointPage);
     auto* text = new QLineEdit(pointPage);
     text->setObjectName(QString::fromLatin1(c.name));
@@ -106,8 +120,7 @@ PointDialog::PointDialog(PointDialogState state, int32_t graphMode,
   top->addWidget(coords_, 1, 1);
   pv->addLayout(top);
   pv->addWidget(coordFrame);
-  pv->addWidget(tFrame);
-  tFrame->setVisible(animated);
+  if (tFrame) pv->addWidget(tFrame);
   pv->addStretch();
   tabs->addTab(pointPage, QStringLiteral("点"));
 
@@ -161,7 +174,8 @@ const PointDialogState& PointDialog::state() {
 }
 
 void PointDialog::ToState() {
-  for (size_t i = 0; i < texts_.size(); ++i) state_.*kTexts[i].field = texts_[i]->text().toStdString();
+  for (size_t i = 0; i < texts_.size(); ++i)
+    if (texts_[i]) state_.*kTexts[i].field = texts_[i]->text().toStdString();
   state_.coordIndex = coords_->currentIndex();
   state_.hollow = hollow_->isChecked();
   state_.colour = colour_->colour();
@@ -170,13 +184,14 @@ void PointDialog::ToState() {
 
 void PointDialog::FromState() {
   setWindowTitle(Q(state_.caption));
-  for (size_t i = 0; i < texts_.size(); ++i) texts_[i]->setText(Q(state_.*kTexts[i].field));
-  texts_[6]->setEnabled(state_.tSegmentsEnabled);
+  for (size_t i = 0; i < texts_.size(); ++i)
+    if (texts_[i]) texts_[i]->setText(Q(state_.*kTexts[i].field));
+  if (QLineEdit* tSegments = texts_[kTSegmentsRow]) tSegments->setEnabled(state_.tSegmentsEnabled);
   xLabel_->setText(Q(state_.xLabel));
   yLabel_->setText(Q(state_.yLabel));
   zLabel_->setText(Q(state_.zLabel));
   zLabel_->setVisible(state_.zShown);
-  texts_[3]->setVisible(state_.zShown);
+  texts_[kZRow]->setVisible(state_.zShown);
   {
     QSignalBlocker block(coords_);
     coords_->clear();

@@ -38,7 +38,7 @@ class PointDialog : public QDialog {
   PointDialogState state_;
   int32_t graphMode_;
   std::function<bool(PointDialogState&)> onOk_;
-  std::vector<QLineEdit*> texts_;  // in the order of the control table
+  std::vector<QLineEdit*> texts_;  // in the order of the text table; no t rows in the point dialog
   QLabel* xLabel_ = nullptr;
   QLabel* yLabel_ = nullptr;
   QLabel* zLabel_ = nullptr;

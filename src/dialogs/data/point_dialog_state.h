@@ -32,6 +32,8 @@ struct PointDialogState {
   bool hollow = false;
   int32_t colour = 0;
   std::string size;
+
+  friend bool operator==(const PointDialogState&, const PointDialogState&) = default;
 };
 
 // The dialog as designed and loaded: empty fields ("Untitled" for the animated point's name),

@@ -28,6 +28,8 @@ struct StepStemDialogState {
   int stemHeadSymbolIndex = 0;  // position in the marker list, -1 none
   int32_t stemBodyColour = 0;
   std::string stemBodyWidth;  // read from its text
+
+  friend bool operator==(const StepStemDialogState&, const StepStemDialogState&) = default;
 };
 
 // The marker names of the stem heads, in the order of their codes 1 to 6.
