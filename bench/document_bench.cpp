@@ -1,5 +1,6 @@
 // Saving and loading the largest document the format holds (65535 bytes of text, nearly all
-// of it table records) against one redraw of that document and of an analysed 2D function.
+// of it table records), and the CPU side of one redraw of it (document_screen_bench.cpp
+// draws it on a real GL context).
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
@@ -15,6 +16,7 @@
 #include "scene/axes_settings.h"
 #include "scene/scene_frame.h"
 #include "scene/scene_globals.h"
+#include "largest_document.h"
 
 using namespace curvanta;
 
@@ -29,79 +31,6 @@ class CountingGl : public curvanta::NullGl {
   }
   GLuint nextList = 1;
 };
-
-// The loader's window and host with nothing behind them.
-struct QuietHost : DocumentHost, DocumentWindow {
-  int currentLine() const override { return -1; }
-  int lineCount() const override { return lines; }
-  bool isLineChecked(int) const override { return true; }
-  void appendLine(const std::string&) override { ++lines; }
-  void setLineText(int, const std::string&) override {}
-  void checkLine(int) override {}
-  void rebuildAndDisplay() override {}
-  void refresh() override {}
-  void enablePlayback() override {}
-  std::pair<std::string, std::string> animOptionFields() override { return {}; }
-  void setAnimOptionFields(const std::string&, const std::string&) override {}
-  void setTimerInterval(int) override {}
-  void clearDocument() override {
-    DocScene.FunSurfs.Clear();
-    ViewScene.FunSurfs.Clear();
-    lines = 0;
-  }
-  void setUpKind(int32_t) override {}
-  void startNew2D() override {}
-  void showAllLines() override {
-    for (const auto& [key, item] : DocScene.FunSurfs) {
-      ViewScene.FunSurfs.Add(item, key);
-      item->GetPoints();
-    }
-  }
-  void displayFrame(int32_t) override {}
-  int lines = 0;
-};
-
-// A 3D document of three 3D tables whose coordinates take seven digits, filled up to the
-// container's 65535 bytes of text.
-std::string LargestDocumentBytes() {
-  ResetGlobals();
-  ResetSceneGlobals();
-  GraphMode = 3;
-  DocAxes().SetDefault();
-  int id = 0;
-  auto addTable = [&](int rows, int columns) {
-    auto t = std::make_shared<GraphItem>();
-    t->GraphType = GraphKind::Table3D;
-    t->ID = ++id;
-    t->NameS = "table" + std::to_string(id);
-    t->StepU = rows;
-    t->StepV = columns;
-    for (int i = 0; i <= rows; ++i)
-      for (int j = 0; j <= columns; ++j) {
-        Point& p = *t->VertTab3D(i, j);
-        p.x = 0.1234567f * float(i + 1);
-        p.y = 0.7654321f * float(j + 1) / float(i + 2);
-        p.z = -1.234567f * float(i - j);
-      }
-    DocScene.FunSurfs.Add(t);
-  };
-  addTable(20, 20);
-  addTable(20, 20);
-  for (int columns = 0;; ++columns) {
-    addTable(5, columns);
-    const std::string text = DocumentText(GraphMode, DocScene, DocAxes());
-    if (text.size() > 0xFFFF) {
-      DocScene.FunSurfs.Remove(DocScene.FunSurfs.Count());
-      --id;
-      addTable(5, columns - 1);
-      break;
-    }
-    DocScene.FunSurfs.Remove(DocScene.FunSurfs.Count());
-    --id;
-  }
-  auto encoded = EncodeDocument(DocumentText(GraphMode, DocScene, DocAxes()));
-  return std::get<std::string>(encoded);
-}
 
 void BM_SaveLargestDocument(benchmark::State& state) {
   const std::string bytes = LargestDocumentBytes();
@@ -128,7 +57,8 @@ void BM_LoadLargestDocument(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadLargestDocument)->Unit(benchmark::kMillisecond);
 
-// One redraw: the scene lists compiled (graphs and axes) and the frame painted.
+// One redraw with a GL layer that only counts: the CPU side of compiling the scene lists
+// (graphs and axes) and painting the frame.
 void Redraw(benchmark::State& state) {
   curvanta::InstallGraphDrawing();
   CountingGl gl;
@@ -152,25 +82,6 @@ void BM_RedrawLargestDocument(benchmark::State& state) {
   Redraw(state);
 }
 BENCHMARK(BM_RedrawLargestDocument)->Unit(benchmark::kMillisecond);
-
-void BM_RedrawAnalysedFunction(benchmark::State& state) {
-  ResetGlobals();
-  ResetSceneGlobals();
-  GraphMode = 1;
-  DocAxes().Show = true;
-  auto g = GraphItem::Init(1, "", GraphKind::Function2D, CoordKind::Plane, "0", "x",
-                           "x*sin(x)+x^2/10", 1, 400, 0, 1, -10, 10, 4, 0, 0, 255, 2, 4, 2, 2,
-                           false, false, false, 0);
-  g->FunForm = FormKind::Explicit;
-  g->Show2DCurve = g->ShowMax = g->ShowMin = g->ShowGuai = g->ShowRoot = g->ShowLen = true;
-  g->LenFrom = -5;
-  g->LenTo = 5;
-  g->GetPoints();
-  DocScene.FunSurfs.Add(g);
-  ViewScene.FunSurfs.Add(g);
-  Redraw(state);
-}
-BENCHMARK(BM_RedrawAnalysedFunction)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -40,7 +40,7 @@ AboutBoxRunner& InstalledRunner() {
 }  // namespace
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("frmF2"));
+  setObjectName(QStringLiteral("AboutBox"));
   setWindowTitle(QStringLiteral("关于Curvanta"));
   setModal(true);
 

@@ -140,6 +140,11 @@ void GraphList::appendLine(const std::string& text) {
   known_.push_back(false);
 }
 
+std::string GraphList::lineText(int line) const {
+  const QListWidgetItem* item = list_ ? list_->item(line) : nullptr;
+  return item ? item->text().toStdString() : std::string();
+}
+
 void GraphList::setLineText(int line, const std::string& text) {
   QListWidgetItem* item = list_->item(line);
   if (item == nullptr) return;

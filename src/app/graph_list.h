@@ -57,6 +57,7 @@ class GraphList : public QObject, public DocumentHost {
   int lineCount() const override;
   bool isLineChecked(int line) const override;
   void appendLine(const std::string& text) override;
+  std::string lineText(int line) const override;
   void setLineText(int line, const std::string& text) override;
   void checkLine(int line) override;
   void rebuildAndDisplay() override;

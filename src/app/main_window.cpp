@@ -21,6 +21,7 @@
 
 #include "app/about_dialog.h"
 #include "app/command_line.h"
+#include "app/animation_playback.h"
 #include "app/graph_list.h"
 #include "app/splitter_bar.h"
 #include "app/toolbar_icons.h"
@@ -35,6 +36,8 @@
 #include "scene/ui/draw_area.h"
 #include "scene/ui/settings_dialogs.h"
 #include "commands/create_2d.h"
+#include "commands/special_commands.h"
+#include "commands/create_tables.h"
 #include "commands/edit_command.h"
 #include "commands/surface_commands.h"
 #include "dialogs/function/function_2d_ok.h"
@@ -75,8 +78,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
   statusBar()->addWidget(statusHint_, 1);
   statusBar()->setSizeGripEnabled(true);
-  timer1_ = new QTimer(this);
-  timer1_->setObjectName(QStringLiteral("Timer1"));
   resize(1024, 720);
 }
 
@@ -247,6 +248,7 @@ void MainWindow::BuildMenus() {
   commands_[QStringLiteral("shadeSmooth")] = [this] { SetSelectedGraphLook(false, 2); };
   commands_[QStringLiteral("shadeSmoothest")] = [this] { SetSelectedGraphLook(false, 3); };
   RegisterGraphCommands();
+  RegisterPlaybackCommands();
 }
 
 void MainWindow::RegisterGraphCommands() {
@@ -260,6 +262,8 @@ void MainWindow::RegisterGraphCommands() {
   commands_[QStringLiteral("mnuAniCur2DCart")] = [host] { mnuAniCur2DCart_Click(host()); };
   commands_[QStringLiteral("mnuAniCur2DPol")] = [host] { mnuAniCur2DPol_Click(host()); };
   commands_[QStringLiteral("mnuDrawIP")] = [] { mnuDrawIP_Click(); };
+  RegisterPointAndStepCommands(commands_, host);
+  for (const auto& [name, run] : TableCommands()) commands_[QString::fromLatin1(name)] = [host, run] { run(host()); };
   commands_[QStringLiteral("mnuFunEdit")] = [host] { mnuFunEdit_Click(host()); };
   RegisterSurfaceCommands(commands_, host);
 }
@@ -326,7 +330,7 @@ void MainWindow::BuildCentralArea() {
     picDraw_->update();
   };
   graphList_->onEnablePlayback = [this] { EnablePlayback(); };
-  graphList_->onSetTimerInterval = [this](int ms) { timer1_->setInterval(ms); };
+  graphList_->onSetTimerInterval = [this](int ms) { player_->SetInterval(ms); };
   SetDialogParent(this);
   result_ = new QPlainTextEdit(central_);
   result_->setObjectName(QStringLiteral("Result"));
@@ -392,13 +396,11 @@ void MainWindow::RunCommand(const QString& name) {
 // Load and close
 
 void MainWindow::Load(const LoadOptions& options) {
-  timer1_->setInterval(100);
-  timer1_->stop();
+  player_->Reset();
   AnimFrame = 1;
   AnimFrameCount = 10;
   AnimSpeed = 10;
   DocAxes().Show = true;
-  AnimPlayMode = 1;
   AxisChanged = false;
   EditMode = false;
   CrLfText = "\r\n";

@@ -27,6 +27,7 @@ class QToolBar;
 
 namespace curvanta {
 
+class AnimationPlayer;
 class DrawArea;
 class GraphList;
 class SplitterBar;
@@ -70,6 +71,10 @@ class MainWindow : public QMainWindow {
   // The coordinate-system and light commands of the Draw menu and the drawing area's popup.
   void mnuDrawAxis_Click();
   void mnuDrawLight_Click();
+  // The animation options ("选项..."): frame count and speed; a new count resamples.
+  void mnuAniOpt_Click();
+  // The animation player behind the playback entries and Timer1.
+  curvanta::AnimationPlayer* Player() const { return player_; }
 
   // Runs the command of a menu entry or toolbar action by its object name.
   void RunCommand(const QString& name);
@@ -97,7 +102,6 @@ class MainWindow : public QMainWindow {
 
   // Window fields of the life cycle.
   bool SavedFlag = false;
-  int AnimPlayMode = 1;
   int SplitterLeft() const { return splitterLeft_; }
   int Splitter2Top() const { return splitter2Top_; }
   bool SplitterDragging() const { return splitterDragging_; }
@@ -120,6 +124,7 @@ class MainWindow : public QMainWindow {
   void BuildToolbars();
   void BuildCentralArea();
   void RegisterGraphCommands();
+  void RegisterPlaybackCommands();
   QMenu* AddMenu(QMenu* parent, const char* name, const char* caption);
   QAction* AddEntry(QMenu* menu, const char* name, const char* caption, bool enabled = true,
                     const char* shortcut = nullptr);
@@ -154,6 +159,7 @@ class MainWindow : public QMainWindow {
   QMenu* funEdit_ = nullptr;
   QMenu* graphEdit_ = nullptr;
   QTimer* timer1_ = nullptr;
+  curvanta::AnimationPlayer* player_ = nullptr;
 
   int splitterLeft_ = curvanta::kSplitterStartLeft;
   int splitter2Top_ = 0;

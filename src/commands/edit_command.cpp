@@ -4,7 +4,10 @@
 #include <string>
 
 #include "common/globals.h"
+#include "commands/edit_special.h"
 #include "common/message_service.h"
+#include "dialogs/data/table_2d_dialog_state.h"
+#include "dialogs/data/table_surface_dialog_state.h"
 #include "dialogs/function/function_2d_edit_fill.h"
 #include "dialogs/function/function_2d_ok.h"
 #include "dialogs/function/function_3d_edit_fill.h"
@@ -20,6 +23,17 @@ namespace {
 void EditFunction2D(const GraphItem& graph, DocumentHost& host) {
   // A form the dialog does not make opens nothing.
   if (auto state = Function2DEditFill(graph, AnimFrameCount)) RunFunction2DDialog(*state, host);
+}
+
+// The table fills read the table's points, which creates any the table never held.
+void EditTable2D(const GraphItem& graph, DocumentHost& host) {
+  RunTable2DDialog(Table2DFillForEdit(const_cast<GraphItem&>(graph)), host);
+}
+void EditTable25D(const GraphItem& graph, DocumentHost& host) {
+  RunTable25DDialog(Table25DFillForEdit(const_cast<GraphItem&>(graph)), host);
+}
+void EditTable3D(const GraphItem& graph, DocumentHost& host) {
+  RunTable3DDialog(Table3DFillForEdit(const_cast<GraphItem&>(graph)), host);
 }
 
 void EditStrip(const GraphItem& graph, DocumentHost& host) {
@@ -41,6 +55,16 @@ struct EditDialog {
 const EditDialog kEditDialogs[] = {
     {1, GraphKind::Function2D, EditFunction2D},
     {1, GraphKind::Function2DAnim, EditFunction2D},
+    {1, GraphKind::Point, EditPoint},
+    {2, GraphKind::Point, EditPoint},
+    {3, GraphKind::Point, EditPoint},
+    {1, GraphKind::PointAnim, EditPoint},
+    {2, GraphKind::PointAnim, EditPoint},  // filled as in a 2D document
+    {3, GraphKind::PointAnim, EditPoint},
+    {1, GraphKind::StepStem, EditStepStem},
+    {1, GraphKind::Table2D, EditTable2D},
+    {2, GraphKind::Table25D, EditTable25D},
+    {3, GraphKind::Table3D, EditTable3D},
     {2, GraphKind::Strip25D, EditStrip},
     {2, GraphKind::Strip25DAnim, EditStrip},
     {3, GraphKind::Curve3D, EditFunction3D},

@@ -17,6 +17,11 @@ class DocumentHost {
   virtual bool isLineChecked(int line) const = 0;
   // Appends an unchecked line.
   virtual void appendLine(const std::string& text) = 0;
+  // A line's text (empty outside the list).
+  virtual std::string lineText(int line) const {
+    (void)line;
+    return {};
+  }
   // Replaces a line's text; never changes which graphs are shown.
   virtual void setLineText(int line, const std::string& text) = 0;
   // Checks a line and brings the shown scene in line with the check boxes at once

@@ -7,6 +7,7 @@
 #include "draw/curves_points_3d.h"
 #include "draw/plane_curves.h"
 #include "draw/report_sink.h"
+#include "draw/table_2d_draw.h"
 #include "draw/strip_25d.h"
 #include "draw/surface.h"
 #include "expr/expression_parser.h"
@@ -90,6 +91,8 @@ void DrawGraphItem(GraphItem& item, int32_t lngAnimStep) {
       throw;
     }
     if (sink) sink->append(report);
+  } else if (item.GraphType == GraphKind::Table2D) {
+    DrawTable2D(item);
   } else if (IsSurface(item.GraphType)) {
     DrawSurface(item, frame);
   } else if (IsStrip(item.GraphType)) {

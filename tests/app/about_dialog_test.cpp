@@ -27,7 +27,7 @@ TEST(AboutDialog, ShowsTheProductAndOpensItsPageThroughTheDesktop) {
   AboutDialog box;
   box.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
-  EXPECT_EQ(box.objectName(), "frmF2");
+  EXPECT_EQ(box.objectName(), "AboutBox");
   EXPECT_EQ(box.windowTitle(), "关于Curvanta");
   auto* title = box.findChild<QLabel*>("lblTitle");
   ASSERT_NE(title, nullptr);
@@ -78,7 +78,7 @@ TEST_F(AboutFromWindow, HelpAboutAndItsButtonShowTheBoxModally) {
       if (auto* ok = w->findChild<QPushButton*>("cmdOK")) QTest::mouseClick(ok, Qt::LeftButton);
     });
     trigger->trigger();
-    EXPECT_EQ(seen, "frmF2");
+    EXPECT_EQ(seen, "AboutBox");
     EXPECT_TRUE(modal);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   }

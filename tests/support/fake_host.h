@@ -28,6 +28,7 @@ struct FakeHost : curvanta::DocumentHost {
   int lineCount() const override { return static_cast<int>(lines.size()); }
   bool isLineChecked(int line) const override { return lines.at(line).checked; }
   void appendLine(const std::string& text) override { lines.push_back({text, false}); }
+  std::string lineText(int line) const override { return lines.at(line).text; }
   void setLineText(int line, const std::string& text) override { lines.at(line).text = text; }
   void checkLine(int line) override {
     lines.at(line).checked = true;

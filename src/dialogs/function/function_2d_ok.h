@@ -22,5 +22,6 @@ void RunFunction2DDialog(Function2DDialogState preset, curvanta::DocumentHost& h
 Function2DDialogRunner SetFunction2DDialogRunner(Function2DDialogRunner runner);
 // The parent of the real dialog (the main window).
 void SetDialogParent(QWidget* parent);
+QWidget* DialogParent();
 
 }  // namespace curvanta

@@ -1,0 +1,48 @@
+// Pieces shared by the small property dialogs.
+#include "dialogs/data/dialog_common.h"
+
+#include <QBoxLayout>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+#include "expr/input_filters.h"
+
+namespace curvanta {
+
+bool FilterField(std::string& field, bool expression) {
+  std::string cleaned;
+  const bool ok = expression ? CheckExpressionText(field, cleaned) : CheckNumberText(field, cleaned);
+  if (ok) field = cleaned;
+  return ok;
+}
+
+void ShowRefusal(const Message& refusal) {
+  ShowMessage(refusal.text, refusal.title, refusal.icon, refusal.buttons);
+}
+
+std::pair<QPushButton*, QPushButton*> AddOkCancelButtons(QDialog& dialog, QBoxLayout& layout) {
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  auto* ok = new QPushButton(QStringLiteral("确定"), &dialog);
+  ok->setObjectName(QStringLiteral("Command1"));
+  ok->setDefault(true);
+  auto* cancel = new QPushButton(QStringLiteral("取消"), &dialog);
+  cancel->setObjectName(QStringLiteral("Command2"));
+  cancel->setAutoDefault(false);
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  layout.addLayout(buttons);
+  QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+  return {ok, cancel};
+}
+
+bool RunOkHandler(const std::function<bool()>& ok) {
+  try {
+    return ok ? ok() : true;
+  } catch (...) {
+    return false;
+  }
+}
+
+}  // namespace curvanta

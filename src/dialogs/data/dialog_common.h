@@ -1,0 +1,32 @@
+// Pieces every small property dialog shares: the field filter with its write-back, the
+// refusal message of a bad field, the OK and Cancel row, and an OK handler that never lets
+// an exception out of the click.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "common/message_service.h"
+#include "dialogs/function/field_values.h"  // InvalidInputMessage
+
+class QBoxLayout;
+class QDialog;
+class QPushButton;
+
+namespace curvanta {
+
+// Filters a typed number or expression and writes the cleaned text back; false (the text
+// unchanged) when the filter refuses it.
+bool FilterField(std::string& field, bool expression);
+
+// Shows a refusal through the message service.
+void ShowRefusal(const Message& refusal);
+
+// Appends the "确定" (Command1, the default button) and "取消" (Command2, rejecting) row.
+std::pair<QPushButton*, QPushButton*> AddOkCancelButtons(QDialog& dialog, QBoxLayout& layout);
+
+// Runs an OK handler; a failure inside it counts as "stay open".
+bool RunOkHandler(const std::function<bool()>& ok);
+
+}  // namespace curvanta
