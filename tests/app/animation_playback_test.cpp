@@ -56,7 +56,9 @@ TEST(PlaybackTick, EveryModeFromItsStartWithThreeSteps) {
     PlaybackState s = c.start;
     EXPECT_EQ(Play(s, c.chooseMode, c.ticks, 3), c.shown) << c.name;
     EXPECT_EQ(s.running, c.runningAfter) << c.name;
-    if (!c.runningAfter) EXPECT_EQ(s.frame, 1) << c.name;
+    if (!c.runningAfter) {
+      EXPECT_EQ(s.frame, 1) << c.name;
+    }
   }
 }
 

@@ -10,7 +10,7 @@ TEST(AnimationSettings, RefusalsAndAcceptedValues) {
     const char* frames;
     const char* speed;
     const char* message;  // nullptr: accepted
-    int32_t count, fps, interval;
+    int32_t count = 0, fps = 0, interval = 0;
   };
   const Case cases[] = {
       {"0", "10", "帧数必须大于 1"},

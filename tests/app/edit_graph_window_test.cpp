@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QListWidget>
 
+#include "dialogs/data/point_dialog.h"
 #include "dialogs/function/function_2d_ok.h"
 #include "support/shown_window.h"
 
@@ -80,6 +81,60 @@ TEST_F(EditThroughWindow, PopupEditChangesGraphLineAndPicture) {
   const auto after = RedAndGreen();
   EXPECT_LT(after.first, before.first);
   EXPECT_GT(after.second, 50);
+}
+
+// A point: its colour edited through the popup changes the picture; Cancel does not.
+class EditPointThroughWindow : public EditThroughWindow {
+ protected:
+  void SetUp() override {
+    EditThroughWindow::SetUp();
+    previousPoint_ = SetPointDialogRunner(
+        [this](PointDialogState s, const EditLineText& line, DocumentHost& host) {
+          shownPoints.push_back(s);
+          if (!onPoint || !onPoint(s)) return;  // Cancel
+          PointCommandOk(s, line, host);
+        });
+  }
+  void TearDown() override {
+    SetPointDialogRunner(previousPoint_);
+    EditThroughWindow::TearDown();
+  }
+  std::function<bool(PointDialogState&)> onPoint;
+  std::vector<PointDialogState> shownPoints;
+  PointDialogRunner previousPoint_;
+};
+
+TEST_F(EditPointThroughWindow, PopupEditRecoloursThePoint) {
+  onPoint = [](PointDialogState& s) {
+    s.x = "0", s.y = "0", s.size = "9";
+    s.colour = 0x0000FF;  // red
+    return true;
+  };
+  window->RunCommand("mnuFileNew2D");
+  window->RunCommand("mnuDrawPoint");
+  QListWidget* list = window->List1();
+  ASSERT_EQ(list->count(), 1);
+  const auto before = RedAndGreen();
+  EXPECT_GT(before.first, 10);
+  EXPECT_EQ(before.second, 0);
+
+  onPoint = nullptr;
+  list->setCurrentRow(0);
+  window->Action("mnuFunEdit")->trigger();
+  ASSERT_EQ(shownPoints.size(), 2u);
+  EXPECT_EQ(shownPoints[1].colour, 0x0000FF);
+  EXPECT_EQ(RedAndGreen(), before);
+
+  onPoint = [](PointDialogState& s) {
+    s.colour = 0x00FF00;  // green
+    return true;
+  };
+  window->Action("mnuFunEdit")->trigger();
+  EXPECT_EQ(DocScene.FunSurfs.Item(1)->PointColor, 0x00FF00);
+  EXPECT_EQ(list->item(0)->text(), QString::fromUtf8("点  x=0, y=0"));
+  const auto after = RedAndGreen();
+  EXPECT_EQ(after.first, 0);
+  EXPECT_EQ(after.second, before.first);
 }
 
 }  // namespace

@@ -78,7 +78,7 @@ class Playback : public ShownWindowBase {
       if (frames.size() >= most) window->Player()->Pause();
     });
     window->RunCommand(QString::fromLatin1(command));
-    QTest::qWaitFor([&] { return !window->Timer1()->isActive(); }, 20000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->Timer1()->isActive(); }, 20000));
     QObject::disconnect(c);
   }
 

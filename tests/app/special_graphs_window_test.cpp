@@ -50,28 +50,6 @@ class SpecialGraphs : public ShownWindowBase {
     };
     window->RunCommand(step ? "mnuDrawStep" : "mnuDrawHcg");
   }
-  QImage Picture() {
-    window->RunCommand(QStringLiteral("mnuViewFit"));
-    area->update();
-    QTest::qWait(30);
-    return area->grabFramebuffer();
-  }
-  // Window pixel of a plane point in the orthographic front view of the last frame.
-  static QPointF Pixel(const QImage& img, double x, double y) {
-    const double rx = DocView.RefPos()->x, ry = DocView.RefPos()->y;
-    const double px = (x - rx - DocView.Volleft) / (DocView.VolRight - DocView.Volleft) * img.width();
-    const double py = (1 - (y - ry - DocView.VolBottom) / (DocView.VolTop - DocView.VolBottom)) * img.height();
-    return {px, py};
-  }
-  static bool Near(const QImage& img, QPointF p, int radius, const std::function<bool(QColor)>& is) {
-    for (int dy = -radius; dy <= radius; ++dy)
-      for (int dx = -radius; dx <= radius; ++dx) {
-        const int x = int(std::lround(p.x())) + dx, y = int(std::lround(p.y())) + dy;
-        if (x >= 0 && y >= 0 && x < img.width() && y < img.height() && is(img.pixelColor(x, y)))
-          return true;
-      }
-    return false;
-  }
   static bool Green(QColor c) { return c.green() > 120 && c.red() < 80 && c.blue() < 80; }
   static bool Blue(QColor c) { return c.blue() > 150 && c.red() < 80 && c.green() < 80; }
   static bool Red(QColor c) { return c.red() > 150 && c.green() < 80 && c.blue() < 80; }
@@ -98,8 +76,9 @@ TEST_F(SpecialGraphs, StepsHoldEachSampleOverItsSegment) {
     // The level of the segment is the next sample's value ...
     EXPECT_TRUE(Near(img, Pixel(img, mid, y1), 2, Green)) << j;
     // ... reached by a riser at the sample position (the one at x = 0 lies under the axis).
-    if (std::fabs(y1 - y0) * perUnit > 8 && X(j) != 0)
+    if (std::fabs(y1 - y0) * perUnit > 8 && X(j) != 0) {
       EXPECT_TRUE(Near(img, Pixel(img, X(j), (y0 + y1) / 2), 2, Green)) << j;
+    }
     // Neither the sample's own level nor the curve runs across the segment.
     if (std::fabs(y1 - y0) * perUnit > 8) {
       EXPECT_FALSE(Near(img, Pixel(img, mid, y0), 1, Green)) << j;
@@ -119,7 +98,9 @@ TEST_F(SpecialGraphs, StemsRiseFromTheAxisToAHeadAtEverySample) {
     if (std::fabs(y) > 0.4) {
       EXPECT_TRUE(Near(img, Pixel(img, X(j), y / 2), 2, Blue)) << j;
       // Nothing between two stems.
-      if (j < 12) EXPECT_FALSE(Near(img, Pixel(img, X(j) + 0.25, y / 2), 2, Blue)) << j;
+      if (j < 12) {
+        EXPECT_FALSE(Near(img, Pixel(img, X(j) + 0.25, y / 2), 2, Blue)) << j;
+      }
     }
   }
   // The heads are discs of radius size * 0.05 + 0.05 = 0.15 around the samples.

@@ -17,28 +17,6 @@ namespace {
 
 class TablePixels : public ShownWindowBase {
  protected:
-  QImage Picture() {
-    window->RunCommand(QStringLiteral("mnuViewFit"));
-    area->update();
-    QTest::qWait(30);
-    return area->grabFramebuffer();
-  }
-  // Window pixel of a plane point in the orthographic front view of the last frame.
-  static QPointF Pixel(const QImage& img, double x, double y) {
-    const double rx = DocView.RefPos()->x, ry = DocView.RefPos()->y;
-    const double px = (x - rx - DocView.Volleft) / (DocView.VolRight - DocView.Volleft) * img.width();
-    const double py = (1 - (y - ry - DocView.VolBottom) / (DocView.VolTop - DocView.VolBottom)) * img.height();
-    return {px, py};
-  }
-  template <class Colour>
-  static bool Near(const QImage& img, QPointF p, int radius, Colour is) {
-    for (int dy = -radius; dy <= radius; ++dy)
-      for (int dx = -radius; dx <= radius; ++dx) {
-        const int x = int(std::lround(p.x())) + dx, y = int(std::lround(p.y())) + dy;
-        if (x >= 0 && y >= 0 && x < img.width() && y < img.height() && is(img.pixelColor(x, y))) return true;
-      }
-    return false;
-  }
   ScopedMessageRecorder rec;
 };
 

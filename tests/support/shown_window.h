@@ -1,6 +1,6 @@
 // A shown main window on a real GL context (under Xvfb) for the drawing-area tests: a fresh
-// document, the file association kept in a temporary folder, and mouse events sent straight
-// to the drawing area.
+// document, the file association kept in a temporary folder, mouse events sent straight
+// to the drawing area, and the picture with the pixels where plane points fall.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <memory>
 
 #include "app/main_window.h"
@@ -49,6 +50,31 @@ class ShownWindowBase : public ::testing::Test {
     QMouseEvent e(type, QPointF(p), area->mapToGlobal(QPointF(p)), button, buttons,
                   Qt::NoModifier);
     QApplication::sendEvent(area, &e);
+  }
+
+  // The picture after "fit to window".
+  QImage Picture() {
+    window->RunCommand(QStringLiteral("mnuViewFit"));
+    area->update();
+    QTest::qWait(30);
+    return area->grabFramebuffer();
+  }
+  // Window pixel of a plane point in the orthographic front view of the last frame.
+  static QPointF Pixel(const QImage& img, double x, double y) {
+    const double rx = DocView.RefPos()->x, ry = DocView.RefPos()->y;
+    const double px = (x - rx - DocView.Volleft) / (DocView.VolRight - DocView.Volleft) * img.width();
+    const double py = (1 - (y - ry - DocView.VolBottom) / (DocView.VolTop - DocView.VolBottom)) * img.height();
+    return {px, py};
+  }
+  // Whether a pixel within `radius` of `p` has a colour `is` accepts.
+  template <class Colour>
+  static bool Near(const QImage& img, QPointF p, int radius, Colour is) {
+    for (int dy = -radius; dy <= radius; ++dy)
+      for (int dx = -radius; dx <= radius; ++dx) {
+        const int x = int(std::lround(p.x())) + dx, y = int(std::lround(p.y())) + dy;
+        if (x >= 0 && y >= 0 && x < img.width() && y < img.height() && is(img.pixelColor(x, y))) return true;
+      }
+    return false;
   }
 
   QTemporaryDir tmp;

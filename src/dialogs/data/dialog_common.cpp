@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include "dialogs/function/graph_dialog_protocol.h"
 #include "expr/input_filters.h"
 
 namespace curvanta {
@@ -35,6 +36,17 @@ std::pair<QPushButton*, QPushButton*> AddOkCancelButtons(QDialog& dialog, QBoxLa
   layout.addLayout(buttons);
   QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
   return {ok, cancel};
+}
+
+bool CommitAccepted(const std::optional<Message>& refusal, const std::shared_ptr<GraphItem>& item,
+                    const EditLineText& editLine, DocumentHost& host) {
+  if (refusal) {
+    ShowRefusal(*refusal);
+    return false;
+  }
+  CommitOptions options;
+  options.editLine = editLine;
+  return CommitGraph(item, options, host);
 }
 
 bool RunOkHandler(const std::function<bool()>& ok) {

@@ -7,8 +7,14 @@
 #include <string>
 #include <utility>
 
+#include <memory>
+#include <optional>
+
+#include "common/document_host.h"
 #include "common/message_service.h"
+#include "dialogs/data/graph_dialog_ok.h"
 #include "dialogs/function/field_values.h"  // InvalidInputMessage
+#include "graph/graph_item.h"
 
 class QBoxLayout;
 class QDialog;
@@ -25,6 +31,11 @@ void ShowRefusal(const Message& refusal);
 
 // Appends the "确定" (Command1, the default button) and "取消" (Command2, rejecting) row.
 std::pair<QPushButton*, QPushButton*> AddOkCancelButtons(QDialog& dialog, QBoxLayout& layout);
+
+// The end of a point or step dialog's OK: shows the refusal, or hands the built graph to the
+// graph dialog protocol with the text its edited line takes. True when the dialog closes.
+bool CommitAccepted(const std::optional<Message>& refusal, const std::shared_ptr<GraphItem>& item,
+                    const EditLineText& editLine, DocumentHost& host);
 
 // Runs an OK handler; a failure inside it counts as "stay open".
 bool RunOkHandler(const std::function<bool()>& ok);

@@ -15,7 +15,6 @@
 #include "common/globals.h"
 #include "dialogs/data/dialog_common.h"
 #include "dialogs/function/function_2d_ok.h"
-#include "dialogs/function/graph_dialog_protocol.h"
 #include "scene/ui/swatch.h"
 
 namespace curvanta {
@@ -46,11 +45,6 @@ const TextControl kTexts[] = {
 // Rows of kTexts the widget code reaches directly.
 constexpr size_t kZRow = 3;
 constexpr size_t kTSegmentsRow = 6;
-
-PointDialogRunner& Runner() {
-  static PointDialogRunner runner;
-  return runner;
-}
 
 }  // namespace
 
@@ -216,18 +210,12 @@ void PointDialog::Command1_Click() {
 bool PointCommandOk(PointDialogState& state, const EditLineText& editLine, DocumentHost& host) {
   PointAcceptOutcome out = AcceptPointDialog(state, GraphMode, LastGraphID);
   if (out.playbackEnabled) host.enablePlayback();
-  if (out.refusal) {
-    ShowRefusal(*out.refusal);
-    return false;
-  }
-  CommitOptions options;
-  options.editLine = editLine;
-  return CommitGraph(out.item, options, host);
+  return CommitAccepted(out.refusal, out.item, editLine, host);
 }
 
 void RunPointDialog(PointDialogState preset, const EditLineText& editLine, DocumentHost& host) {
-  if (Runner()) {
-    Runner()(std::move(preset), editLine, host);
+  if (auto& runner = EditLineDialogRunnerSlot<PointDialogState>()) {
+    runner(std::move(preset), editLine, host);
     return;
   }
   auto ok = [&editLine, &host](PointDialogState& s) { return PointCommandOk(s, editLine, host); };
@@ -240,9 +228,7 @@ void RunPointDialog(PointDialogState preset, const EditLineText& editLine, Docum
 }
 
 PointDialogRunner SetPointDialogRunner(PointDialogRunner runner) {
-  PointDialogRunner previous = std::move(Runner());
-  Runner() = std::move(runner);
-  return previous;
+  return InstallEditLineDialogRunner<PointDialogState>(std::move(runner));
 }
 
 }  // namespace curvanta

@@ -63,8 +63,7 @@ bool PointCommandOk(PointDialogState& state, const EditLineText& editLine, Docum
 
 // Shows the dialog of the state (point or animated point) modally and runs its OK and Cancel
 // against the host. Tests put in a runner that drives the state without widgets.
-using PointDialogRunner =
-    std::function<void(PointDialogState preset, const EditLineText& editLine, DocumentHost& host)>;
+using PointDialogRunner = EditLineDialogRunner<PointDialogState>;
 void RunPointDialog(PointDialogState preset, const EditLineText& editLine, DocumentHost& host);
 PointDialogRunner SetPointDialogRunner(PointDialogRunner runner);
 

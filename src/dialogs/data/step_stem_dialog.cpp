@@ -15,7 +15,6 @@
 #include "common/globals.h"
 #include "dialogs/data/dialog_common.h"
 #include "dialogs/function/function_2d_ok.h"
-#include "dialogs/function/graph_dialog_protocol.h"
 #include "scene/ui/swatch.h"
 
 namespace curvanta {
@@ -53,11 +52,6 @@ struct SwatchControl {
 const SwatchControl kStepColour{"Picture1", &S::stepColour};
 const SwatchControl kHeadColour{"Picture2", &S::stemHeadColour};
 const SwatchControl kBodyColour{"Picture3", &S::stemBodyColour};
-
-StepStemDialogRunner& Runner() {
-  static StepStemDialogRunner runner;
-  return runner;
-}
 
 QLabel* Label(const char* name, const char* caption, QWidget* parent) {
   auto* l = new QLabel(QString::fromUtf8(caption), parent);
@@ -208,18 +202,12 @@ void StepStemDialog::Command1_Click() {
 bool StepStemCommandOk(StepStemDialogState& state, const EditLineText& editLine, DocumentHost& host) {
   StepStemAcceptOutcome out = AcceptStepStemDialog(state, LastGraphID);
   if (out.graphModeSet) GraphMode = 1;
-  if (out.refusal) {
-    ShowRefusal(*out.refusal);
-    return false;
-  }
-  CommitOptions options;
-  options.editLine = editLine;
-  return CommitGraph(out.item, options, host);
+  return CommitAccepted(out.refusal, out.item, editLine, host);
 }
 
 void RunStepStemDialog(StepStemDialogState preset, const EditLineText& editLine, DocumentHost& host) {
-  if (Runner()) {
-    Runner()(std::move(preset), editLine, host);
+  if (auto& runner = EditLineDialogRunnerSlot<StepStemDialogState>()) {
+    runner(std::move(preset), editLine, host);
     return;
   }
   StepStemDialog dialog(
@@ -230,9 +218,7 @@ void RunStepStemDialog(StepStemDialogState preset, const EditLineText& editLine,
 }
 
 StepStemDialogRunner SetStepStemDialogRunner(StepStemDialogRunner runner) {
-  StepStemDialogRunner previous = std::move(Runner());
-  Runner() = std::move(runner);
-  return previous;
+  return InstallEditLineDialogRunner<StepStemDialogState>(std::move(runner));
 }
 
 }  // namespace curvanta

@@ -47,8 +47,7 @@ class StepStemDialog : public QDialog {
 bool StepStemCommandOk(StepStemDialogState& state, const EditLineText& editLine, DocumentHost& host);
 
 // Shows the dialog modally and runs its OK and Cancel against the host; tests put in a runner.
-using StepStemDialogRunner = std::function<void(StepStemDialogState preset,
-                                                const EditLineText& editLine, DocumentHost& host)>;
+using StepStemDialogRunner = EditLineDialogRunner<StepStemDialogState>;
 void RunStepStemDialog(StepStemDialogState preset, const EditLineText& editLine, DocumentHost& host);
 StepStemDialogRunner SetStepStemDialogRunner(StepStemDialogRunner runner);
 
