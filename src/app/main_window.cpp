@@ -263,7 +263,7 @@ void MainWindow::RegisterGraphCommands() {
   commands_[QStringLiteral("mnuAniCur2DPol")] = [host] { mnuAniCur2DPol_Click(host()); };
   commands_[QStringLiteral("mnuDrawIP")] = [] { mnuDrawIP_Click(); };
   RegisterPointAndStepCommands(commands_, host);
-  for (const auto& [name, run] : TableCommands()) commands_[QString::fromLatin1(name)] = [host, run] { run(host()); };
+  for (const auto& [name, run] : TableCommands()) commands_[QString::fromLatin1(name)] = [host, run = run] { run(host()); };
   commands_[QStringLiteral("mnuFunEdit")] = [host] { mnuFunEdit_Click(host()); };
   RegisterSurfaceCommands(commands_, host);
 }

@@ -21,7 +21,7 @@ void RegisterSurfaceCommands(std::map<QString, std::function<void()>>& commands,
       {"mnuAniSurSph", mnuAniSurSph_Click},
   };
   for (const auto& [name, command] : entries)
-    commands[QString::fromLatin1(name)] = [host, command] { command(host()); };
+    commands[QString::fromLatin1(name)] = [host, command = command] { command(host()); };
 }
 
 }  // namespace curvanta
