@@ -14,6 +14,7 @@
 
 #include "common/gl_api.h"
 #include "common/globals.h"
+#include "common/heap_tuning.h"
 #include "common/ui/forwarding_gl.h"
 #include "common/ui/gl_format.h"
 #include "draw/graph_draw.h"
@@ -119,6 +120,7 @@ BENCHMARK(BM_SurfaceSpinStepGL)->Unit(benchmark::kMillisecond)->Repetitions(3);
 }  // namespace
 
 int main(int argc, char** argv) {
+  KeepFreedMemoryForRedraws();  // as the program does at start-up
   SetDefaultGlFormat();
   QGuiApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);

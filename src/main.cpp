@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/qt_translation.h"
 #include "common/globals.h"
+#include "common/heap_tuning.h"
 #include "common/gl_api.h"
 #include "common/ui/forwarding_gl.h"
 #include "common/ui/gl_format.h"
@@ -12,6 +13,7 @@
 #include "draw/graph_draw.h"
 
 int main(int argc, char** argv) {
+  curvanta::KeepFreedMemoryForRedraws();
   curvanta::SetDefaultGlFormat();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Curvanta"));
