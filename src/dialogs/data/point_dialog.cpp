@@ -4,13 +4,15 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 
 #include "common/globals.h"
 #include "dialogs/data/dialog_common.h"
@@ -23,28 +25,48 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// The text fields: control name, label name and caption (none for the rows relabelled from
-// the state), the field they show, whether the animated point alone has them.
-struct TextControl {
-  const char* name;
-  const char* label;
-  const char* caption;
-  std::string PointDialogState::*field;
-  bool animatedOnly;
+using S = PointDialogState;
+
+// What a control is and so how it shows its field.
+enum class Kind {
+  Text,     // a line edit: the field's text
+  Systems,  // the coordinate-system list: its position
+  Size,     // the editable size list "1".."9": read by its text
+  Swatch,   // the colour swatch
+  Option,   // an option button of the hollow-or-solid choice
 };
-const TextControl kTexts[] = {
-    {"Text1", "Label1", "名称", &PointDialogState::name, false},
-    {"Text2", "Label3", nullptr, &PointDialogState::x, false},
-    {"Text3", "Label4", nullptr, &PointDialogState::y, false},
-    {"Text4", "Label5", nullptr, &PointDialogState::z, false},
-    {"Text5", "Label6", "最小 t", &PointDialogState::minT, true},
-    {"Text6", "Label7", "最大 t", &PointDialogState::maxT, true},
-    {"Text7", "Label8", "段数 t", &PointDialogState::tSegments, true},
+// Where it sits: the rows above the coordinates, the coordinate frame, the t range frame,
+// the hollow-or-solid frame and the rest of page "属性".
+enum class Place { Top, Coordinates, TRange, Hollow, Look };
+
+struct Control {
+  const char* name;
+  Kind kind;
+  Place place;
+  const char* label;          // its label's name in the point dialog (nullptr: no label)
+  const char* animatedLabel;  // and in the animated point dialog
+  const char* caption;        // the label's (or option's) caption; nullptr: `labelText`
+  std::string S::*text = nullptr;       // Text, Size
+  std::string S::*labelText = nullptr;  // a caption that follows the coordinate system
+  bool hollow = false;                  // Option: the choice it stands for
+  bool animatedOnly = false;
 };
 
-// Rows of kTexts the widget code reaches directly.
-constexpr size_t kZRow = 3;
-constexpr size_t kTSegmentsRow = 6;
+// Every control of both dialogs, page by page.
+const Control kControls[] = {
+    {"Text1", Kind::Text, Place::Top, "Label1", "Label1", "名称", &S::name},
+    {"Combo1", Kind::Systems, Place::Top, "Label2", "Label2", "坐标类型"},
+    {"Text2", Kind::Text, Place::Coordinates, "Label3", "Label3", nullptr, &S::x, &S::xLabel},
+    {"Text3", Kind::Text, Place::Coordinates, "Label4", "Label4", nullptr, &S::y, &S::yLabel},
+    {"Text4", Kind::Text, Place::Coordinates, "Label5", "Label5", nullptr, &S::z, &S::zLabel},
+    {"Text5", Kind::Text, Place::TRange, "Label6", "Label6", "最小 t", &S::minT, nullptr, false, true},
+    {"Text6", Kind::Text, Place::TRange, "Label7", "Label7", "最大 t", &S::maxT, nullptr, false, true},
+    {"Text7", Kind::Text, Place::TRange, "Label8", "Label8", "段数 t", &S::tSegments, nullptr, false, true},
+    {"Option1", Kind::Option, Place::Hollow, nullptr, nullptr, "实心", nullptr, nullptr, false},
+    {"Option2", Kind::Option, Place::Hollow, nullptr, nullptr, "空心", nullptr, nullptr, true},
+    {"Picture1", Kind::Swatch, Place::Look, "Label6", "Label9", "颜色"},
+    {"Combo2", Kind::Size, Place::Look, "Label7", "Label10", "大小", &S::size},
+};
 
 }  // namespace
 
@@ -59,106 +81,106 @@ PointDialog::PointDialog(PointDialogState state, int32_t graphMode,
   tabs->setObjectName(QStringLiteral("SSTab1"));
   outer->addWidget(tabs);
 
-  // Page "点": name, system, the coordinates (and the t range).
+  // Page "点": name, system, the coordinates (and the animated point's t range).
   auto* pointPage = new QWidget;
   auto* pv = new QVBoxLayout(pointPage);
   auto* top = new QGridLayout;
-  auto* coordLabel = new QLabel(QStringLiteral("坐标类型"), pointPage);
-  coordLabel->setObjectName(QStringLiteral("Label2"));
-  coords_ = new QComboBox(pointPage);
-  coords_->setObjectName(QStringLiteral("Combo1"));
   auto* coordFrame = new QGroupBox(animated ? QStringLiteral("坐标表达式") : QStringLiteral("坐标"), pointPage);
   coordFrame->setObjectName(QStringLiteral("Frame1"));
-  auto* coordGrid = new QGridLayout(coordFrame);
-  // Only the animated point has the t range; the point dialog uses the names Frame2,
-  // Label6 and Label7 on its second page.
+  pv->addLayout(top);
+  pv->addWidget(coordFrame);
   QGroupBox* tFrame = nullptr;
-  QGridLayout* tGrid = nullptr;
   if (animated) {
     tFrame = new QGroupBox(QStringLiteral("t 的取值范围"), pointPage);
     tFrame->setObjectName(QStringLiteral("Frame2"));
-    tGrid = new QGridLayout(tFrame);
+    pv->addWidget(tFrame);
   }
-  int row = 0;
-  for (const TextControl& c : kTexts) {
-    if (c.animatedOnly && !animated) {
-      texts_.push_back(nullptr);
-      continue;
-    }
-    auto* label = new QLabel(c.caption ? QString::fromUtf8(c.caption) : QString(), pointPage);
-    auto* text = new QLineEdit(pointPage);
-    text->setObjectName(QString::fromLatin1(c.name));
-    texts_.push_back(text);
-    if (c.animatedOnly) {
-      // The animated point's t labels and fields come after the coordinates.
-      label->setObjectName(QString::fromLatin1(c.label));
-      tGrid->addWidget(label, row, 0);
-      tGrid->addWidget(text, row++, 1);
-      continue;
-    }
-    if (c.field == &PointDialogState::name) {
-      label->setObjectName(QStringLiteral("Label1"));
-      top->addWidget(label, 0, 0);
-      top->addWidget(text, 0, 1);
-      continue;
-    }
-    label->setObjectName(QString::fromLatin1(c.label));
-    const int r = coordGrid->rowCount();
-    coordGrid->addWidget(label, r, 0);
-    coordGrid->addWidget(text, r, 1);
-    if (c.field == &PointDialogState::x) xLabel_ = label;
-    if (c.field == &PointDialogState::y) yLabel_ = label;
-    if (c.field == &PointDialogState::z) zLabel_ = label;
-  }
-  top->addWidget(coordLabel, 1, 0);
-  top->addWidget(coords_, 1, 1);
-  pv->addLayout(top);
-  pv->addWidget(coordFrame);
-  if (tFrame) pv->addWidget(tFrame);
   pv->addStretch();
   tabs->addTab(pointPage, QStringLiteral("点"));
 
   // Page "属性": hollow or solid, colour, size.
   auto* lookPage = new QWidget;
-  auto* lg = new QGridLayout(lookPage);
+  auto* lv = new QVBoxLayout(lookPage);
   hollowChoice_ = new QGroupBox(QStringLiteral("空心或实心"), lookPage);
   hollowChoice_->setObjectName(animated ? QStringLiteral("Frame3") : QStringLiteral("Frame2"));
-  auto* hv = new QHBoxLayout(hollowChoice_);
-  solid_ = new QRadioButton(QStringLiteral("实心"), hollowChoice_);
-  solid_->setObjectName(QStringLiteral("Option1"));
-  hollow_ = new QRadioButton(QStringLiteral("空心"), hollowChoice_);
-  hollow_->setObjectName(QStringLiteral("Option2"));
-  hv->addWidget(solid_);
-  hv->addWidget(hollow_);
-  lg->addWidget(hollowChoice_, 0, 0, 1, 2);
-  auto* colourLabel = new QLabel(QStringLiteral("颜色"), lookPage);
-  colourLabel->setObjectName(animated ? QStringLiteral("Label9") : QStringLiteral("Label6"));
-  colour_ = new Swatch(QStringLiteral("Picture1"), lookPage);
-  lg->addWidget(colourLabel, 1, 0);
-  lg->addWidget(colour_, 1, 1);
-  auto* sizeLabel = new QLabel(QStringLiteral("大小"), lookPage);
-  sizeLabel->setObjectName(animated ? QStringLiteral("Label10") : QStringLiteral("Label7"));
-  size_ = new QComboBox(lookPage);
-  size_->setObjectName(QStringLiteral("Combo2"));
-  size_->setEditable(true);
-  for (int i = 1; i <= 9; ++i) size_->addItem(QString::number(i));
-  lg->addWidget(sizeLabel, 2, 0);
-  lg->addWidget(size_, 2, 1);
-  lg->setRowStretch(3, 1);
+  auto* look = new QGridLayout;
+  lv->addWidget(hollowChoice_);
+  lv->addLayout(look);
+  lv->addStretch();
   tabs->addTab(lookPage, QStringLiteral("属性"));
+
+  const std::pair<Place, std::pair<QWidget*, QGridLayout*>> places[] = {
+      {Place::Top, {pointPage, top}},
+      {Place::Coordinates, {coordFrame, new QGridLayout(coordFrame)}},
+      {Place::TRange, {tFrame, tFrame ? new QGridLayout(tFrame) : nullptr}},
+      {Place::Hollow, {hollowChoice_, new QGridLayout(hollowChoice_)}},
+      {Place::Look, {lookPage, look}},
+  };
+  int optionColumn = 0;
+  for (const Control& c : kControls) {
+    if (c.animatedOnly && !animated) {
+      // The point dialog has no t range.
+      widgets_.push_back(nullptr);
+      labels_.push_back(nullptr);
+      continue;
+    }
+    auto [parentWidget, grid] = std::find_if(std::begin(places), std::end(places),
+                                             [&](const auto& p) { return p.first == c.place; })
+                                    ->second;
+    QWidget* widget = nullptr;
+    switch (c.kind) {
+      case Kind::Text:
+        widget = new QLineEdit(parentWidget);
+        break;
+      case Kind::Systems: {
+        auto* combo = new QComboBox(parentWidget);
+        connect(combo, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+          ToState();
+          PointCoordChosen(state_, index, graphMode_);
+          FromState();
+        });
+        widget = combo;
+        break;
+      }
+      case Kind::Size: {
+        auto* combo = new QComboBox(parentWidget);
+        combo->setEditable(true);
+        for (int i = 1; i <= 9; ++i) combo->addItem(QString::number(i));
+        widget = combo;
+        break;
+      }
+      case Kind::Swatch: {
+        auto* swatch = new Swatch(QString(), parentWidget);
+        connect(swatch, &QAbstractButton::clicked, this, [this, swatch] {
+          ToState();
+          if (auto chosen = swatch->choose()) state_.colour = *chosen;
+          FromState();
+        });
+        widget = swatch;
+        break;
+      }
+      case Kind::Option:
+        widget = new QRadioButton(QString::fromUtf8(c.caption), parentWidget);
+        break;
+    }
+    widget->setObjectName(QString::fromLatin1(c.name));
+    widgets_.push_back(widget);
+    const char* labelName = animated ? c.animatedLabel : c.label;
+    QLabel* label = nullptr;
+    if (labelName) {
+      label = new QLabel(c.caption ? QString::fromUtf8(c.caption) : QString(), parentWidget);
+      label->setObjectName(QString::fromLatin1(labelName));
+      const int row = grid->rowCount();
+      grid->addWidget(label, row, 0);
+      grid->addWidget(widget, row, 1);
+    } else {
+      grid->addWidget(widget, 0, optionColumn++);  // the options side by side
+    }
+    labels_.push_back(label);
+  }
 
   QPushButton* ok = AddOkCancelButtons(*this, *outer).first;
   connect(ok, &QPushButton::clicked, this, &PointDialog::Command1_Click);
-  connect(coords_, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
-    ToState();
-    PointCoordChosen(state_, index, graphMode_);
-    FromState();
-  });
-  connect(colour_, &QAbstractButton::clicked, this, [this] {
-    ToState();
-    if (auto chosen = colour_->choose()) state_.colour = *chosen;
-    FromState();
-  });
   FromState();
 }
 
@@ -168,36 +190,59 @@ const PointDialogState& PointDialog::state() {
 }
 
 void PointDialog::ToState() {
-  for (size_t i = 0; i < texts_.size(); ++i)
-    if (texts_[i]) state_.*kTexts[i].field = texts_[i]->text().toStdString();
-  state_.coordIndex = coords_->currentIndex();
-  state_.hollow = hollow_->isChecked();
-  state_.colour = colour_->colour();
-  state_.size = size_->currentText().toStdString();
+  for (size_t i = 0; i < widgets_.size(); ++i) {
+    const Control& c = kControls[i];
+    QWidget* w = widgets_[i];
+    if (!w) continue;
+    switch (c.kind) {
+      case Kind::Text: state_.*c.text = static_cast<QLineEdit*>(w)->text().toStdString(); break;
+      case Kind::Systems: state_.coordIndex = static_cast<QComboBox*>(w)->currentIndex(); break;
+      case Kind::Size: state_.*c.text = static_cast<QComboBox*>(w)->currentText().toStdString(); break;
+      case Kind::Swatch: state_.colour = static_cast<Swatch*>(w)->colour(); break;
+      case Kind::Option:
+        if (static_cast<QRadioButton*>(w)->isChecked()) state_.hollow = c.hollow;
+        break;
+    }
+  }
 }
 
 void PointDialog::FromState() {
   setWindowTitle(Q(state_.caption));
-  for (size_t i = 0; i < texts_.size(); ++i)
-    if (texts_[i]) texts_[i]->setText(Q(state_.*kTexts[i].field));
-  if (QLineEdit* tSegments = texts_[kTSegmentsRow]) tSegments->setEnabled(state_.tSegmentsEnabled);
-  xLabel_->setText(Q(state_.xLabel));
-  yLabel_->setText(Q(state_.yLabel));
-  zLabel_->setText(Q(state_.zLabel));
-  zLabel_->setVisible(state_.zShown);
-  texts_[kZRow]->setVisible(state_.zShown);
-  {
-    QSignalBlocker block(coords_);
-    coords_->clear();
-    for (const auto& item : state_.coordSystems) coords_->addItem(Q(item));
-    coords_->setCurrentIndex(state_.coordIndex);
-  }
   hollowChoice_->setVisible(state_.hollowChoiceShown);
-  (state_.hollow ? hollow_ : solid_)->setChecked(true);
-  colour_->setColour(state_.colour);
-  const int sizeIndex = size_->findText(Q(state_.size));
-  size_->setCurrentIndex(sizeIndex);
-  size_->setEditText(Q(state_.size));
+  for (size_t i = 0; i < widgets_.size(); ++i) {
+    const Control& c = kControls[i];
+    QWidget* w = widgets_[i];
+    if (!w) continue;
+    if (c.labelText) labels_[i]->setText(Q(state_.*c.labelText));
+    if (c.text == &S::z) {
+      // The third coordinate's row is the opener's choice.
+      labels_[i]->setVisible(state_.zShown);
+      w->setVisible(state_.zShown);
+    }
+    if (c.text == &S::tSegments) w->setEnabled(state_.tSegmentsEnabled);
+    switch (c.kind) {
+      case Kind::Text: static_cast<QLineEdit*>(w)->setText(Q(state_.*c.text)); break;
+      case Kind::Systems: {
+        auto* combo = static_cast<QComboBox*>(w);
+        QSignalBlocker block(combo);
+        combo->clear();
+        for (const auto& item : state_.coordSystems) combo->addItem(Q(item));
+        combo->setCurrentIndex(state_.coordIndex);
+        break;
+      }
+      case Kind::Size: {
+        auto* combo = static_cast<QComboBox*>(w);
+        const QString text = Q(state_.*c.text);
+        combo->setCurrentIndex(combo->findText(text));
+        combo->setEditText(text);
+        break;
+      }
+      case Kind::Swatch: static_cast<Swatch*>(w)->setColour(state_.colour); break;
+      case Kind::Option:
+        if (state_.hollow == c.hollow) static_cast<QRadioButton*>(w)->setChecked(true);
+        break;
+    }
+  }
 }
 
 void PointDialog::Command1_Click() {

@@ -5,20 +5,16 @@
 
 #include <QDialog>
 #include <functional>
+#include <vector>
 
 #include "common/document_host.h"
 #include "dialogs/data/graph_dialog_ok.h"
 #include "dialogs/data/point_dialog_state.h"
 
-class QComboBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QRadioButton;
 
 namespace curvanta {
-
-class Swatch;
 
 class PointDialog : public QDialog {
   Q_OBJECT
@@ -38,16 +34,9 @@ class PointDialog : public QDialog {
   PointDialogState state_;
   int32_t graphMode_;
   std::function<bool(PointDialogState&)> onOk_;
-  std::vector<QLineEdit*> texts_;  // in the order of the text table; no t rows in the point dialog
-  QLabel* xLabel_ = nullptr;
-  QLabel* yLabel_ = nullptr;
-  QLabel* zLabel_ = nullptr;
-  QComboBox* coords_ = nullptr;
-  QComboBox* size_ = nullptr;
+  std::vector<QWidget*> widgets_;  // in the order of the control table; no t rows in the point dialog
+  std::vector<QLabel*> labels_;    // each control's label, if it has one
   QGroupBox* hollowChoice_ = nullptr;
-  QRadioButton* solid_ = nullptr;
-  QRadioButton* hollow_ = nullptr;
-  Swatch* colour_ = nullptr;
 };
 
 // The animated point dialog is the point dialog with its t range.

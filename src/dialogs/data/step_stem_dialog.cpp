@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 
 #include "common/globals.h"
 #include "dialogs/data/dialog_common.h"
@@ -25,39 +27,47 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 using S = StepStemDialogState;
 
-// The controls of the dialog: name, label name and caption, the field they show.
-struct TextControl {
-  const char* name;
-  const char* label;
-  const char* caption;
-  std::string S::*field;
+// What a control is and so how it shows its field.
+enum class Kind {
+  Text,    // a line edit: the field's text
+  Sizes,   // an editable list "1".."items": read by its text
+  Symbol,  // the marker list: its position
+  Swatch,  // a colour swatch
+  Check,   // a check box
 };
-const TextControl kTexts[] = {
-    {"Text1", "Label1", "名称", &S::name},     {"Text2", "Label2", "y(x)", &S::function},
-    {"Text4", "Label4", "最小 u", &S::minX},   {"Text5", "Label5", "最大 u", &S::maxX},
-    {"Text6", "Label6", "段数 u", &S::segments},
-};
-struct ListControl {
-  const char* name;
-  int items;  // "1" to items
-  std::string S::*field;
-};
-const ListControl kStepWidth{"Combo2", 8, &S::stepWidth};
-const ListControl kHeadSize{"Combo1", 9, &S::stemHeadSize};
-const ListControl kBodyWidth{"Combo4", 8, &S::stemBodyWidth};
-struct SwatchControl {
-  const char* name;
-  int32_t S::*field;
-};
-const SwatchControl kStepColour{"Picture1", &S::stepColour};
-const SwatchControl kHeadColour{"Picture2", &S::stemHeadColour};
-const SwatchControl kBodyColour{"Picture3", &S::stemBodyColour};
+// Where it sits: the name row, the frames of page "函数", page "阶梯图", page "火柴杆图" and
+// its two frames.
+enum class Place { NameRow, Definition, Range, StepPage, StemPage, Head, Body };
 
-QLabel* Label(const char* name, const char* caption, QWidget* parent) {
-  auto* l = new QLabel(QString::fromUtf8(caption), parent);
-  l->setObjectName(QString::fromLatin1(name));
-  return l;
-}
+struct Control {
+  const char* name;
+  Kind kind;
+  Place place;
+  const char* label;    // its label's name (nullptr: none)
+  const char* caption;  // the label's caption, or the check box's
+  std::string S::*text = nullptr;
+  bool S::*flag = nullptr;
+  int32_t S::*colour = nullptr;
+  int items = 0;  // Sizes: "1" to items
+};
+
+// Every control of the dialog, in the order of its pages.
+const Control kControls[] = {
+    {"Text1", Kind::Text, Place::NameRow, "Label1", "名称", &S::name},
+    {"Text2", Kind::Text, Place::Definition, "Label2", "y(x)", &S::function},
+    {"Text4", Kind::Text, Place::Range, "Label4", "最小 u", &S::minX},
+    {"Text5", Kind::Text, Place::Range, "Label5", "最大 u", &S::maxX},
+    {"Text6", Kind::Text, Place::Range, "Label6", "段数 u", &S::segments},
+    {"Check2", Kind::Check, Place::StepPage, nullptr, "显示阶梯图", nullptr, &S::showStep},
+    {"Picture1", Kind::Swatch, Place::StepPage, "Label7", "颜色", nullptr, nullptr, &S::stepColour},
+    {"Combo2", Kind::Sizes, Place::StepPage, "Label8", "宽度", &S::stepWidth, nullptr, nullptr, 8},
+    {"Check1", Kind::Check, Place::StemPage, nullptr, "显示火柴杆图", nullptr, &S::showStem},
+    {"Picture2", Kind::Swatch, Place::Head, "Label9", "颜色", nullptr, nullptr, &S::stemHeadColour},
+    {"Combo1", Kind::Sizes, Place::Head, "Label10", "大小", &S::stemHeadSize, nullptr, nullptr, 9},
+    {"Combo3", Kind::Symbol, Place::Head, "Label11", "标记"},
+    {"Picture3", Kind::Swatch, Place::Body, "Label12", "颜色", nullptr, nullptr, &S::stemBodyColour},
+    {"Combo4", Kind::Sizes, Place::Body, "Label13", "宽度", &S::stemBodyWidth, nullptr, nullptr, 8},
+};
 
 }  // namespace
 
@@ -74,85 +84,89 @@ StepStemDialog::StepStemDialog(StepStemDialogState state,
   // Page "函数": the name, the function and its range.
   auto* functionPage = new QWidget;
   auto* fv = new QVBoxLayout(functionPage);
+  auto* nameRow = new QGridLayout;
   auto* definition = new QGroupBox(QStringLiteral("函数定义"), functionPage);
   auto* range = new QGroupBox(QStringLiteral("变量的取值范围"), functionPage);
-  auto* nameRow = new QGridLayout;
-  auto* dg = new QGridLayout(definition);
-  auto* rg = new QGridLayout(range);
-  for (const TextControl& c : kTexts) {
-    auto* text = new QLineEdit(functionPage);
-    text->setObjectName(QString::fromLatin1(c.name));
-    texts_.push_back(text);
-    QGridLayout* grid = c.field == &S::name ? nameRow : c.field == &S::function ? dg : rg;
-    const int r = grid->rowCount();
-    grid->addWidget(Label(c.label, c.caption, functionPage), r, 0);
-    grid->addWidget(text, r, 1);
-  }
   fv->addLayout(nameRow);
   fv->addWidget(definition);
   fv->addWidget(range);
   fv->addStretch();
   tabs->addTab(functionPage, QStringLiteral("函数"));
 
-  auto list = [this](const ListControl& c, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(c.name));
-    combo->setEditable(true);
-    for (int i = 1; i <= c.items; ++i) combo->addItem(QString::number(i));
-    sizes_.push_back(combo);
-    return combo;
-  };
-  auto swatch = [this](const SwatchControl& c, QWidget* parent) {
-    auto* s = new Swatch(QString::fromLatin1(c.name), parent);
-    swatches_.push_back(s);
-    connect(s, &QAbstractButton::clicked, this, [this, s, c] {
-      ToState();
-      if (auto chosen = s->choose()) state_.*c.field = *chosen;
-      FromState();
-    });
-    return s;
-  };
-
-  // Page "阶梯图".
   auto* stepPage = new QWidget;
-  auto* sg = new QGridLayout(stepPage);
-  showStep_ = new QCheckBox(QStringLiteral("显示阶梯图"), stepPage);
-  showStep_->setObjectName(QStringLiteral("Check2"));
-  sg->addWidget(showStep_, 0, 0, 1, 2);
-  sg->addWidget(Label("Label7", "颜色", stepPage), 1, 0);
-  sg->addWidget(swatch(kStepColour, stepPage), 1, 1);
-  sg->addWidget(Label("Label8", "宽度", stepPage), 2, 0);
-  sg->addWidget(list(kStepWidth, stepPage), 2, 1);
-  sg->setRowStretch(3, 1);
+  auto* stepGrid = new QGridLayout(stepPage);
   tabs->addTab(stepPage, QStringLiteral("阶梯图"));
 
   // Page "火柴杆图": the heads' marker and the stems' line.
   auto* stemPage = new QWidget;
-  auto* tv = new QVBoxLayout(stemPage);
-  showStem_ = new QCheckBox(QStringLiteral("显示火柴杆图"), stemPage);
-  showStem_->setObjectName(QStringLiteral("Check1"));
-  tv->addWidget(showStem_);
+  auto* sv = new QVBoxLayout(stemPage);
+  auto* stemGrid = new QGridLayout;
   auto* head = new QGroupBox(QStringLiteral("头部属性"), stemPage);
-  auto* hg = new QGridLayout(head);
-  hg->addWidget(Label("Label9", "颜色", head), 0, 0);
-  hg->addWidget(swatch(kHeadColour, head), 0, 1);
-  hg->addWidget(Label("Label10", "大小", head), 1, 0);
-  hg->addWidget(list(kHeadSize, head), 1, 1);
-  hg->addWidget(Label("Label11", "标记", head), 2, 0);
-  symbol_ = new QComboBox(head);
-  symbol_->setObjectName(QStringLiteral("Combo3"));
-  for (const auto& item : kStepStemSymbolItems) symbol_->addItem(Q(item));
-  hg->addWidget(symbol_, 2, 1);
-  tv->addWidget(head);
   auto* body = new QGroupBox(QStringLiteral("杆的属性"), stemPage);
-  auto* bg = new QGridLayout(body);
-  bg->addWidget(Label("Label12", "颜色", body), 0, 0);
-  bg->addWidget(swatch(kBodyColour, body), 0, 1);
-  bg->addWidget(Label("Label13", "宽度", body), 1, 0);
-  bg->addWidget(list(kBodyWidth, body), 1, 1);
-  tv->addWidget(body);
-  tv->addStretch();
+  sv->addLayout(stemGrid);
+  sv->addWidget(head);
+  sv->addWidget(body);
+  sv->addStretch();
   tabs->addTab(stemPage, QStringLiteral("火柴杆图"));
+
+  const std::pair<Place, std::pair<QWidget*, QGridLayout*>> places[] = {
+      {Place::NameRow, {functionPage, nameRow}},
+      {Place::Definition, {definition, new QGridLayout(definition)}},
+      {Place::Range, {range, new QGridLayout(range)}},
+      {Place::StepPage, {stepPage, stepGrid}},
+      {Place::StemPage, {stemPage, stemGrid}},
+      {Place::Head, {head, new QGridLayout(head)}},
+      {Place::Body, {body, new QGridLayout(body)}},
+  };
+  for (const Control& c : kControls) {
+    auto [parentWidget, grid] = std::find_if(std::begin(places), std::end(places),
+                                             [&](const auto& p) { return p.first == c.place; })
+                                    ->second;
+    QWidget* widget = nullptr;
+    switch (c.kind) {
+      case Kind::Text:
+        widget = new QLineEdit(parentWidget);
+        break;
+      case Kind::Sizes: {
+        auto* combo = new QComboBox(parentWidget);
+        combo->setEditable(true);
+        for (int i = 1; i <= c.items; ++i) combo->addItem(QString::number(i));
+        widget = combo;
+        break;
+      }
+      case Kind::Symbol: {
+        auto* combo = new QComboBox(parentWidget);
+        for (const auto& item : kStepStemSymbolItems) combo->addItem(Q(item));
+        widget = combo;
+        break;
+      }
+      case Kind::Swatch: {
+        auto* swatch = new Swatch(QString(), parentWidget);
+        connect(swatch, &QAbstractButton::clicked, this, [this, swatch, field = c.colour] {
+          ToState();
+          if (auto chosen = swatch->choose()) state_.*field = *chosen;
+          FromState();
+        });
+        widget = swatch;
+        break;
+      }
+      case Kind::Check:
+        widget = new QCheckBox(QString::fromUtf8(c.caption), parentWidget);
+        break;
+    }
+    widget->setObjectName(QString::fromLatin1(c.name));
+    widgets_.push_back(widget);
+    const int row = grid->rowCount();
+    if (c.label) {
+      auto* label = new QLabel(QString::fromUtf8(c.caption), parentWidget);
+      label->setObjectName(QString::fromLatin1(c.label));
+      grid->addWidget(label, row, 0);
+      grid->addWidget(widget, row, 1);
+    } else {
+      grid->addWidget(widget, row, 0, 1, 2);
+    }
+  }
+  stepGrid->setRowStretch(stepGrid->rowCount(), 1);
 
   QPushButton* ok = AddOkCancelButtons(*this, *outer).first;
   connect(ok, &QPushButton::clicked, this, &StepStemDialog::Command1_Click);
@@ -165,31 +179,38 @@ const StepStemDialogState& StepStemDialog::state() {
 }
 
 void StepStemDialog::ToState() {
-  for (size_t i = 0; i < texts_.size(); ++i) state_.*kTexts[i].field = texts_[i]->text().toStdString();
-  const ListControl* lists[] = {&kStepWidth, &kHeadSize, &kBodyWidth};
-  for (size_t i = 0; i < sizes_.size(); ++i)
-    state_.*lists[i]->field = sizes_[i]->currentText().toStdString();
-  const SwatchControl* colours[] = {&kStepColour, &kHeadColour, &kBodyColour};
-  for (size_t i = 0; i < swatches_.size(); ++i) state_.*colours[i]->field = swatches_[i]->colour();
-  state_.showStep = showStep_->isChecked();
-  state_.showStem = showStem_->isChecked();
-  state_.stemHeadSymbolIndex = symbol_->currentIndex();
+  for (size_t i = 0; i < widgets_.size(); ++i) {
+    const Control& c = kControls[i];
+    QWidget* w = widgets_[i];
+    switch (c.kind) {
+      case Kind::Text: state_.*c.text = static_cast<QLineEdit*>(w)->text().toStdString(); break;
+      case Kind::Sizes: state_.*c.text = static_cast<QComboBox*>(w)->currentText().toStdString(); break;
+      case Kind::Symbol: state_.stemHeadSymbolIndex = static_cast<QComboBox*>(w)->currentIndex(); break;
+      case Kind::Swatch: state_.*c.colour = static_cast<Swatch*>(w)->colour(); break;
+      case Kind::Check: state_.*c.flag = static_cast<QCheckBox*>(w)->isChecked(); break;
+    }
+  }
 }
 
 void StepStemDialog::FromState() {
   setWindowTitle(Q(state_.caption));
-  for (size_t i = 0; i < texts_.size(); ++i) texts_[i]->setText(Q(state_.*kTexts[i].field));
-  const ListControl* lists[] = {&kStepWidth, &kHeadSize, &kBodyWidth};
-  for (size_t i = 0; i < sizes_.size(); ++i) {
-    const QString text = Q(state_.*lists[i]->field);
-    sizes_[i]->setCurrentIndex(sizes_[i]->findText(text));
-    sizes_[i]->setEditText(text);
+  for (size_t i = 0; i < widgets_.size(); ++i) {
+    const Control& c = kControls[i];
+    QWidget* w = widgets_[i];
+    switch (c.kind) {
+      case Kind::Text: static_cast<QLineEdit*>(w)->setText(Q(state_.*c.text)); break;
+      case Kind::Sizes: {
+        auto* combo = static_cast<QComboBox*>(w);
+        const QString text = Q(state_.*c.text);
+        combo->setCurrentIndex(combo->findText(text));
+        combo->setEditText(text);
+        break;
+      }
+      case Kind::Symbol: static_cast<QComboBox*>(w)->setCurrentIndex(state_.stemHeadSymbolIndex); break;
+      case Kind::Swatch: static_cast<Swatch*>(w)->setColour(state_.*c.colour); break;
+      case Kind::Check: static_cast<QCheckBox*>(w)->setChecked(state_.*c.flag); break;
+    }
   }
-  const SwatchControl* colours[] = {&kStepColour, &kHeadColour, &kBodyColour};
-  for (size_t i = 0; i < swatches_.size(); ++i) swatches_[i]->setColour(state_.*colours[i]->field);
-  showStep_->setChecked(state_.showStep);
-  showStem_->setChecked(state_.showStem);
-  symbol_->setCurrentIndex(state_.stemHeadSymbolIndex);
 }
 
 void StepStemDialog::Command1_Click() {

@@ -10,13 +10,7 @@
 #include "dialogs/data/graph_dialog_ok.h"
 #include "dialogs/data/step_stem_dialog_state.h"
 
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
-
 namespace curvanta {
-
-class Swatch;
 
 class StepStemDialog : public QDialog {
   Q_OBJECT
@@ -34,12 +28,7 @@ class StepStemDialog : public QDialog {
 
   StepStemDialogState state_;
   std::function<bool(StepStemDialogState&)> onOk_;
-  std::vector<QLineEdit*> texts_;
-  std::vector<QComboBox*> sizes_;  // the width and size lists, read by their text
-  std::vector<Swatch*> swatches_;
-  QCheckBox* showStep_ = nullptr;
-  QCheckBox* showStem_ = nullptr;
-  QComboBox* symbol_ = nullptr;
+  std::vector<QWidget*> widgets_;  // in the order of the control table
 };
 
 // OK on the state: checks and build, the document made 2D, then the graph dialog protocol.
