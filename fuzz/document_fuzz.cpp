@@ -118,20 +118,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }();
   if (!baselineWritten) std::abort();
 
-  ListHost host;
-  SceneWindow window(host);
-  ResetGlobals();
-  ResetSceneGlobals();
-  if (LoadDocument(baseline, host, window) != LoadOutcome::Loaded) {
-    std::fprintf(stderr, "the baseline document does not load\n");
-    std::abort();
+  // The baseline is opened again only after a file was loaded over it: a refused file is
+  // checked below to have left it as it was.
+  static ListHost host;
+  static SceneWindow window(host);
+  static bool baselineOpen = false;
+  if (!baselineOpen) {
+    host = ListHost();
+    window.frameShown = 0;
+    ResetGlobals();
+    ResetSceneGlobals();
+    if (LoadDocument(baseline, host, window) != LoadOutcome::Loaded) {
+      std::fprintf(stderr, "the baseline document does not load\n");
+      std::abort();
+    }
+    baselineOpen = true;
   }
   messages.clear();
   const std::string before = Snapshot(host, window);
 
   WriteFile(input, data, size);
   const LoadOutcome outcome = LoadDocument(input, host, window);
-  if (outcome != LoadOutcome::Loaded) {
+  if (outcome == LoadOutcome::Loaded) {
+    baselineOpen = false;
+  } else {
     const std::string after = Snapshot(host, window);
     if (after != before) {
       std::fprintf(stderr, "a refused document changed the open one:\n--- before\n%s--- after\n%s",
