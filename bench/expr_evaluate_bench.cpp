@@ -5,9 +5,12 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
+#include "common/heap_tuning.h"
 #include "common/message_service.h"
 #include "expr/expression_parser.h"
+#include "graph/graph_item.h"
 
 using namespace curvanta;
 
@@ -33,6 +36,10 @@ const Expr kExprs[] = {
               std::pow(x, 5) + 3.5 * std::pow(x, 4) - 0.75 * std::pow(x, 3) + x * x - 4 * x +
               1.5;
      }},
+    {"x*y", "x*y", [](double x, double y) { return x * y; }},
+    {"sin(x)*cos(y)", "sin(x)*cos(y)", [](double x, double y) { return std::sin(x) * std::cos(y); }},
+    {"sqr(x^2+y^2)", "sqrt(x^2+y^2)", [](double x, double y) { return std::sqrt(x * x + y * y); }},
+    {"exp(-x*x-y*y)", "exp(-x*x-y*y)", [](double x, double y) { return std::exp(-x * x - y * y); }},
 };
 
 // Sample points sweep [-1, 1) so that no evaluator sees a constant.
@@ -119,6 +126,73 @@ void BM_Native(benchmark::State& state) {
   state.SetLabel(e.muparser);
 }
 
+// Row evaluation, as sampling uses it: rows of 201 points along y at a moving x; the time
+// is per point.
+void BM_PostfixProgramRow(benchmark::State& state) {
+  const Expr& e = kExprs[state.range(0)];
+  ExpressionEngine parser;
+  std::string postfix;
+  if (parser.InfixToPostfix(e.ours, postfix) != 0) state.SkipWithError("syntax");
+  const PostfixProgram program = PostfixProgram::Compile(postfix);
+  constexpr size_t kRow = 201;
+  float ys[kRow], out[kRow];
+  for (size_t j = 0; j < kRow; ++j) ys[j] = float(j) * 0.01f - 1.0f;
+  int64_t i = 0;
+  for (auto _ : state) {
+    VarValues v;
+    v.X = NextX(i++);
+    if (!program.EvaluateRow(false, v, 'Y', ys, kRow, out)) state.SkipWithError("row refused");
+    benchmark::DoNotOptimize(out);
+  }
+  state.SetItemsProcessed(state.iterations() * int64_t(kRow));
+  state.SetLabel(e.ours);
+}
+
+// A 200 x 200 surface z = f(x, y) on [-1, 1]^2: sampling it (GetPoints) against a muparser
+// loop over the same 201 x 201 grid.
+void BM_SurfaceGridGetPoints(benchmark::State& state) {
+  const Expr& e = kExprs[state.range(0)];
+  for (auto _ : state) {
+    GraphItem g;
+    g.GraphType = GraphKind::Surface3D;
+    g.CoordType = CoordKind::Cartesian3D;
+    g.FunForm = FormKind::Explicit;
+    g.ExpressX = "x";
+    g.ExpressY = "y";
+    g.ExpressZ = e.ours;
+    g.MinU = -1;
+    g.MaxU = 1;
+    g.StepU = 200;
+    g.MinV = -1;
+    g.MaxV = 1;
+    g.StepV = 200;
+    if (!g.GetPoints()) state.SkipWithError("sampling failed");
+    benchmark::DoNotOptimize(g.Vert3D(100, 100));
+  }
+  state.SetLabel(e.ours);
+}
+
+void BM_SurfaceGridMuparser(benchmark::State& state) {
+  const Expr& e = kExprs[state.range(0)];
+  for (auto _ : state) {
+    mu::Parser parser;
+    double x = 0, y = 0;
+    parser.DefineVar("x", &x);
+    parser.DefineVar("y", &y);
+    parser.SetExpr(e.muparser);
+    std::vector<float> z(201 * 201);
+    for (int i = 0; i <= 200; ++i) {
+      x = -1 + i * 0.01;
+      for (int j = 0; j <= 200; ++j) {
+        y = -1 + j * 0.01;
+        z[size_t(i) * 201 + size_t(j)] = float(parser.Eval());
+      }
+    }
+    benchmark::DoNotOptimize(z.data());
+  }
+  state.SetLabel(e.muparser);
+}
+
 void AllExpressions(benchmark::internal::Benchmark* b) {
   for (int i = 0; i < int(std::size(kExprs)); ++i) b->Arg(i);
 }
@@ -128,7 +202,16 @@ BENCHMARK(BM_DoEvaluatePositional)->Apply(AllExpressions);
 BENCHMARK(BM_PostfixProgram)->Apply(AllExpressions);
 BENCHMARK(BM_Muparser)->Apply(AllExpressions);
 BENCHMARK(BM_Native)->Apply(AllExpressions);
+BENCHMARK(BM_PostfixProgramRow)->Apply(AllExpressions);
+BENCHMARK(BM_SurfaceGridGetPoints)->Apply(AllExpressions)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SurfaceGridMuparser)->Apply(AllExpressions)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  curvanta::KeepFreedMemoryForRedraws();  // as the program does at start-up
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <vector>
 
 namespace curvanta {
 
@@ -60,7 +61,8 @@ double ImplicitGridFactor(const ImplicitGridSpec& spec) {
   return factor;
 }
 
-ImplicitPlot PlotImplicitGrid(const ImplicitGridSpec& spec, const ImplicitFunction& f) {
+ImplicitPlot PlotImplicitGrid(const ImplicitGridSpec& spec, const ImplicitFunction& f,
+                              const ImplicitRowFunction& row) {
   ImplicitPlot plot;
   const bool polar = spec.coordType == 2;
   if (spec.coordType != 1 && !polar) return plot;
@@ -72,12 +74,30 @@ ImplicitPlot PlotImplicitGrid(const ImplicitGridSpec& spec, const ImplicitFuncti
   const double base1 = double(spec.minU) * n;
   const double base2 = double(spec.minV) * n;
   double minX = 1000, maxX = -1000, minY = 1000, maxY = -1000;
+  // Runs of c2 are evaluated at once where the caller can; a run that cannot be is
+  // evaluated point by point, so the points and their order are the same either way.
+  constexpr int64_t kRun = 1024;
+  std::vector<float> runC2, runValues;
+  if (row) {
+    runC2.resize(size_t(std::min<int64_t>(count2, kRun)));
+    runValues.resize(runC2.size());
+  }
   for (int64_t i = 0; i < count1; ++i) {
     const float c1 = static_cast<float>((base1 + double(i) * factor) / n);
+    int64_t runStart = 0, runEnd = 0;  // the current run [runStart, runEnd)
+    bool runEvaluated = false;         // its values are in runValues
     for (int64_t k = 0; k < count2; ++k) {
       const float c2 = static_cast<float>((base2 + double(k) * factor) / n);
       ++plot.evaluations;
-      const std::optional<float> value = f(c1, c2);
+      if (row && k >= runEnd) {
+        runStart = k;
+        runEnd = std::min(count2, k + kRun);
+        for (int64_t q = runStart; q < runEnd; ++q)
+          runC2[size_t(q - runStart)] = static_cast<float>((base2 + double(q) * factor) / n);
+        runEvaluated = row(c1, runC2.data(), size_t(runEnd - runStart), runValues.data());
+      }
+      const std::optional<float> value =
+          runEvaluated ? std::optional<float>(runValues[size_t(k - runStart)]) : f(c1, c2);
       if (!value || !std::isfinite(*value) || !Passes(spec.funForm, *value)) continue;
       if (!polar) {
         plot.points.push_back({double(c1), double(c2)});

@@ -3,6 +3,7 @@
 // No OpenGL here; the drawing plots the points.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -33,6 +34,12 @@ struct ImplicitPlot {
 // F(c1, c2): the relation's value at a grid point, nothing when the evaluation failed.
 using ImplicitFunction = std::function<std::optional<float>(float c1, float c2)>;
 
+// F over a run of grid points that share c1: true with out[0..n) set to exactly what the
+// point function gives at each; false (nothing shown) when the run has to be evaluated
+// point by point.
+using ImplicitRowFunction =
+    std::function<bool(float c1, const float* c2, size_t n, float* out)>;
+
 // The grid points of one coordinate: base = min * N, point i at (base + i * factor) / N
 // while base + i * factor <= max * N.
 int64_t ImplicitAxisCount(float minValue, float maxValue, int32_t n, double factor);
@@ -40,6 +47,7 @@ int64_t ImplicitAxisCount(float minValue, float maxValue, int32_t n, double fact
 // The smallest whole factor of both pitches that keeps the grid within kImplicitGridCap.
 double ImplicitGridFactor(const ImplicitGridSpec& spec);
 
-ImplicitPlot PlotImplicitGrid(const ImplicitGridSpec& spec, const ImplicitFunction& f);
+ImplicitPlot PlotImplicitGrid(const ImplicitGridSpec& spec, const ImplicitFunction& f,
+                              const ImplicitRowFunction& row = nullptr);
 
 }  // namespace curvanta

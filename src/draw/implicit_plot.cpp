@@ -46,6 +46,13 @@ void DrawImplicitPlot(GraphItem& item, int32_t lngAnimStep, ExpressionEngine& ev
         vars.Y = c2;
       }
       return SafeEvaluate(program, vars);
+    }, [&](float c1, const float* c2, size_t n, float* out) {
+      VarValues base = vars;
+      if (polar)
+        base.A = c1;
+      else
+        base.X = c1;
+      return program.EvaluateRow(false, base, polar ? 'R' : 'Y', c2, n, out);
     });
   }
 

@@ -3,6 +3,7 @@
 // (DoEvaluate). PostfixProgram is the compiled form of a postfix text for hot loops.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,6 +29,16 @@ class PostfixProgram {
   // stack, curvanta::ArithmeticError for an arithmetic fault.
   bool Evaluate(bool bolDegree, float& sngResult, const VarValues& vars) const;
 
+  // Evaluates the program at n points that share `base` except for one variable
+  // (`rowVariable`, one of U V X Y A R B T), which takes rowValues[0..n) in turn, one
+  // instruction over the whole row at a time. True with out[0..n) set to exactly what
+  // Evaluate gives at each point. False, with nothing shown, raised or drawn, when the row
+  // cannot be evaluated so: a point would fault, show a message or fail, or the program
+  // draws random numbers (their order would change); then the caller evaluates the row
+  // point by point with Evaluate.
+  bool EvaluateRow(bool bolDegree, const VarValues& base, char rowVariable,
+                   const float* rowValues, size_t n, float* out) const;
+
   // Whether the text holds the mark of the variable (one of U V X Y A R B T, upper case).
   bool UsesVariable(char upperLetter) const;
 
@@ -42,11 +53,14 @@ class PostfixProgram {
 
  private:
   void Fuse();
+  bool EvaluateBlock(bool bolDegree, const VarValues& base, int rowVar, const float* rowValues,
+                     size_t n, float* out) const;
 
   std::vector<Instr> code_;
   std::vector<std::string> badTokens_;
   int32_t maxDepth_ = 0;
   uint32_t usedVars_ = 0;
+  bool rowSafe_ = true;  // no random numbers and no raising token
 };
 
 // Bounds of one conversion: typed, pasted and loaded texts are held to the first; derivative

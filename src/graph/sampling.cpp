@@ -205,6 +205,41 @@ bool SamplingRun::SampleSurface(const VarValues& base, float u, float v, bool an
   return true;
 }
 
+// A whole row of a still surface at u, each expression evaluated over the row at once.
+// False when the row has to be sampled point by point (nothing is written then): a form or
+// system without row evaluation, or a point that faults or fails.
+bool SamplingRun::SampleSurfaceRow(float u, const std::vector<float>& v, Point* out) {
+  const int32_t coord = g_.CoordType;
+  VarValues base;
+  char rowVariable = 0;
+  if (g_.FunForm == FormKind::Explicit) {
+    switch (coord) {
+      case CoordKind::Cartesian3D: base.X = u; rowVariable = 'Y'; break;
+      case CoordKind::Cylindrical: base.A = u; rowVariable = 'R'; break;
+      case CoordKind::Spherical: base.A = u; rowVariable = 'B'; break;
+      default: return false;
+    }
+  } else if (g_.FunForm == FormKind::Parametric) {
+    if (coord != CoordKind::Cartesian3D && coord != CoordKind::Cylindrical &&
+        coord != CoordKind::Spherical)
+      return false;
+    base.U = u;
+    rowVariable = 'V';
+  } else {
+    return false;
+  }
+  const size_t n = v.size();
+  row1_.resize(n);
+  row2_.resize(n);
+  row3_.resize(n);
+  if (!px_.program.EvaluateRow(false, base, rowVariable, v.data(), n, row1_.data()) ||
+      !py_.program.EvaluateRow(false, base, rowVariable, v.data(), n, row2_.data()) ||
+      !pz_.program.EvaluateRow(false, base, rowVariable, v.data(), n, row3_.data()))
+    return false;
+  for (size_t j = 0; j < n; ++j) MapToScene(out[j], coord, row1_[j], row2_[j], row3_[j]);
+  return true;
+}
+
 // A single point, whatever the form, in any of the five systems.
 bool SamplingRun::SamplePoint(const VarValues& vars, Point& out) {
   const int32_t coord = g_.CoordType;
@@ -294,9 +329,22 @@ bool SamplingRun::Walk(int32_t frames) {
       break;
   }
   if (IsSurfaceKind(kind)) {
+    // The v values of a row are the same in every row. A v that does not fit leaves the
+    // rows to the point path, which stops at it in the same place as ever.
+    std::vector<float> vs;
+    try {
+      vs.reserve(static_cast<size_t>(sv) + 1);
+      for (int32_t j = 0; j <= sv; ++j) vs.push_back(CheckedSample(SampleValue(dv_, j, g_.MinV)));
+    } catch (const ArithmeticError&) {
+      vs.clear();
+    }
     Point* out = g_.Vert3D_.Data();
     for (int32_t i = 0; i <= su; ++i) {
       const float u = CheckedSample(SampleValue(du_, i, g_.MinU));
+      if (!vs.empty() && SampleSurfaceRow(u, vs, out)) {
+        out += vs.size();
+        continue;
+      }
       for (int32_t j = 0; j <= sv; ++j, ++out) {
         const float v = CheckedSample(SampleValue(dv_, j, g_.MinV));
         if (!SampleSurface(zero, u, v, false, *out)) return false;

@@ -50,6 +50,7 @@ class SamplingRun {
   bool SampleCurve3D(const VarValues& base, float u, Point& out);
   bool SampleSurface(const VarValues& base, float u, float v, bool animated, Point& out);
   bool SamplePoint(const VarValues& vars, Point& out);
+  bool SampleSurfaceRow(float u, const std::vector<float>& v, Point* out);
   bool Walk(int32_t frames);
   void Revolution();
   bool DerivedCurves();
@@ -62,6 +63,8 @@ class SamplingRun {
   float du_ = 0, dv_ = 0, dt_ = 0;
   // Explicit 3D curves: the variable tokens of ExpressZ's postfix text, in order.
   std::vector<char> curveTokens_;
+  // Row evaluation's component values, one per point of a row.
+  std::vector<float> row1_, row2_, row3_;
 };
 
 }  // namespace curvanta

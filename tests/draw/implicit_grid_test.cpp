@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "draw/implicit_grid.h"
 
@@ -33,6 +34,34 @@ TEST(ImplicitGrid, UnitCircleRingMatchesBruteForce) {
   // Points lie on the 1/40 grid, the outer loop over x.
   EXPECT_DOUBLE_EQ(plot.points.front().x, -1.0);
   EXPECT_LE(plot.points.front().x, plot.points.back().x);
+}
+
+TEST(ImplicitGrid, RunsEvaluatedAtOnceGiveTheSamePlotAsSinglePoints) {
+  // A run function that answers for some rows and leaves others (and, over a long domain,
+  // some runs within a row) to the point function: the plot is the point-by-point plot.
+  std::vector<float> seenC1;
+  auto row = [&](float c1, const float* c2, size_t n, float* out) {
+    seenC1.push_back(c1);
+    if (std::fmod(std::fabs(c1), 0.5f) < 0.1f) return false;
+    for (size_t k = 0; k < n; ++k) out[k] = *Circle(c1, c2[k]);
+    return true;
+  };
+  for (ImplicitGridSpec spec : {ImplicitGridSpec{1, 1, -2, 2, -2, 2},
+                                ImplicitGridSpec{4, 1, -1.5f, 1.5f, -40, 40},
+                                ImplicitGridSpec{1, 2, 0, 6.3f, 0, 2}}) {
+    seenC1.clear();
+    const ImplicitPlot single = PlotImplicitGrid(spec, Circle);
+    const ImplicitPlot runs = PlotImplicitGrid(spec, Circle, row);
+    ASSERT_FALSE(seenC1.empty());
+    EXPECT_EQ(runs.evaluations, single.evaluations);
+    ASSERT_EQ(runs.points.size(), single.points.size());
+    for (size_t i = 0; i < runs.points.size(); ++i) {
+      ASSERT_EQ(runs.points[i].x, single.points[i].x) << i;
+      ASSERT_EQ(runs.points[i].y, single.points[i].y) << i;
+    }
+    EXPECT_EQ(runs.minX, single.minX);
+    EXPECT_EQ(runs.maxY, single.maxY);
+  }
 }
 
 TEST(ImplicitGrid, InequalityFillsTheOpenDisc) {

@@ -315,6 +315,51 @@ TEST_F(Sampling, PlaneZEqualsXPlusYKeepsVerticalAsStoredY) {
     }
 }
 
+// Surfaces are sampled a row at a time; a row with a failing point is sampled point by
+// point, so the values, the message and the place where sampling stops stay those of the
+// single points.
+TEST_F(Sampling, SurfaceStopsAtTheFirstFailingPointOfItsRow) {
+  // log(1.25 - x*y) on x, y in {0, 0.5, 1, 1.5, 2}: first fails at x = 1, y = 1.5.
+  GraphItem g = Space(GraphKind::Surface3D, CoordKind::Cartesian3D, FormKind::Explicit, "x", "y",
+                      "log(1.25-x*y)", 0, 2, 4, 0, 2, 4);
+  EXPECT_FALSE(g.GetPoints());
+  ASSERT_EQ(Messages().size(), 1u);
+  for (int i = 0; i <= 4; ++i)
+    for (int j = 0; j <= 4; ++j) {
+      const Point& p = g.Vert3D(i, j);
+      const bool sampled = i < 2 || (i == 2 && j < 3);
+      if (!sampled) {
+        EXPECT_TRUE(AtOrigin(p)) << i << "," << j;
+        continue;
+      }
+      const double x = 0.5 * i, y = 0.5 * j;
+      EXPECT_EQ(p.y, float(std::log(1.25 - x * y))) << i << "," << j;  // bit-exact
+      EXPECT_EQ(p.z, float(x));
+      EXPECT_EQ(p.x, float(y));
+    }
+}
+
+TEST_F(Sampling, RowsOfEverySurfaceFormMatchTheirClosedForms) {
+  // Each expression in every system with row evaluation: the sampled components are
+  // bit-identical to the same arithmetic done by hand on the sample values.
+  GraphItem cart = Space(GraphKind::Surface3D, CoordKind::Cartesian3D, FormKind::Explicit, "x",
+                         "y", "x*y-y^2", -1, 1, 6, -2, 2, 9);
+  ASSERT_TRUE(cart.GetPoints());
+  GraphItem param = Space(GraphKind::Surface3D, CoordKind::Cartesian3D, FormKind::Parametric,
+                          "u+v", "u*v", "v/2-u", -1, 1, 6, -2, 2, 9);
+  ASSERT_TRUE(param.GetPoints());
+  for (int i = 0; i <= 6; ++i)
+    for (int j = 0; j <= 9; ++j) {
+      const double u = double(cart.Vert3D(i, j).z), v = double(cart.Vert3D(i, j).x);
+      EXPECT_EQ(cart.Vert3D(i, j).y, float(u * v - v * v)) << i << "," << j;
+      const Point& p = param.Vert3D(i, j);
+      const double pu = -1 + double(i) * (2.0f / 6), pv = -2 + double(j) * (4.0f / 9);
+      EXPECT_NEAR(p.z, pu + pv, 1e-6) << i << "," << j;
+      EXPECT_NEAR(p.x, pu * pv, 1e-6);
+      EXPECT_NEAR(p.y, pv / 2 - pu, 1e-6);
+    }
+}
+
 // ---- Animation
 
 std::string FixT(const std::string& text, float t) {
