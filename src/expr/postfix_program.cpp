@@ -107,7 +107,7 @@ void DomainMessage(const char* text) {
 
 // base to the whole power n, |n| <= 16, by repeated squaring: as exact as the power
 // function for a 32-bit result and much faster on the sampling path.
-inline double IntPower(double base, int n) {
+[[gnu::always_inline]] inline double IntPower(double base, int n) {
   if (n == 2) return Chk(base * base);
   if (base == 0 && n < 0) [[unlikely]]
     Fault(ArithmeticFault::DivisionByZero);
@@ -130,7 +130,7 @@ inline bool IsSmallWhole(double exponent) {
   return exponent == std::floor(exponent) && std::fabs(exponent) <= 16;
 }
 
-double Power(double base, double exponent) {
+[[gnu::always_inline]] inline double Power(double base, double exponent) {
   if (IsSmallWhole(exponent)) return IntPower(base, int(exponent));
   if (base < 0 && exponent != std::floor(exponent)) [[unlikely]]
     Fault(ArithmeticFault::InvalidPower);
@@ -171,8 +171,9 @@ double AcsechFormula(double x) {
   return x < 0 ? -r : r;
 }
 
-// Applies function f to x. False after a domain message box; raises on faults.
-bool Apply(Function f, double x, bool degree, double& out) {
+// Applies function f to x. False after a domain message box; raises on faults. Inlined
+// into both evaluators, as the point evaluator had it before rows came.
+[[gnu::always_inline]] inline bool Apply(Function f, double x, bool degree, double& out) {
   switch (f) {
     case Function::SIN:
       if (degree) x = ToRadians(x);
