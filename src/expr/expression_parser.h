@@ -47,18 +47,27 @@ class PostfixProgram {
 
   struct Instr {
     uint8_t op = 0;
-    uint32_t arg = 0;
-    double value = 0;
+    uint8_t aux = 0;     // kFuncV: the function; variable-pair shapes: the second variable
+    int16_t power = 0;   // the whole exponent of a variable's power
+    uint32_t arg = 0;    // a variable, function or bad-token index
+    double value = 0;    // a constant
   };
 
  private:
-  void Fuse();
+  // The program for single points, from the token list: constants folded, common shapes as
+  // single operations (postfix_shapes.cpp). False leaves it to the caller to use the row code.
+  static bool Shape(const std::vector<Instr>& tokens, std::vector<Instr>& code, int32_t& depth);
+  // The program for rows: the token list with constant and variable operands fused.
+  static std::vector<Instr> Fuse(const std::vector<Instr>& tokens);
   bool EvaluateBlock(bool bolDegree, const VarValues& base, int rowVar, const float* rowValues,
                      size_t n, float* out) const;
+  bool EvaluateOn(double* stack, bool bolDegree, float& sngResult, const VarValues& vars) const;
 
-  std::vector<Instr> code_;
+  std::vector<Instr> code_;     // for Evaluate
+  std::vector<Instr> rowCode_;  // for EvaluateRow
   std::vector<std::string> badTokens_;
-  int32_t maxDepth_ = 0;
+  int32_t maxDepth_ = 0;     // of the row code
+  int32_t pointDepth_ = 0;   // of the point code
   uint32_t usedVars_ = 0;
   bool rowSafe_ = true;  // no random numbers and no raising token
 };

@@ -1,5 +1,7 @@
-// Row evaluation against the point-at-a-time evaluator on generated expressions: where a row
-// evaluates, every value is bit-identical to the point's; where it gives up, some point of
+// The compiled program and row evaluation against the plain reference evaluator on generated
+// expressions and damaged postfix texts: at every point the compiled program gives the same
+// value bits, the same messages and the same raised error as the reference; where a row
+// evaluates, every value is bit-identical to the reference's; where it gives up, some point of
 // the row really faults, shows a message or fails, and the row itself showed nothing.
 #include <gtest/gtest.h>
 
@@ -13,6 +15,7 @@
 #include "common/message_service.h"
 #include "expr/expression_parser.h"
 #include "expr/random_sequence.h"
+#include "reference_evaluator.h"
 
 using namespace curvanta;
 
@@ -21,7 +24,7 @@ namespace {
 const char* const kFunctionNames[] = {
     "sin",  "cos",   "log",  "exp",   "abs",   "atn",   "int",   "sqr",   "tan",   "sec",
     "csec", "ctan",  "asin", "acos",  "asec",  "acsec", "actan", "sinh",  "cosh",  "tanh",
-    "ctanh", "sech", "csech", "asinh", "acosh", "atanh", "asech", "acsech", "actanh"};
+    "ctanh", "sech", "csech", "asinh", "acosh", "atanh", "asech", "acsech", "actanh", "rnd"};
 const char* const kConstants[] = {"0", "1", "2", "0.5", "3", "10", "16", "17", "2.5",
                                   "100000", "100000000000000000000000000000", "0.001", "180"};
 const char kVariables[] = "xyuvarbt";
@@ -42,25 +45,60 @@ std::string Generate(std::mt19937& rng, int depth) {
          Generate(rng, depth - 1) + ")";
 }
 
-// What the point evaluator does at one point.
+// What an evaluator does at one point: its result, the messages it showed and the error it
+// raised, with the random numbers it drew.
 struct PointOutcome {
-  bool evaluated = false;  // returned true without a message
-  float value = 0;
+  bool returned = false;  // returned true
+  uint32_t bits = 0;      // of the result, when returned
+  std::vector<Message> messages;
+  std::string raised;     // "engine <code> <text>", "fault <kind> <text>" or ""
+  float nextRandom = 0;   // the random number after the evaluation
+  bool evaluated() const { return returned && messages.empty() && raised.empty(); }
+  bool operator==(const PointOutcome&) const = default;
 };
 
-PointOutcome EvaluatePoint(const PostfixProgram& program, bool degree, const VarValues& vars,
-                           RecordingMessageService& messages) {
+template <typename Evaluator>
+PointOutcome Outcome(Evaluator evaluate, RecordingMessageService& messages) {
   PointOutcome o;
   messages.clear();
+  ResetRandomSequence();
   try {
     float r = 0;
-    o.evaluated = program.Evaluate(degree, r, vars) && messages.messages.empty();
-    o.value = r;
-  } catch (const ArithmeticError&) {
-  } catch (const EngineError&) {
+    o.returned = evaluate(r);
+    if (o.returned) std::memcpy(&o.bits, &r, sizeof r);
+  } catch (const ArithmeticError& e) {
+    o.raised = "fault " + std::to_string(int(e.fault())) + " " + e.what();
+  } catch (const EngineError& e) {
+    o.raised = "engine " + std::to_string(e.code()) + " " + e.what();
   }
+  o.nextRandom = NextRandomSingle();
+  o.messages = messages.messages;
   messages.clear();
   return o;
+}
+
+std::string Describe(const PointOutcome& o) {
+  std::string d = o.returned ? "returned " + std::to_string(o.bits) : "false";
+  for (const Message& m : o.messages) d += " [" + m.text + "]";
+  return d + " " + o.raised;
+}
+
+// A postfix text damaged as a hand-edited or truncated one may be: a token dropped, or a bad,
+// too large or empty token put in.
+std::string Damage(std::mt19937& rng, const std::string& postfix) {
+  std::vector<std::string> tokens;
+  for (size_t begin = 0, blank; (blank = postfix.find(' ', begin)) != std::string::npos;
+       begin = blank + 1)
+    tokens.push_back(postfix.substr(begin, blank - begin));
+  const size_t at = rng() % (tokens.size() + 1);
+  static const char* const kInserts[] = {"??", "1e999", "", "+", "SIN", "(-)"};
+  if (rng() % 2 == 0 && at < tokens.size())
+    tokens.erase(tokens.begin() + long(at));
+  else
+    tokens.insert(tokens.begin() + long(at), kInserts[rng() % std::size(kInserts)]);
+  std::string damaged;
+  for (const std::string& t : tokens) damaged += t + " ";
+  return damaged;
 }
 
 void SetRowVariable(VarValues& v, char letter, float value) {
@@ -82,17 +120,19 @@ struct RowEvaluation : ::testing::TestWithParam<bool> {
   ScopedMessageRecorder recorder;
 };
 
-TEST_P(RowEvaluation, AgreesBitForBitWithThePointEvaluator) {
+TEST_P(RowEvaluation, CompiledProgramAndRowsAgreeBitForBitWithTheReference) {
   std::mt19937 rng(GetParam() ? 2024u : 7u);
   const float kSamples[] = {0.0f, -0.0f, 1.0f, -1.0f, 0.5f, -0.5f, 2.0f, 3.14159f, -3.0f,
                             1e-20f, 90.0f, 180.0f, 1e20f, -7.25f, 0.999f};
   std::uniform_real_distribution<float> wide(-6.0f, 6.0f);
   ExpressionEngine engine;
-  int rowsEvaluated = 0, rowsGivenUp = 0;
+  RecordingMessageService& messages = recorder.recorder;
+  int rowsEvaluated = 0, rowsGivenUp = 0, pointsRaising = 0, pointsWithMessages = 0;
   for (int e = 0; e < 50000; ++e) {
     const std::string text = Generate(rng, 1 + int(rng() % 5));
     std::string postfix;
     ASSERT_EQ(engine.InfixToPostfix(text, postfix), 0) << text;
+    if (rng() % 10 == 0) postfix = Damage(rng, postfix);
     const PostfixProgram program = PostfixProgram::Compile(postfix);
     const char rowVariable = "UVXYARBT"[rng() % 8];
     const bool degree = rng() % 4 == 0;
@@ -104,31 +144,45 @@ TEST_P(RowEvaluation, AgreesBitForBitWithThePointEvaluator) {
     for (float& v : row) v = rng() % 3 == 0 ? kSamples[rng() % std::size(kSamples)] : wide(rng);
 
     std::vector<float> out(n, -12345.0f);
-    recorder.recorder.clear();
+    messages.clear();
+    ResetRandomSequence();
+    const float firstRandom = NextRandomSingle();
+    ResetRandomSequence();
     const bool rowOk = program.EvaluateRow(degree, base, rowVariable, row.data(), n, out.data());
-    ASSERT_TRUE(recorder.recorder.messages.empty()) << "the row showed a message: " << text;
+    ASSERT_TRUE(messages.messages.empty()) << "the row showed a message: " << text;
+    ASSERT_EQ(NextRandomSingle(), firstRandom) << "the row drew a random number: " << text;
 
     bool everyPointEvaluates = true;
     for (size_t i = 0; i < n; ++i) {
       VarValues vars = base;
       SetRowVariable(vars, rowVariable, row[i]);
-      const PointOutcome point = EvaluatePoint(program, degree, vars, recorder.recorder);
-      everyPointEvaluates &= point.evaluated;
+      const PointOutcome reference = Outcome(
+          [&](float& r) { return ReferenceEvaluate(postfix, degree, r, vars); }, messages);
+      const PointOutcome compiled =
+          Outcome([&](float& r) { return program.Evaluate(degree, r, vars); }, messages);
+      ASSERT_EQ(compiled, reference) << "\"" << postfix << "\" at point " << i << ": compiled "
+                                     << Describe(compiled) << ", reference "
+                                     << Describe(reference);
+      everyPointEvaluates &= reference.evaluated();
+      pointsRaising += !reference.raised.empty();
+      pointsWithMessages += !reference.messages.empty();
       if (rowOk) {
-        ASSERT_TRUE(point.evaluated) << text << " at point " << i;
-        ASSERT_EQ(0, std::memcmp(&point.value, &out[i], sizeof(float)))
-            << text << " at point " << i << ": " << point.value << " vs " << out[i];
+        ASSERT_TRUE(reference.evaluated()) << text << " at point " << i;
+        ASSERT_EQ(0, std::memcmp(&reference.bits, &out[i], sizeof(float)))
+            << text << " at point " << i << ": " << Describe(reference) << " vs " << out[i];
       }
     }
-    // A row gives up only where a point would not evaluate.
-    if (!rowOk) {
+    // A row gives up only where a point would not evaluate, or where it draws random numbers.
+    if (!rowOk && postfix.find("RND") == std::string::npos) {
       ASSERT_FALSE(everyPointEvaluates) << "row gave up needlessly: " << text;
     }
     (rowOk ? rowsEvaluated : rowsGivenUp)++;
   }
-  // Both paths were exercised in earnest.
+  // Every path was exercised in earnest.
   EXPECT_GT(rowsEvaluated, 10000);
   EXPECT_GT(rowsGivenUp, 1000);
+  EXPECT_GT(pointsRaising, 1000);
+  EXPECT_GT(pointsWithMessages, 1000);
 }
 
 INSTANTIATE_TEST_SUITE_P(DivisionByZero, RowEvaluation, ::testing::Bool(),
