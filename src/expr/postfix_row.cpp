@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "expr/expression_parser.h"
@@ -16,10 +18,76 @@ namespace {
 
 // Row evaluation: every check of the point-at-a-time path is kept; where a point would
 // fault or show a message the row gives up (returns false) and is evaluated point by point.
+// The checks over a row are written in integer arithmetic on the bits of the values, so that
+// their loops run on vector registers.
+inline uint64_t Bits(double v) {
+  uint64_t bits;
+  std::memcpy(&bits, &v, sizeof bits);
+  return bits;
+}
+constexpr uint64_t kMagnitudeBits = 0x7fffffffffffffffull;
+constexpr uint64_t kExponentBits = 0x7ff0000000000000ull;
+constexpr uint64_t kExponentOne = 0x0010000000000000ull;
+
+// 1 for an infinite value or NaN, else 0.
+inline uint64_t NotFinite(double v) { return ((Bits(v) & kExponentBits) + kExponentOne) >> 63; }
+
+// 1 when |v| >= the positive number whose bits are limitBits, or v is NaN; else 0.
+inline uint64_t AtLeast(double v, uint64_t limitBits) {
+  return (limitBits - 1 - (Bits(v) & kMagnitudeBits)) >> 63;
+}
+
+// 1 for a value below zero (not -0), else 0.
+inline uint64_t BelowZero(double v) {
+  const uint64_t bits = Bits(v);
+  return (bits >> 63) & (((bits & kMagnitudeBits) + kMagnitudeBits) >> 63);
+}
+
 inline bool AllFinite(const double* a, size_t n) {
-  bool ok = true;
-  for (size_t i = 0; i < n; ++i) ok &= std::fabs(a[i]) <= DBL_MAX;
-  return ok;
+  uint64_t bad = 0;
+  for (size_t i = 0; i < n; ++i) bad |= NotFinite(a[i]);
+  return bad == 0;
+}
+
+// a[i] = f(a[i], b[i]) over a row in which either operand may be one uniform value (its slot
+// 0); false when a result is not finite. B is double for stack items, float for the row
+// variable itself.
+template <typename B, typename F>
+inline bool CombineRow(double* a, bool aUniform, const B* b, bool bUniform, size_t n, F f) {
+  uint64_t bad = 0;
+  if (aUniform) {
+    const double x = a[0];
+    for (size_t i = 0; i < n; ++i) {
+      const double r = f(x, double(b[i]));
+      a[i] = r;
+      bad |= NotFinite(r);
+    }
+  } else if (bUniform) {
+    const double y = double(b[0]);
+    for (size_t i = 0; i < n; ++i) {
+      const double r = f(a[i], y);
+      a[i] = r;
+      bad |= NotFinite(r);
+    }
+  } else {
+    for (size_t i = 0; i < n; ++i) {
+      const double r = f(a[i], double(b[i]));
+      a[i] = r;
+      bad |= NotFinite(r);
+    }
+  }
+  return bad == 0;
+}
+
+// The three operations that need no check but finiteness, over a row.
+template <typename B>
+inline bool CombineRow(uint8_t op, double* a, bool aUniform, const B* b, bool bUniform,
+                       size_t n) {
+  switch (op) {
+    case kAdd: return CombineRow(a, aUniform, b, bUniform, n, [](double x, double y) { return x + y; });
+    case kSub: return CombineRow(a, aUniform, b, bUniform, n, [](double x, double y) { return x - y; });
+    default: return CombineRow(a, aUniform, b, bUniform, n, [](double x, double y) { return x * y; });
+  }
 }
 
 }  // namespace
@@ -127,16 +195,15 @@ bool PostfixProgram::EvaluateBlock(bool bolDegree, const VarValues& base, int ro
             if (!ok) return false;
             break;
           }
+          if (in.op == kAdd || in.op == kSub || in.op == kMul) {
+            const bool ok2 = CombineRow(in.op, a, uniform[ka], b, uniform[kb], n);
+            uniform[ka] = 0;
+            if (!ok2) return false;
+            break;
+          }
           spread(ka);
           spread(kb);
-          switch (in.op) {
-            case kAdd: for (size_t i = 0; i < n; ++i) a[i] = a[i] + b[i]; break;
-            case kSub: for (size_t i = 0; i < n; ++i) a[i] = a[i] - b[i]; break;
-            case kMul: for (size_t i = 0; i < n; ++i) a[i] = a[i] * b[i]; break;
-            default:
-              for (size_t i = 0; i < n && ok; ++i) a[i] = binary(in.op, a[i], b[i], ok);
-              break;
-          }
+          for (size_t i = 0; i < n && ok; ++i) a[i] = binary(in.op, a[i], b[i], ok);
           if (!ok || !AllFinite(a, n)) return false;
           break;
         }
@@ -150,38 +217,72 @@ bool PostfixProgram::EvaluateBlock(bool bolDegree, const VarValues& base, int ro
           const Function f = Function(in.arg);
           double* d = item(t);
           const size_t count = uniform[t] ? 1 : n;
-          if (f == Function::LOG || f == Function::SQR) {
-            // The two functions whose domain is a message box.
+          // The two functions whose domain is a message box.
+          if (f == Function::LOG) {
             for (size_t i = 0; i < count; ++i)
-              if (f == Function::LOG ? !(d[i] > 0) : !(d[i] >= 0)) return false;
+              if (!(d[i] > 0)) return false;
           }
-          for (size_t i = 0; i < count; ++i)
-            if (!Apply(f, d[i], bolDegree, d[i])) return false;
+          // The common functions in loops of their own; the rest through Apply.
+          uint64_t bad = 0;
+          if (f == Function::SQR) {
+            for (size_t i = 0; i < count; ++i) bad |= BelowZero(d[i]);
+            if (bad) return false;
+            for (size_t i = 0; i < count; ++i) d[i] = std::sqrt(d[i]);
+          } else if (f == Function::ABS) {
+            for (size_t i = 0; i < count; ++i) d[i] = std::fabs(d[i]);
+          } else if (f == Function::SIN && !bolDegree) {
+            for (size_t i = 0; i < count; ++i) d[i] = std::sin(d[i]);
+          } else if (f == Function::COS && !bolDegree) {
+            for (size_t i = 0; i < count; ++i) d[i] = std::cos(d[i]);
+          } else if (f == Function::EXP) {
+            for (size_t i = 0; i < count; ++i) {
+              d[i] = std::exp(d[i]);
+              bad |= NotFinite(d[i]);
+            }
+          } else {
+            for (size_t i = 0; i < count; ++i)
+              if (!Apply(f, d[i], bolDegree, d[i])) return false;
+          }
+          if (bad) return false;
           break;
         }
         case kAddC: case kSubC: case kMulC: case kDivC: case kPowC: case kPowIntC:
         case kAddV: case kSubV: case kMulV: case kDivV: case kPowV: {
           // The right operand is a constant or a variable; the left one is the top.
           const bool rowOperand = in.op >= kAddV && int(in.arg) == rowVar;
-          if (rowOperand) spread(t);
           double* d = item(t);
+          if (rowOperand && (in.op == kAddV || in.op == kSubV || in.op == kMulV)) {
+            const bool ok2 = CombineRow(uint8_t(kAdd + (in.op - kAddV)), d, uniform[t] != 0,
+                                        rowValues, false, n);
+            uniform[t] = 0;
+            if (!ok2) return false;
+            break;
+          }
+          if (!uniform[t] && !rowOperand &&
+              (in.op == kAddC || in.op == kSubC || in.op == kMulC || in.op == kAddV ||
+               in.op == kSubV || in.op == kMulV)) {
+            // A row and one value: one pass that also checks finiteness.
+            const double c = in.op >= kAddV ? double(fixed[in.arg]) : in.value;
+            const uint8_t op = in.op >= kAddV ? uint8_t(kAdd + (in.op - kAddV))
+                                              : uint8_t(kAdd + (in.op - kAddC));
+            if (!CombineRow(op, d, false, &c, true, n)) return false;
+            break;
+          }
+          if (!uniform[t] && in.op == kPowIntC && in.arg == 2) {
+            // Squares, as IntPower takes them: one product.
+            if (!CombineRow(d, false, d, false, n, [](double x, double) { return x * x; }))
+              return false;
+            break;
+          }
+          if (rowOperand) spread(t);
           const size_t count = uniform[t] ? 1 : n;
           const uint8_t op = in.op >= kAddV ? uint8_t(kAdd + (in.op - kAddV))
                              : in.op == kPowIntC ? uint8_t(kPow)
                                                  : uint8_t(kAdd + (in.op - kAddC));
           const double c = in.op >= kAddV ? double(fixed[in.arg]) : in.value;
           bool ok = true;
-          if (rowOperand) {
-            const float* r = rowValues;
-            if (op == kAdd) {
-              for (size_t i = 0; i < n; ++i) d[i] = d[i] + double(r[i]);
-            } else if (op == kSub) {
-              for (size_t i = 0; i < n; ++i) d[i] = d[i] - double(r[i]);
-            } else if (op == kMul) {
-              for (size_t i = 0; i < n; ++i) d[i] = d[i] * double(r[i]);
-            } else {
-              for (size_t i = 0; i < n && ok; ++i) d[i] = binary(op, d[i], double(r[i]), ok);
-            }
+          if (rowOperand) {  // "/" or "^" by the row variable
+            for (size_t i = 0; i < n && ok; ++i) d[i] = binary(op, d[i], double(rowValues[i]), ok);
           } else if (in.op == kPowIntC) {
             for (size_t i = 0; i < count; ++i) d[i] = IntPower(d[i], int32_t(in.arg));
           } else if (op == kAdd) {
@@ -204,8 +305,10 @@ bool PostfixProgram::EvaluateBlock(bool bolDegree, const VarValues& base, int ro
             for (size_t i = 0; i < n; ++i) out[i] = value;
             return true;
           }
-          for (size_t i = 0; i < n; ++i)
-            if (!(std::fabs(d[i]) < kFloatOverflow)) return false;
+          const uint64_t limit = Bits(kFloatOverflow);
+          uint64_t bad = 0;
+          for (size_t i = 0; i < n; ++i) bad |= AtLeast(d[i], limit);
+          if (bad) return false;
           for (size_t i = 0; i < n; ++i) out[i] = float(d[i]);
           return true;
         }

@@ -236,7 +236,17 @@ bool SamplingRun::SampleSurfaceRow(float u, const std::vector<float>& v, Point* 
       !py_.program.EvaluateRow(false, base, rowVariable, v.data(), n, row2_.data()) ||
       !pz_.program.EvaluateRow(false, base, rowVariable, v.data(), n, row3_.data()))
     return false;
-  for (size_t j = 0; j < n; ++j) MapToScene(out[j], coord, row1_[j], row2_[j], row3_[j]);
+  const float *e1 = row1_.data(), *e2 = row2_.data(), *e3 = row3_.data();
+  if (coord == CoordKind::Cartesian3D) {
+    // MapToScene's Cartesian case, without asking the system at every point.
+    for (size_t j = 0; j < n; ++j) {
+      out[j].x = e2[j];
+      out[j].y = e3[j];
+      out[j].z = e1[j];
+    }
+  } else {
+    for (size_t j = 0; j < n; ++j) MapToScene(out[j], coord, e1[j], e2[j], e3[j]);
+  }
   return true;
 }
 
