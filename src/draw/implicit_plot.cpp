@@ -35,6 +35,7 @@ void DrawImplicitPlot(GraphItem& item, int32_t lngAnimStep, ExpressionEngine& ev
   VarValues vars;
   if (item.GraphType == GraphKind::Function2DAnim) vars.T = t;
   ImplicitPlot plot;
+  RowReuse reuse;  // the grid's rows share their values of the second coordinate
   {
     MessageOperation once;  // a domain error over a region shows its message once
     plot = PlotImplicitGrid(spec, [&](float c1, float c2) {
@@ -52,7 +53,7 @@ void DrawImplicitPlot(GraphItem& item, int32_t lngAnimStep, ExpressionEngine& ev
         base.A = c1;
       else
         base.X = c1;
-      return program.EvaluateRow(false, base, polar ? 'R' : 'Y', c2, n, out);
+      return program.EvaluateRow(false, base, polar ? 'R' : 'Y', c2, n, out, &reuse);
     });
   }
 

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "expr/row_reuse.h"
+
 namespace curvanta {
 
 // The values of the eight variables U, V, X, Y, A, R, B, T.
@@ -36,8 +38,12 @@ class PostfixProgram {
   // cannot be evaluated so: a point would fault, show a message or fail, or the program
   // draws random numbers (their order would change); then the caller evaluates the row
   // point by point with Evaluate.
+  // With a `reuse` store (one per program), the parts that depend on the row variable alone
+  // are computed once for all the rows that share their row values and taken from the store
+  // in the others, with the same results.
   bool EvaluateRow(bool bolDegree, const VarValues& base, char rowVariable,
-                   const float* rowValues, size_t n, float* out) const;
+                   const float* rowValues, size_t n, float* out,
+                   RowReuse* reuse = nullptr) const;
 
   // Whether the text holds the mark of the variable (one of U V X Y A R B T, upper case).
   bool UsesVariable(char upperLetter) const;
@@ -60,7 +66,7 @@ class PostfixProgram {
   // The program for rows: the token list with constant and variable operands fused.
   static std::vector<Instr> Fuse(const std::vector<Instr>& tokens);
   bool EvaluateBlock(bool bolDegree, const VarValues& base, int rowVar, const float* rowValues,
-                     size_t n, float* out) const;
+                     size_t n, float* out, RowReuse* reuse, size_t block, size_t first) const;
   bool EvaluateOn(double* stack, bool bolDegree, float& sngResult, const VarValues& vars) const;
 
   std::vector<Instr> code_;     // for Evaluate

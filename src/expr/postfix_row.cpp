@@ -9,6 +9,7 @@
 
 #include "expr/expression_parser.h"
 #include "expr/postfix_ops.h"
+#include "expr/row_reuse.h"
 
 namespace curvanta {
 
@@ -93,7 +94,8 @@ inline bool CombineRow(uint8_t op, double* a, bool aUniform, const B* b, bool bU
 }  // namespace
 
 bool PostfixProgram::EvaluateRow(bool bolDegree, const VarValues& base, char rowVariable,
-                                 const float* rowValues, size_t n, float* out) const {
+                                 const float* rowValues, size_t n, float* out,
+                                 RowReuse* reuse) const {
   if (rowCode_.empty() || !rowSafe_ || n == 0) return false;
   const int rowVar = curvanta::VariableIndex(rowVariable);
   if (rowVar < 0) return false;
@@ -109,29 +111,37 @@ bool PostfixProgram::EvaluateRow(bool bolDegree, const VarValues& base, char row
     }
     return true;
   }
+  if (reuse) reuse->Begin(rowVar, bolDegree, DivZeroIsError, rowValues, n);
   // Blocks of a few hundred points keep the stack rows in the cache and bound the scratch.
   constexpr size_t kBlock = 256;
   for (size_t first = 0; first < n; first += kBlock) {
     const size_t count = n - first < kBlock ? n - first : kBlock;
-    if (!EvaluateBlock(bolDegree, base, rowVar, rowValues + first, count, out + first))
+    if (!EvaluateBlock(bolDegree, base, rowVar, rowValues + first, count, out + first, reuse,
+                       first / kBlock, first))
       return false;
   }
   return true;
 }
 
 bool PostfixProgram::EvaluateBlock(bool bolDegree, const VarValues& base, int rowVar,
-                                   const float* rowValues, size_t n, float* out) const {
+                                   const float* rowValues, size_t n, float* out,
+                                   RowReuse* reuse, size_t block, size_t first) const {
   const float fixed[8] = {base.U, base.V, base.X, base.Y, base.A, base.R, base.B, base.T};
 
   // The stack: item k is row k of the scratch. An item that does not depend on the row
   // variable is "uniform": its one value sits in slot 0 and is computed once per block.
   thread_local std::vector<double> scratch;
-  thread_local std::vector<unsigned char> uniformFlags;
+  // An item that depends on no variable but the row variable (and is not uniform) has the
+  // same values in every row that shares the row values: with a RowReuse, the functions and
+  // powers of such items are computed in the first row and taken from the store after.
+  thread_local std::vector<unsigned char> uniformFlags, baseFlags;
   const size_t depth = size_t(maxDepth_) + 1;
   if (scratch.size() < depth * n) scratch.resize(depth * n);
   if (uniformFlags.size() < depth) uniformFlags.resize(depth);
+  if (baseFlags.size() < depth) baseFlags.resize(depth);
   double* const stack = scratch.data();
   unsigned char* const uniform = uniformFlags.data();
+  unsigned char* const onBase = baseFlags.data();  // depends on a variable of the base
   size_t sp = 0;  // items on the stack
   auto item = [&](size_t k) { return stack + k * n; };
   // Spreads a uniform item over the whole row.
@@ -142,9 +152,22 @@ bool PostfixProgram::EvaluateBlock(bool bolDegree, const VarValues& base, int ro
     for (size_t i = 1; i < n; ++i) d[i] = value;
     uniform[k] = 0;
   };
-  auto pushUniform = [&](double value) {
+  auto pushUniform = [&](double value, bool fromBase) {
     item(sp)[0] = value;
+    onBase[sp] = fromBase;
     uniform[sp++] = 1;
+  };
+  // The kept values of instruction `index` applied to item k, copied into it; false when
+  // there are none to take.
+  auto takeKept = [&](size_t index, size_t k) {
+    if (!reuse || uniform[k] || onBase[k]) return false;
+    const double* kept = reuse->Find(index, block, first);
+    if (!kept) return false;
+    std::copy(kept, kept + n, item(k));
+    return true;
+  };
+  auto keep = [&](size_t index, size_t k) {
+    if (reuse && !uniform[k] && !onBase[k]) reuse->Keep(index, block, first, item(k), n);
   };
   // The divisor that "/" uses: a zero divisor is either an error (give up) or 0.00001.
   auto divisor = [](double d, bool& ok) {
@@ -169,19 +192,21 @@ bool PostfixProgram::EvaluateBlock(bool bolDegree, const VarValues& base, int ro
   };
 
   try {
-    for (const Instr& in : rowCode_) {
+    for (size_t index = 0; index < rowCode_.size(); ++index) {
+      const Instr& in = rowCode_[index];
       const size_t t = sp - 1;  // the top item (meaningless on an empty stack)
       switch (in.op) {
         case kConst:
-          pushUniform(in.value);
+          pushUniform(in.value, false);
           break;
         case kVar:
           if (int(in.arg) == rowVar) {
             double* d = item(sp);
             for (size_t i = 0; i < n; ++i) d[i] = double(rowValues[i]);
+            onBase[sp] = 0;
             uniform[sp++] = 0;
           } else {
-            pushUniform(double(fixed[in.arg]));
+            pushUniform(double(fixed[in.arg]), true);
           }
           break;
         case kAdd: case kSub: case kMul: case kDiv: case kPow: {
@@ -189,6 +214,7 @@ bool PostfixProgram::EvaluateBlock(bool bolDegree, const VarValues& base, int ro
           --sp;
           double* a = item(ka);
           const double* b = item(kb);
+          onBase[ka] |= onBase[kb];
           bool ok = true;
           if (uniform[ka] && uniform[kb]) {
             a[0] = binary(in.op, a[0], b[0], ok);
@@ -214,6 +240,7 @@ bool PostfixProgram::EvaluateBlock(bool bolDegree, const VarValues& base, int ro
           break;
         }
         case kFunc: {
+          if (takeKept(index, t)) break;
           const Function f = Function(in.arg);
           double* d = item(t);
           const size_t count = uniform[t] ? 1 : n;
@@ -244,12 +271,16 @@ bool PostfixProgram::EvaluateBlock(bool bolDegree, const VarValues& base, int ro
               if (!Apply(f, d[i], bolDegree, d[i])) return false;
           }
           if (bad) return false;
+          keep(index, t);
           break;
         }
         case kAddC: case kSubC: case kMulC: case kDivC: case kPowC: case kPowIntC:
         case kAddV: case kSubV: case kMulV: case kDivV: case kPowV: {
           // The right operand is a constant or a variable; the left one is the top.
           const bool rowOperand = in.op >= kAddV && int(in.arg) == rowVar;
+          if (in.op >= kAddV && !rowOperand) onBase[t] = 1;
+          const bool power = in.op == kPowC || in.op == kPowIntC;
+          if (power && takeKept(index, t)) break;
           double* d = item(t);
           if (rowOperand && (in.op == kAddV || in.op == kSubV || in.op == kMulV)) {
             const bool ok2 = CombineRow(uint8_t(kAdd + (in.op - kAddV)), d, uniform[t] != 0,
@@ -295,6 +326,7 @@ bool PostfixProgram::EvaluateBlock(bool bolDegree, const VarValues& base, int ro
             for (size_t i = 0; i < count && ok; ++i) d[i] = binary(op, d[i], c, ok);
           }
           if (!ok || !AllFinite(d, uniform[t] ? 1 : n)) return false;
+          if (power) keep(index, t);
           break;
         }
         case kEnd: {

@@ -232,9 +232,9 @@ bool SamplingRun::SampleSurfaceRow(float u, const std::vector<float>& v, Point* 
   row1_.resize(n);
   row2_.resize(n);
   row3_.resize(n);
-  if (!px_.program.EvaluateRow(false, base, rowVariable, v.data(), n, row1_.data()) ||
-      !py_.program.EvaluateRow(false, base, rowVariable, v.data(), n, row2_.data()) ||
-      !pz_.program.EvaluateRow(false, base, rowVariable, v.data(), n, row3_.data()))
+  if (!px_.program.EvaluateRow(false, base, rowVariable, v.data(), n, row1_.data(), &reuse1_) ||
+      !py_.program.EvaluateRow(false, base, rowVariable, v.data(), n, row2_.data(), &reuse2_) ||
+      !pz_.program.EvaluateRow(false, base, rowVariable, v.data(), n, row3_.data(), &reuse3_))
     return false;
   const float *e1 = row1_.data(), *e2 = row2_.data(), *e3 = row3_.data();
   if (coord == CoordKind::Cartesian3D) {

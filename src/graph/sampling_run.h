@@ -65,6 +65,8 @@ class SamplingRun {
   std::vector<char> curveTokens_;
   // Row evaluation's component values, one per point of a row.
   std::vector<float> row1_, row2_, row3_;
+  // What the rows of a surface share (they have the same v values), one store per expression.
+  RowReuse reuse1_, reuse2_, reuse3_;
 };
 
 }  // namespace curvanta

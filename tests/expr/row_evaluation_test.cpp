@@ -185,6 +185,53 @@ TEST_P(RowEvaluation, CompiledProgramAndRowsAgreeBitForBitWithTheReference) {
   EXPECT_GT(pointsWithMessages, 1000);
 }
 
+// The rows of a grid share their row values; with a RowReuse, the parts that depend on the row
+// variable alone are taken from the first row. Every row must still agree with the reference,
+// also when the degree mode or the row values change between rows.
+TEST_P(RowEvaluation, RowsSharingTheirValuesAgreeWithTheReference) {
+  std::mt19937 rng(GetParam() ? 99u : 5u);
+  std::uniform_real_distribution<float> wide(-6.0f, 6.0f);
+  ExpressionEngine engine;
+  RecordingMessageService& messages = recorder.recorder;
+  int rowsEvaluated = 0;
+  for (int e = 0; e < 8000; ++e) {
+    const std::string text = Generate(rng, 1 + int(rng() % 5));
+    std::string postfix;
+    ASSERT_EQ(engine.InfixToPostfix(text, postfix), 0) << text;
+    const PostfixProgram program = PostfixProgram::Compile(postfix);
+    const char rowVariable = "UVXYARBT"[rng() % 8];
+    const size_t n = 1 + rng() % 300;  // more than one block at times
+    std::vector<float> row(n);
+    for (float& v : row) v = wide(rng);
+    RowReuse reuse;
+    bool degree = rng() % 4 == 0;
+    for (int r = 0; r < 4; ++r) {
+      if (r == 2 && rng() % 2) degree = !degree;          // the settings change
+      if (r == 3 && rng() % 2) row[rng() % n] += 0.25f;    // the row values change
+      VarValues base;
+      for (float* v : {&base.U, &base.V, &base.X, &base.Y, &base.A, &base.R, &base.B, &base.T})
+        *v = wide(rng);
+      std::vector<float> out(n, -12345.0f);
+      const bool rowOk =
+          program.EvaluateRow(degree, base, rowVariable, row.data(), n, out.data(), &reuse);
+      ASSERT_TRUE(messages.messages.empty()) << text;
+      if (!rowOk) continue;
+      ++rowsEvaluated;
+      for (size_t i = 0; i < n; ++i) {
+        VarValues vars = base;
+        SetRowVariable(vars, rowVariable, row[i]);
+        const PointOutcome reference = Outcome(
+            [&](float& v) { return ReferenceEvaluate(postfix, degree, v, vars); }, messages);
+        ASSERT_TRUE(reference.evaluated()) << text << " row " << r << " point " << i;
+        ASSERT_EQ(0, std::memcmp(&reference.bits, &out[i], sizeof(float)))
+            << text << " row " << r << " point " << i << ": " << Describe(reference) << " vs "
+            << out[i];
+      }
+    }
+  }
+  EXPECT_GT(rowsEvaluated, 8000);
+}
+
 INSTANTIATE_TEST_SUITE_P(DivisionByZero, RowEvaluation, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "IsAnError" : "Substituted"; });
 
