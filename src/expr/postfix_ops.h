@@ -57,6 +57,16 @@ enum Op : uint8_t {
   kVarAddV,   // push variable arg + variable aux
   kVarSubV,   // push variable arg - variable aux
   kVarMulV,   // push variable arg * variable aux
+  // The most used functions as operations of their own: of the top, or of a variable pushed.
+  kSin,
+  kCos,
+  kExp,
+  kSqr,
+  kAbs,
+  kSinV,
+  kCosV,
+  kExpV,
+  kSqrV,
   kEnd,  // closes every non-empty program
 };
 

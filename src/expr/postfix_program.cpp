@@ -200,7 +200,10 @@ bool PostfixProgram::EvaluateOn(double* sp, bool bolDegree, float& sngResult,
       &&op_mul_v,    &&op_div_v,    &&op_pow_v,    &&op_rsub_c,
       &&op_rdiv_c,   &&op_rpow_c,   &&op_rsub_v,   &&op_rdiv_v,
       &&op_rpow_v,   &&op_func_v,   &&op_neg_v,    &&op_var_pow_int,
-      &&op_var_add_v, &&op_var_sub_v, &&op_var_mul_v, &&op_end};
+      &&op_var_add_v, &&op_var_sub_v, &&op_var_mul_v, &&op_sin,
+      &&op_cos,      &&op_exp,      &&op_sqr,      &&op_abs,
+      &&op_sin_v,    &&op_cos_v,    &&op_exp_v,    &&op_sqr_v,
+      &&op_end};
   static_assert(sizeof(kHandlers) / sizeof(kHandlers[0]) == kEnd + 1);
   const Instr* ip = code_.data();
 #define CURVANTA_NEXT goto* kHandlers[(++ip)->op]
@@ -312,6 +315,52 @@ op_var_mul_v:
   *sp++ = top;
   top = Chk(double(values[ip->arg]) * double(values[ip->aux]));
   CURVANTA_NEXT;
+// The functions of their own, each exactly as Apply takes it.
+op_sin:
+  top = std::sin(bolDegree ? ToRadians(top) : top);
+  CURVANTA_NEXT;
+op_cos:
+  top = std::cos(bolDegree ? ToRadians(top) : top);
+  CURVANTA_NEXT;
+op_exp:
+  top = Ex(top);
+  CURVANTA_NEXT;
+op_sqr:
+  if (top < 0) {
+    DomainMessage(t::kSqrDomain);
+    return false;
+  }
+  top = std::sqrt(top);
+  CURVANTA_NEXT;
+op_abs:
+  top = std::fabs(top);
+  CURVANTA_NEXT;
+op_sin_v: {
+  *sp++ = top;
+  const double x = double(values[ip->arg]);
+  top = std::sin(bolDegree ? ToRadians(x) : x);
+  CURVANTA_NEXT;
+}
+op_cos_v: {
+  *sp++ = top;
+  const double x = double(values[ip->arg]);
+  top = std::cos(bolDegree ? ToRadians(x) : x);
+  CURVANTA_NEXT;
+}
+op_exp_v:
+  *sp++ = top;
+  top = Ex(double(values[ip->arg]));
+  CURVANTA_NEXT;
+op_sqr_v: {
+  *sp++ = top;
+  const double x = double(values[ip->arg]);
+  if (x < 0) {
+    DomainMessage(t::kSqrDomain);
+    return false;
+  }
+  top = std::sqrt(x);
+  CURVANTA_NEXT;
+}
 op_raise_unknown:
   throw curvanta::EngineError(curvanta::kErrUnknownToken,
                               std::string(t::kUnknownTokenPrefix) + badTokens_[ip->arg]);

@@ -146,12 +146,25 @@ bool PostfixProgram::Shape(const std::vector<Instr>& tokens, std::vector<Instr>&
         const Function f = Function(in.arg);
         if (a.pending && a.constant && FoldFunction(f, a.value, a.value)) break;
         if (a.pending && !a.constant) {
-          emit(kFuncV, 1, a.variable).aux = uint8_t(f);
+          switch (f) {
+            case Function::SIN: emit(kSinV, 1, a.variable); break;
+            case Function::COS: emit(kCosV, 1, a.variable); break;
+            case Function::EXP: emit(kExpV, 1, a.variable); break;
+            case Function::SQR: emit(kSqrV, 1, a.variable); break;
+            default: emit(kFuncV, 1, a.variable).aux = uint8_t(f); break;
+          }
           a.pending = false;
           break;
         }
         if (a.pending) push(a);
-        emit(kFunc, 0, in.arg);
+        switch (f) {
+          case Function::SIN: emit(kSin, 0); break;
+          case Function::COS: emit(kCos, 0); break;
+          case Function::EXP: emit(kExp, 0); break;
+          case Function::SQR: emit(kSqr, 0); break;
+          case Function::ABS: emit(kAbs, 0); break;
+          default: emit(kFunc, 0, in.arg); break;
+        }
         break;
       }
       case kAdd: case kSub: case kMul: case kDiv: case kPow: {
