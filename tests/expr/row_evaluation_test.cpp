@@ -83,6 +83,8 @@ std::string Describe(const PointOutcome& o) {
   return d + " " + o.raised;
 }
 
+void PrintTo(const PointOutcome& o, std::ostream* os) { *os << Describe(o); }
+
 // A postfix text damaged as a hand-edited or truncated one may be: a token dropped, or a bad,
 // too large or empty token put in.
 std::string Damage(std::mt19937& rng, const std::string& postfix) {
