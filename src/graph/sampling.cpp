@@ -142,6 +142,48 @@ bool SamplingRun::SamplePlane(const VarValues& base, float v, Point& out, Point*
   return true;
 }
 
+// A whole plane curve (one row of v values), each expression evaluated over the row at once.
+// False when the curve has to be sampled point by point (nothing is written then): a v that
+// does not fit, a form or system without row evaluation, or a point that faults or fails.
+bool SamplingRun::SamplePlaneRow(Point* out, bool twoCurves) {
+  const int32_t coord = g_.CoordType;
+  if (coord != CoordKind::Plane && coord != CoordKind::Polar) return false;
+  if (g_.FunForm != FormKind::Explicit && g_.FunForm != FormKind::Parametric) return false;
+  std::vector<float> vs;
+  try {
+    vs.reserve(static_cast<size_t>(g_.StepV) + 1);
+    for (int32_t j = 0; j <= g_.StepV; ++j)
+      vs.push_back(CheckedSample(SampleValue(dv_, j, g_.MinV)));
+  } catch (const ArithmeticError&) {
+    return false;
+  }
+  const size_t n = vs.size();
+  const VarValues zero;
+  auto row = [&](const ParsedExpression& p, char variable, std::vector<float>& values) {
+    values.resize(n);
+    return p.program.EvaluateRow(false, zero, variable, vs.data(), n, values.data());
+  };
+  if (g_.FunForm == FormKind::Explicit) {
+    const char variable = coord == CoordKind::Plane ? 'X' : 'A';
+    if (!row(pz_, variable, row3_)) return false;
+    if (twoCurves && !row(p2_, variable, row2_)) return false;
+    for (size_t j = 0; j < n; ++j) MapToScene(out[j], coord, 0, vs[j], row3_[j]);
+    if (twoCurves)
+      for (size_t j = 0; j < n; ++j) MapToScene(g_.VertExp2_.Ref(0, int32_t(j)), coord, 0, vs[j], row2_[j]);
+    return true;
+  }
+  if (!row(px_, 'U', row1_) || !row(py_, 'U', row2_) || !row(pz_, 'U', row3_)) return false;
+  for (size_t j = 0; j < n; ++j) {
+    if (coord == CoordKind::Plane) {
+      MapToScene(out[j], coord, row1_[j], row2_[j], row3_[j]);
+    } else {
+      MapToScene(out[j], coord, 0, row2_[j], row3_[j]);
+      out[j].z = row1_[j];
+    }
+  }
+  return true;
+}
+
 // One point of a 3D curve at parameter u.
 bool SamplingRun::SampleCurve3D(const VarValues& base, float u, Point& out) {
   const int32_t coord = g_.CoordType;
@@ -281,6 +323,7 @@ bool SamplingRun::Walk(int32_t frames) {
     const bool twoCurves = kind == GraphKind::TwoCurves && g_.FunForm == FormKind::Explicit &&
                            g_.CoordType == CoordKind::Plane;
     Point* row = g_.Vert3D_.Data();  // row 0 of Vert3D
+    if (SamplePlaneRow(row, twoCurves)) return true;
     for (int32_t j = 0; j <= sv; ++j) {
       const float v = CheckedSample(SampleValue(dv_, j, g_.MinV));
       Point* second = twoCurves ? &g_.VertExp2_.Ref(0, j) : nullptr;

@@ -51,6 +51,7 @@ class SamplingRun {
   bool SampleSurface(const VarValues& base, float u, float v, bool animated, Point& out);
   bool SamplePoint(const VarValues& vars, Point& out);
   bool SampleSurfaceRow(float u, const std::vector<float>& v, Point* out);
+  bool SamplePlaneRow(Point* out, bool twoCurves);
   bool Walk(int32_t frames);
   void Revolution();
   bool DerivedCurves();

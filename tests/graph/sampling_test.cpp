@@ -339,6 +339,49 @@ TEST_F(Sampling, SurfaceStopsAtTheFirstFailingPointOfItsRow) {
     }
 }
 
+TEST_F(Sampling, PlaneCurvesMatchTheirClosedFormsAndStopAtTheFirstFailingPoint) {
+  // Explicit in both plane systems and parametric: bit-identical to the arithmetic by hand.
+  GraphItem cart = Plane("x*x-3*x", -2, 2, 8);
+  GraphItem polar = Plane("2+a/4", 0, 6, 12, CoordKind::Polar);
+  GraphItem param = Plane("u*u", -1, 1, 4);
+  param.FunForm = FormKind::Parametric;
+  param.ExpressX = "u/2";
+  param.ExpressY = "u+1";
+  ASSERT_TRUE(cart.GetPoints() && polar.GetPoints() && param.GetPoints());
+  for (int j = 0; j <= 8; ++j) {
+    const Point& p = cart.Vert3D(0, j);
+    const double x = double(p.x);
+    EXPECT_EQ(p.y, float(x * x - 3 * x)) << j;
+    EXPECT_EQ(x, double(float(-2 + double(j) * double(0.5f))));
+  }
+  for (int j = 0; j <= 12; ++j) {
+    const double a = double(float(0 + double(j) * double(0.5f)));
+    const double r = double(float(2 + a / 4));
+    EXPECT_EQ(polar.Vert3D(0, j).x, float(r * std::cos(a))) << j;
+    EXPECT_EQ(polar.Vert3D(0, j).y, float(r * std::sin(a))) << j;
+  }
+  for (int j = 0; j <= 4; ++j) {
+    const double u = double(float(-1 + double(j) * double(0.5f)));
+    EXPECT_EQ(param.Vert3D(0, j).x, float(u + 1)) << j;
+    EXPECT_EQ(param.Vert3D(0, j).y, float(u * u)) << j;
+  }
+  EXPECT_TRUE(Messages().empty());
+
+  // log(0.6 - x) at x = 0, 0.25, 0.5, 0.75, 1 first fails at 0.75: one message, the points
+  // before it sampled, the rest left at the origin.
+  GraphItem failing = Plane("log(0.6-x)", 0, 1, 4);
+  EXPECT_FALSE(failing.GetPoints());
+  ASSERT_EQ(Messages().size(), 1u);
+  for (int j = 0; j <= 4; ++j) {
+    const Point& p = failing.Vert3D(0, j);
+    if (j >= 3) {
+      EXPECT_TRUE(AtOrigin(p)) << j;
+      continue;
+    }
+    EXPECT_EQ(p.y, float(std::log(0.6 - 0.25 * j))) << j;
+  }
+}
+
 TEST_F(Sampling, RowsOfEverySurfaceFormMatchTheirClosedForms) {
   // Each expression in every system with row evaluation: the sampled components are
   // bit-identical to the same arithmetic done by hand on the sample values.
