@@ -292,6 +292,77 @@ bool SamplingRun::SampleSurfaceRow(float u, const std::vector<float>& v, Point* 
   return true;
 }
 
+// The v values of a row, the same in every row; empty when a v does not fit, which leaves
+// the rows to the point path (it stops at that v in the same place as ever).
+std::vector<float> SamplingRun::RowValues() const {
+  std::vector<float> vs;
+  try {
+    vs.reserve(static_cast<size_t>(g_.StepV) + 1);
+    for (int32_t j = 0; j <= g_.StepV; ++j)
+      vs.push_back(CheckedSample(SampleValue(dv_, j, g_.MinV)));
+  } catch (const ArithmeticError&) {
+    vs.clear();
+  }
+  return vs;
+}
+
+// Row u of an animated surface, every frame: for each frame, each expression over the row
+// of v values at once; the points go to out[j * frames + k] as the point path places them.
+// False, with nothing written, when the row has to be sampled point by point.
+bool SamplingRun::SampleAnimatedSurfaceRow(float u, const std::vector<float>& v,
+                                           const std::vector<VarValues>& perFrame, Point* out) {
+  const int32_t coord = g_.CoordType;
+  char rowVariable = 0;
+  const bool explicitForm = g_.FunForm == FormKind::Explicit;
+  if (explicitForm) {
+    switch (coord) {
+      case CoordKind::Cartesian3D: rowVariable = 'Y'; break;
+      case CoordKind::Cylindrical: rowVariable = 'R'; break;
+      case CoordKind::Spherical: rowVariable = 'B'; break;
+      default: return false;
+    }
+  } else if (g_.FunForm == FormKind::Parametric) {
+    if (coord != CoordKind::Cartesian3D && coord != CoordKind::Cylindrical &&
+        coord != CoordKind::Spherical)
+      return false;
+    rowVariable = 'V';
+  } else {
+    return false;
+  }
+  const size_t n = v.size(), frames = perFrame.size();
+  row1_.resize(n * frames);
+  row2_.resize(n * frames);
+  row3_.resize(n * frames);
+  for (size_t k = 0; k < frames; ++k) {
+    VarValues base = perFrame[k];
+    if (explicitForm) {
+      (coord == CoordKind::Cartesian3D ? base.X : base.A) = u;
+      // The first two components are u and v themselves; ExpressZ is evaluated.
+      if (!pz_.program.EvaluateRow(false, base, rowVariable, v.data(), n, &row3_[k * n],
+                                   &reuse3_))
+        return false;
+    } else {
+      base.U = u;
+      if (!px_.program.EvaluateRow(false, base, rowVariable, v.data(), n, &row1_[k * n],
+                                   &reuse1_) ||
+          !py_.program.EvaluateRow(false, base, rowVariable, v.data(), n, &row2_[k * n],
+                                   &reuse2_) ||
+          !pz_.program.EvaluateRow(false, base, rowVariable, v.data(), n, &row3_[k * n],
+                                   &reuse3_))
+        return false;
+    }
+  }
+  for (size_t j = 0; j < n; ++j)
+    for (size_t k = 0; k < frames; ++k) {
+      const size_t at = k * n + j;
+      if (explicitForm)
+        MapToScene(out[j * frames + k], coord, u, v[j], row3_[at]);
+      else
+        MapToScene(out[j * frames + k], coord, row1_[at], row2_[at], row3_[at]);
+    }
+  return true;
+}
+
 // A single point, whatever the form, in any of the five systems.
 bool SamplingRun::SamplePoint(const VarValues& vars, Point& out) {
   const int32_t coord = g_.CoordType;
@@ -362,8 +433,14 @@ bool SamplingRun::Walk(int32_t frames) {
       perFrame.reserve(static_cast<size_t>(frames) + 1);
       for (int32_t k = 0; k <= frames; ++k) perFrame.push_back(frameVars(k));
       Point* out = g_.Anim3D_.Data();
+      std::vector<float> vs = RowValues();
+      const size_t perRow = static_cast<size_t>(sv + 1) * static_cast<size_t>(frames + 1);
       for (int32_t i = 0; i <= su; ++i) {
         const float u = CheckedSample(SampleValue(du_, i, g_.MinU));
+        if (!vs.empty() && SampleAnimatedSurfaceRow(u, vs, perFrame, out)) {
+          out += perRow;
+          continue;
+        }
         for (int32_t j = 0; j <= sv; ++j) {
           const float v = CheckedSample(SampleValue(dv_, j, g_.MinV));
           for (int32_t k = 0; k <= frames; ++k, ++out)
@@ -382,15 +459,7 @@ bool SamplingRun::Walk(int32_t frames) {
       break;
   }
   if (IsSurfaceKind(kind)) {
-    // The v values of a row are the same in every row. A v that does not fit leaves the
-    // rows to the point path, which stops at it in the same place as ever.
-    std::vector<float> vs;
-    try {
-      vs.reserve(static_cast<size_t>(sv) + 1);
-      for (int32_t j = 0; j <= sv; ++j) vs.push_back(CheckedSample(SampleValue(dv_, j, g_.MinV)));
-    } catch (const ArithmeticError&) {
-      vs.clear();
-    }
+    const std::vector<float> vs = RowValues();
     Point* out = g_.Vert3D_.Data();
     for (int32_t i = 0; i <= su; ++i) {
       const float u = CheckedSample(SampleValue(du_, i, g_.MinU));

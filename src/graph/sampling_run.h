@@ -52,6 +52,9 @@ class SamplingRun {
   bool SamplePoint(const VarValues& vars, Point& out);
   bool SampleSurfaceRow(float u, const std::vector<float>& v, Point* out);
   bool SamplePlaneRow(Point* out, bool twoCurves);
+  bool SampleAnimatedSurfaceRow(float u, const std::vector<float>& v,
+                                const std::vector<VarValues>& perFrame, Point* out);
+  std::vector<float> RowValues() const;
   bool Walk(int32_t frames);
   void Revolution();
   bool DerivedCurves();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -380,6 +381,71 @@ TEST_F(Sampling, PlaneCurvesMatchTheirClosedFormsAndStopAtTheFirstFailingPoint) 
     }
     EXPECT_EQ(p.y, float(std::log(0.6 - 0.25 * j))) << j;
   }
+}
+
+// Sampling by rows against sampling point by point: the same item with each expression
+// multiplied by (1+rnd(1)*0) (which changes no value, but rows leave random numbers to the
+// point path) must
+// give the same points bit for bit and the same messages, where sampling succeeds and where
+// it stops part way.
+TEST_F(Sampling, RowsGiveWhatPointByPointSamplingGives) {
+  AnimFrameCount = 3;
+  struct Case {
+    int32_t kind, coord, form;
+    const char *x, *y, *z;
+  };
+  const Case cases[] = {
+      {GraphKind::Function2D, 1, 2, "0", "x", "log(1.6-x*x)"},
+      {GraphKind::Function2D, 2, 2, "0", "a", "sqr(2-a)"},
+      {GraphKind::Function2D, 1, 3, "sin(u)", "u/(u-0.5)", "u*u"},
+      {GraphKind::Function2D, 2, 3, "u", "u+1", "log(u+1.2)"},
+      {GraphKind::TwoCurves, 1, 2, "0", "x", "x*x-1"},
+      {GraphKind::Surface3D, 3, 2, "x", "y", "log(1.25-x*y)"},
+      {GraphKind::Surface3D, 4, 2, "a", "r", "sin(a)*r"},
+      {GraphKind::Surface3D, 5, 3, "u", "v", "1/(u*v-0.25)"},
+      {GraphKind::Surface3DAnim, 3, 2, "x", "y", "log(1.25-x*y+t)"},
+      {GraphKind::Surface3DAnim, 5, 3, "u*t", "v", "sqr(1-u*v*t)"},
+  };
+  for (const bool divisionByZeroIsError : {false, true})
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(c.z) + (divisionByZeroIsError ? " (division error)" : ""));
+      auto build = [&](bool twin) {
+        auto text = [twin](const char* e) {
+          return twin ? "(" + std::string(e) + ")*(1+rnd(1)*0)" : std::string(e);
+        };
+        GraphItem g = Space(c.kind, c.coord, c.form, text(c.x), text(c.y), text(c.z), 0, 2, 4, -1,
+                            1.5f, 10);
+        g.Exp2 = text("x-1");
+        g.MinT = 0;
+        g.MaxT = 1;
+        g.Animation = true;
+        return g;
+      };
+      GraphItem byRows = build(false), byPoints = build(true);
+      ResetGlobals();
+      AnimFrameCount = 3;
+      DivZeroIsError = divisionByZeroIsError;
+      const bool rowsOk = byRows.GetPoints();
+      const std::vector<Message> rowMessages = Messages();
+      rec_.recorder.clear();
+      const bool pointsOk = byPoints.GetPoints();
+      EXPECT_EQ(rowsOk, pointsOk);
+      EXPECT_EQ(rowMessages, Messages());
+      rec_.recorder.clear();
+      for (auto grid : {&GraphItem::Vert3DGrid, &GraphItem::VertExp2Grid, &GraphItem::Anim3DGrid}) {
+        const PointGrid& a = (byRows.*grid)();
+        const PointGrid& b = (byPoints.*grid)();
+        ASSERT_EQ(a.Count(), b.Count());
+        for (size_t i = 0; i < a.Count(); ++i) {
+          const Point &p = a.Data()[i], &q = b.Data()[i];
+          ASSERT_TRUE(std::memcmp(&p.x, &q.x, sizeof p.x) == 0 &&
+                      std::memcmp(&p.y, &q.y, sizeof p.y) == 0 &&
+                      std::memcmp(&p.z, &q.z, sizeof p.z) == 0)
+              << "point " << i << ": " << p.x << " " << p.y << " " << p.z << " vs " << q.x << " "
+              << q.y << " " << q.z;
+        }
+      }
+    }
 }
 
 TEST_F(Sampling, RowsOfEverySurfaceFormMatchTheirClosedForms) {
