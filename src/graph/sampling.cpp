@@ -149,14 +149,8 @@ bool SamplingRun::SamplePlaneRow(Point* out, bool twoCurves) {
   const int32_t coord = g_.CoordType;
   if (coord != CoordKind::Plane && coord != CoordKind::Polar) return false;
   if (g_.FunForm != FormKind::Explicit && g_.FunForm != FormKind::Parametric) return false;
-  std::vector<float> vs;
-  try {
-    vs.reserve(static_cast<size_t>(g_.StepV) + 1);
-    for (int32_t j = 0; j <= g_.StepV; ++j)
-      vs.push_back(CheckedSample(SampleValue(dv_, j, g_.MinV)));
-  } catch (const ArithmeticError&) {
-    return false;
-  }
+  const std::vector<float> vs = RowValues();
+  if (vs.empty()) return false;
   const size_t n = vs.size();
   const VarValues zero;
   auto row = [&](const ParsedExpression& p, char variable, std::vector<float>& values) {
