@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -67,7 +68,6 @@ class PostfixProgram {
   static std::vector<Instr> Fuse(const std::vector<Instr>& tokens);
   bool EvaluateBlock(bool bolDegree, const VarValues& base, int rowVar, const float* rowValues,
                      size_t n, float* out, RowReuse* reuse, size_t block, size_t first) const;
-  bool EvaluateOn(double* stack, bool bolDegree, float& sngResult, const VarValues& vars) const;
 
   std::vector<Instr> code_;     // for Evaluate
   std::vector<Instr> rowCode_;  // for EvaluateRow
@@ -101,7 +101,14 @@ class ExpressionEngine {
                   float sngV, float sngX, float sngY, float sngA, float sngR, float sngB,
                   float sngT);
   bool DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult,
-                  const VarValues& vars);
+                  const VarValues& vars) {
+    // Nearly every call evaluates the text of the call before: that one is found here.
+    const auto& entries = cache_.entries;
+    if (cache_.last < entries.size() && SameText(entries[cache_.last].text, sExpression))
+        [[likely]]
+      return entries[cache_.last].program->Evaluate(bolDegree, sngResult, vars);
+    return ProgramFor(sExpression).Evaluate(bolDegree, sngResult, vars);
+  }
 
   // The text of the last syntax-error message ("" before the first one).
   const std::string& LastErrorMessage() const { return m_sErrorMessage; }
@@ -110,6 +117,26 @@ class ExpressionEngine {
   static int32_t OperatorPriority(std::string_view token);
   int32_t SyntaxError(int32_t position, const std::string& message);
   const PostfixProgram& ProgramFor(const std::string& postfix);
+  // Whether two texts are equal, compared eight bytes at a time without a library call.
+  static bool SameText(const std::string& a, const std::string& b) {
+    const size_t n = a.size();
+    if (n != b.size()) return false;
+    const char* pa = a.data();
+    const char* pb = b.data();
+    if (n < 8) {
+      for (size_t i = 0; i < n; ++i)
+        if (pa[i] != pb[i]) return false;
+      return true;
+    }
+    auto word = [](const char* p) {
+      uint64_t w;
+      std::memcpy(&w, p, 8);
+      return w;
+    };
+    for (size_t i = 0; i + 8 < n; i += 8)
+      if (word(pa + i) != word(pb + i)) return false;
+    return word(pa + n - 8) == word(pb + n - 8);  // the last eight, overlapping what went before
+  }
 
   std::string m_sErrorMessage;
 

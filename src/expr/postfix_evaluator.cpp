@@ -9,25 +9,6 @@ namespace curvanta {
 
 namespace {
 constexpr size_t kCacheSize = 8;
-
-// Whether two texts are equal, compared eight bytes at a time without a library call: the
-// last text matches on nearly every call, so this comparison is paid at every point.
-inline bool SameText(const std::string& a, const std::string& b) {
-  const size_t n = a.size();
-  if (n != b.size()) return false;
-  const char* pa = a.data();
-  const char* pb = b.data();
-  size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    uint64_t wa, wb;
-    std::memcpy(&wa, pa + i, 8);
-    std::memcpy(&wb, pb + i, 8);
-    if (wa != wb) return false;
-  }
-  for (; i < n; ++i)
-    if (pa[i] != pb[i]) return false;
-  return true;
-}
 }
 
 const PostfixProgram& ExpressionEngine::ProgramFor(const std::string& postfix) {
@@ -53,11 +34,6 @@ const PostfixProgram& ExpressionEngine::ProgramFor(const std::string& postfix) {
   }
   cache_.last = slot;
   return *entries[slot].program;
-}
-
-bool ExpressionEngine::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult,
-                      const VarValues& vars) {
-  return ProgramFor(sExpression).Evaluate(bolDegree, sngResult, vars);
 }
 
 bool ExpressionEngine::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult,

@@ -173,16 +173,13 @@ bool PostfixProgram::Evaluate(bool bolDegree, float& sngResult, const VarValues&
   if (code_.empty()) return false;
   // The array gets one spare slot because the first push stores the (meaningless) initial top.
   constexpr int32_t kLocalDepth = 64;
-  if (pointDepth_ + 1 <= kLocalDepth) {
-    double local[kLocalDepth];
-    return EvaluateOn(local, bolDegree, sngResult, vars);
+  double local[kLocalDepth];
+  std::vector<double> heap;
+  double* sp = local;
+  if (pointDepth_ + 1 > kLocalDepth) [[unlikely]] {
+    heap.resize(size_t(pointDepth_) + 1);
+    sp = heap.data();
   }
-  std::vector<double> heap(size_t(pointDepth_) + 1);
-  return EvaluateOn(heap.data(), bolDegree, sngResult, vars);
-}
-
-bool PostfixProgram::EvaluateOn(double* sp, bool bolDegree, float& sngResult,
-                                const VarValues& vars) const {
   // The top of the stack lives in `top`; the items below it in the array. Variables are read
   // one at a time where they are used: a copy of all eight would first wait for the caller's
   // separate stores of them to reach memory.

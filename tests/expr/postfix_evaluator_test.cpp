@@ -2,6 +2,8 @@
 // and arithmetic faults, the value stack and the compiled form.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -340,6 +342,25 @@ TEST_F(Evaluate, CacheKeepsTextsApart) {
   float r = 0;
   ASSERT_TRUE(copy.DoEvaluate(texts[3], false, r, VarValues{}));
   EXPECT_EQ(r, 3.0f);
+}
+
+TEST_F(Evaluate, TextsOfOneLengthDifferingInOneDigitAreApart) {
+  // "1 + 1 + ... + 1" with one 1 turned into a 2, at every position, for lengths around the
+  // eight-byte steps of the comparison: evaluated one after the other, each gives its sum.
+  for (int terms = 1; terms <= 9; ++terms) {
+    std::string base;
+    for (int k = 0; k < terms; ++k) base += k == 0 ? "1 " : "1 + ";
+    for (size_t at = 0; at < base.size(); ++at) {
+      if (base[at] != '1') continue;
+      std::string text = base;
+      text[at] = '2';
+      float plain = 0, changed = 0;
+      ASSERT_TRUE(parser.DoEvaluate(base, false, plain, VarValues{}));
+      ASSERT_TRUE(parser.DoEvaluate(text, false, changed, VarValues{}));
+      EXPECT_EQ(plain, float(terms)) << base;
+      EXPECT_EQ(changed, float(terms + 1)) << text;
+    }
+  }
 }
 
 TEST_F(Evaluate, DeepExpressions) {
