@@ -2,8 +2,6 @@
 // and arithmetic faults, the value stack and the compiled form.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include <cmath>
 #include <functional>
 #include <optional>
