@@ -142,39 +142,80 @@ bool SamplingRun::SamplePlane(const VarValues& base, float v, Point& out, Point*
   return true;
 }
 
-// A whole plane curve (one row of v values), each expression evaluated over the row at once.
-// False when the curve has to be sampled point by point (nothing is written then): a v that
-// does not fit, a form or system without row evaluation, or a point that faults or fails.
-bool SamplingRun::SamplePlaneRow(Point* out, bool twoCurves) {
+// A whole plane curve (one row of v values) in every frame of `frames` (one for a still
+// curve), each expression evaluated over the row at once. Point j of frame k goes to
+// out[j * frames.size() + k], as the point path places it. False, with nothing written, when
+// the curve has to be sampled point by point: a v that does not fit, a form or system without
+// row evaluation, or a point that faults or fails.
+bool SamplingRun::SamplePlaneRows(const std::vector<VarValues>& frames, Point* out,
+                                  bool twoCurves) {
   const int32_t coord = g_.CoordType;
   if (coord != CoordKind::Plane && coord != CoordKind::Polar) return false;
-  if (g_.FunForm != FormKind::Explicit && g_.FunForm != FormKind::Parametric) return false;
+  const bool explicitForm = g_.FunForm == FormKind::Explicit;
+  if (!explicitForm && g_.FunForm != FormKind::Parametric) return false;
   const std::vector<float> vs = RowValues();
   if (vs.empty()) return false;
-  const size_t n = vs.size();
-  const VarValues zero;
-  auto row = [&](const ParsedExpression& p, char variable, std::vector<float>& values) {
-    values.resize(n);
-    return p.program.EvaluateRow(false, zero, variable, vs.data(), n, values.data());
-  };
-  if (g_.FunForm == FormKind::Explicit) {
-    const char variable = coord == CoordKind::Plane ? 'X' : 'A';
-    if (!row(pz_, variable, row3_)) return false;
-    if (twoCurves && !row(p2_, variable, row2_)) return false;
-    for (size_t j = 0; j < n; ++j) MapToScene(out[j], coord, 0, vs[j], row3_[j]);
-    if (twoCurves)
-      for (size_t j = 0; j < n; ++j) MapToScene(g_.VertExp2_.Ref(0, int32_t(j)), coord, 0, vs[j], row2_[j]);
-    return true;
-  }
-  if (!row(px_, 'U', row1_) || !row(py_, 'U', row2_) || !row(pz_, 'U', row3_)) return false;
-  for (size_t j = 0; j < n; ++j) {
-    if (coord == CoordKind::Plane) {
-      MapToScene(out[j], coord, row1_[j], row2_[j], row3_[j]);
-    } else {
-      MapToScene(out[j], coord, 0, row2_[j], row3_[j]);
-      out[j].z = row1_[j];
+  const size_t n = vs.size(), count = frames.size();
+  row1_.resize(n * count);
+  row2_.resize(n * count);
+  row3_.resize(n * count);
+  const char variable = !explicitForm ? 'U' : coord == CoordKind::Plane ? 'X' : 'A';
+  for (size_t k = 0; k < count; ++k) {
+    auto row = [&](const ParsedExpression& p, std::vector<float>& values, RowReuse& reuse) {
+      return p.program.EvaluateRow(false, frames[k], variable, vs.data(), n, &values[k * n],
+                                   &reuse);
+    };
+    if (explicitForm) {
+      if (!row(pz_, row3_, reuse3_)) return false;
+      if (twoCurves && !row(p2_, row2_, reuse2_)) return false;
+    } else if (!row(px_, row1_, reuse1_) || !row(py_, row2_, reuse2_) ||
+               !row(pz_, row3_, reuse3_)) {
+      return false;
     }
   }
+  for (size_t j = 0; j < n; ++j)
+    for (size_t k = 0; k < count; ++k) {
+      Point& p = out[j * count + k];
+      const size_t at = k * n + j;
+      if (explicitForm) {
+        MapToScene(p, coord, 0, vs[j], row3_[at]);
+        if (twoCurves) MapToScene(g_.VertExp2_.Ref(0, int32_t(j)), coord, 0, vs[j], row2_[at]);
+      } else if (coord == CoordKind::Plane) {
+        MapToScene(p, coord, row1_[at], row2_[at], row3_[at]);
+      } else {
+        MapToScene(p, coord, 0, row2_[at], row3_[at]);
+        p.z = row1_[at];
+      }
+    }
+  return true;
+}
+
+// A whole parametric 3D curve (one row of u values) in every frame of `frames`, as
+// SamplePlaneRows does for plane curves: point i of frame k goes to out[i * frames.size() + k].
+bool SamplingRun::SampleCurveRows(const std::vector<VarValues>& frames, Point* out) {
+  const int32_t coord = g_.CoordType;
+  if (g_.FunForm != FormKind::Parametric ||
+      (coord != CoordKind::Cartesian3D && coord != CoordKind::Cylindrical &&
+       coord != CoordKind::Spherical))
+    return false;
+  const std::vector<float> us = Samples(du_, g_.StepU, g_.MinU);
+  if (us.empty()) return false;
+  const size_t n = us.size(), count = frames.size();
+  row1_.resize(n * count);
+  row2_.resize(n * count);
+  row3_.resize(n * count);
+  for (size_t k = 0; k < count; ++k) {
+    auto row = [&](const ParsedExpression& p, std::vector<float>& values, RowReuse& reuse) {
+      return p.program.EvaluateRow(false, frames[k], 'U', us.data(), n, &values[k * n], &reuse);
+    };
+    if (!row(px_, row1_, reuse1_) || !row(py_, row2_, reuse2_) || !row(pz_, row3_, reuse3_))
+      return false;
+  }
+  for (size_t i = 0; i < n; ++i)
+    for (size_t k = 0; k < count; ++k) {
+      const size_t at = k * n + i;
+      MapToScene(out[i * count + k], coord, row1_[at], row2_[at], row3_[at]);
+    }
   return true;
 }
 
@@ -288,16 +329,18 @@ bool SamplingRun::SampleSurfaceRow(float u, const std::vector<float>& v, Point* 
 
 // The v values of a row, the same in every row; empty when a v does not fit, which leaves
 // the rows to the point path (it stops at that v in the same place as ever).
-std::vector<float> SamplingRun::RowValues() const {
-  std::vector<float> vs;
+std::vector<float> SamplingRun::RowValues() const { return Samples(dv_, g_.StepV, g_.MinV); }
+
+// start + i * step for i = 0..steps, or nothing when one does not fit.
+std::vector<float> SamplingRun::Samples(float step, int32_t steps, float start) {
+  std::vector<float> values;
   try {
-    vs.reserve(static_cast<size_t>(g_.StepV) + 1);
-    for (int32_t j = 0; j <= g_.StepV; ++j)
-      vs.push_back(CheckedSample(SampleValue(dv_, j, g_.MinV)));
+    values.reserve(static_cast<size_t>(steps) + 1);
+    for (int32_t i = 0; i <= steps; ++i) values.push_back(CheckedSample(SampleValue(step, i, start)));
   } catch (const ArithmeticError&) {
-    vs.clear();
+    values.clear();
   }
-  return vs;
+  return values;
 }
 
 // Row u of an animated surface, every frame: for each frame, each expression over the row
@@ -388,7 +431,7 @@ bool SamplingRun::Walk(int32_t frames) {
     const bool twoCurves = kind == GraphKind::TwoCurves && g_.FunForm == FormKind::Explicit &&
                            g_.CoordType == CoordKind::Plane;
     Point* row = g_.Vert3D_.Data();  // row 0 of Vert3D
-    if (SamplePlaneRow(row, twoCurves)) return true;
+    if (SamplePlaneRows({zero}, row, twoCurves)) return true;
     for (int32_t j = 0; j <= sv; ++j) {
       const float v = CheckedSample(SampleValue(dv_, j, g_.MinV));
       Point* second = twoCurves ? &g_.VertExp2_.Ref(0, j) : nullptr;
@@ -400,6 +443,15 @@ bool SamplingRun::Walk(int32_t frames) {
     case GraphKind::Function2DAnim:
     case GraphKind::Strip25DAnim: {
       PointGrid& dst = kind == GraphKind::Function2DAnim ? g_.Anim2D_ : g_.AnimStrip_;
+      // By rows when every frame's t fits (a t that does not is met where the point path
+      // meets it).
+      std::vector<VarValues> perFrame;
+      try {
+        for (int32_t k = 0; k <= frames; ++k) perFrame.push_back(frameVars(k));
+      } catch (const ArithmeticError&) {
+        perFrame.clear();
+      }
+      if (!perFrame.empty() && SamplePlaneRows(perFrame, dst.Data(), false)) return true;
       for (int32_t j = 0; j <= sv; ++j) {
         const float v = CheckedSample(SampleValue(dv_, j, g_.MinV));
         for (int32_t k = 0; k <= frames; ++k) {
@@ -411,6 +463,17 @@ bool SamplingRun::Walk(int32_t frames) {
     }
     case GraphKind::Curve3D:
     case GraphKind::Curve3DAnim: {
+      if (kind == GraphKind::Curve3D) {
+        if (SampleCurveRows({zero}, g_.VertCurve_.Data())) return true;
+      } else {
+        std::vector<VarValues> perFrame;
+        try {
+          for (int32_t k = 0; k <= frames; ++k) perFrame.push_back(frameVars(k));
+        } catch (const ArithmeticError&) {
+          perFrame.clear();
+        }
+        if (!perFrame.empty() && SampleCurveRows(perFrame, g_.AnimCurve_.Data())) return true;
+      }
       for (int32_t i = 0; i <= su; ++i) {
         const float u = CheckedSample(SampleValue(du_, i, g_.MinU));
         if (kind == GraphKind::Curve3D) {

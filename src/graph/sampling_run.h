@@ -51,10 +51,12 @@ class SamplingRun {
   bool SampleSurface(const VarValues& base, float u, float v, bool animated, Point& out);
   bool SamplePoint(const VarValues& vars, Point& out);
   bool SampleSurfaceRow(float u, const std::vector<float>& v, Point* out);
-  bool SamplePlaneRow(Point* out, bool twoCurves);
+  bool SamplePlaneRows(const std::vector<VarValues>& frames, Point* out, bool twoCurves);
   bool SampleAnimatedSurfaceRow(float u, const std::vector<float>& v,
                                 const std::vector<VarValues>& perFrame, Point* out);
+  bool SampleCurveRows(const std::vector<VarValues>& frames, Point* out);
   std::vector<float> RowValues() const;
+  static std::vector<float> Samples(float step, int32_t steps, float start);
   bool Walk(int32_t frames);
   void Revolution();
   bool DerivedCurves();

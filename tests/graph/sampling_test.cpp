@@ -403,6 +403,11 @@ TEST_F(Sampling, RowsGiveWhatPointByPointSamplingGives) {
       {GraphKind::Surface3D, 3, 2, "x", "y", "log(1.25-x*y)"},
       {GraphKind::Surface3D, 4, 2, "a", "r", "sin(a)*r"},
       {GraphKind::Surface3D, 5, 3, "u", "v", "1/(u*v-0.25)"},
+      {GraphKind::Function2DAnim, 1, 2, "0", "x", "log(1.6-x*x+t)"},
+      {GraphKind::Function2DAnim, 2, 3, "u*t", "u+1", "sqr(u*u*t)"},
+      {GraphKind::Strip25DAnim, 1, 3, "u", "u*t", "1/(u-t)"},
+      {GraphKind::Curve3D, 4, 3, "u", "1/(u-1)", "log(u+0.5)"},
+      {GraphKind::Curve3DAnim, 5, 3, "u*t", "u+t", "sqr(1-u*t)"},
       {GraphKind::Surface3DAnim, 3, 2, "x", "y", "log(1.25-x*y+t)"},
       {GraphKind::Surface3DAnim, 5, 3, "u*t", "v", "sqr(1-u*v*t)"},
   };
@@ -432,7 +437,9 @@ TEST_F(Sampling, RowsGiveWhatPointByPointSamplingGives) {
       EXPECT_EQ(rowsOk, pointsOk);
       EXPECT_EQ(rowMessages, Messages());
       rec_.recorder.clear();
-      for (auto grid : {&GraphItem::Vert3DGrid, &GraphItem::VertExp2Grid, &GraphItem::Anim3DGrid}) {
+      for (auto grid : {&GraphItem::Vert3DGrid, &GraphItem::VertExp2Grid, &GraphItem::Anim3DGrid,
+                        &GraphItem::Anim2DGrid, &GraphItem::AnimStripGrid,
+                        &GraphItem::VertCurveGrid, &GraphItem::AnimCurveGrid}) {
         const PointGrid& a = (byRows.*grid)();
         const PointGrid& b = (byPoints.*grid)();
         ASSERT_EQ(a.Count(), b.Count());
