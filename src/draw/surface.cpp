@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 #include "common/globals.h"
 #include "draw/cell_emission.h"
@@ -72,6 +73,12 @@ SurfaceNormals& NormalsWorkspace() {
 }
 constexpr size_t kKeptNormals = size_t(1) << 20;
 
+// The vertex colours' storage, kept the same way.
+std::vector<UnitColour>& ColourWorkspace() {
+  static std::vector<UnitColour> workspace;
+  return workspace;
+}
+
 }  // namespace
 
 void DrawSurface(GraphItem& item, int32_t lngAnimStep) {
@@ -99,13 +106,24 @@ void DrawSurface(GraphItem& item, int32_t lngAnimStep) {
   if (item.GraphType != GraphKind::ColorMap) {
     const int32_t su = grid->su(), sv = grid->sv();
     const VertexColouring colouring(item, 1.0f / 1000000.0f);
+    // Each vertex's colour once (a vertex is the corner of up to four cells).
+    std::vector<UnitColour>& colourOf = ColourWorkspace();
+    const size_t rowLength = static_cast<size_t>(sv) + 1;
+    colourOf.resize((static_cast<size_t>(su) + 1) * rowLength);
+    for (int32_t i = 0; i <= su; ++i)
+      for (int32_t j = 0; j <= sv; ++j)
+        colourOf[static_cast<size_t>(i) * rowLength + static_cast<size_t>(j)] =
+            colouring.At(grid->At(i, j));
+    auto colourAt = [&](int32_t i, int32_t j) -> const UnitColour& {
+      return colourOf[static_cast<size_t>(i) * rowLength + static_cast<size_t>(j)];
+    };
     const int32_t smoothness = item.Smoothness;
     for (int32_t i = 0; i < su; ++i) {
       for (int32_t j = 0; j < sv; ++j) {
         const Point* const corners[4] = {&grid->At(i, j), &grid->At(i + 1, j),
                                          &grid->At(i + 1, j + 1), &grid->At(i, j + 1)};
-        const UnitColour colours[4] = {colouring.At(*corners[0]), colouring.At(*corners[1]),
-                                       colouring.At(*corners[2]), colouring.At(*corners[3])};
+        const UnitColour colours[4] = {colourAt(i, j), colourAt(i + 1, j), colourAt(i + 1, j + 1),
+                                       colourAt(i, j + 1)};
         const Normal3* const vertexNormals[4] = {
             &normals.Vertex(i, j), &normals.Vertex(i + 1, j), &normals.Vertex(i + 1, j + 1),
             &normals.Vertex(i, j + 1)};
@@ -114,6 +132,7 @@ void DrawSurface(GraphItem& item, int32_t lngAnimStep) {
     }
   }
   if (normals.vertex.capacity() > kKeptNormals) normals = SurfaceNormals();
+  if (ColourWorkspace().capacity() > kKeptNormals) std::vector<UnitColour>().swap(ColourWorkspace());
 }
 
 }  // namespace curvanta
