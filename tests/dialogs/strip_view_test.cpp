@@ -28,7 +28,9 @@ TEST(StripView, LabelsBySystemFormAndMode) {
     ASSERT_TRUE(view);
     EXPECT_EQ(view->expressionLabel, c.first);
     EXPECT_EQ(view->secondExpressionShown, c.second != nullptr);
-    if (c.second) EXPECT_EQ(view->secondExpressionLabel, c.second);
+    if (c.second) {
+      EXPECT_EQ(view->secondExpressionLabel, c.second);
+    }
     const std::string v = c.variable;
     EXPECT_EQ(view->minimumLabel, "最小 " + v);
     EXPECT_EQ(view->maximumLabel, "最大 " + v);

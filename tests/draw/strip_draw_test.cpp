@@ -133,8 +133,12 @@ TEST_F(StripDrawTest, GradientsAlongDepthAndHeight) {
   const RecordedDrawing height = DrawRecorded(*item, 0, false);
   for (const GlPrimitive& q : height.primitives)
     for (const GlVertex& v : q.vertices) {
-      if (v.position[1] == -1) EXPECT_EQ(v.color, Rgb(0, 0, 1));
-      if (v.position[1] == 8) EXPECT_EQ(v.color, Rgb(1, 0, 0));
+      if (v.position[1] == -1) {
+        EXPECT_EQ(v.color, Rgb(0, 0, 1));
+      }
+      if (v.position[1] == 8) {
+        EXPECT_EQ(v.color, Rgb(1, 0, 0));
+      }
     }
 }
 

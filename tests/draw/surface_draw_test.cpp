@@ -53,8 +53,12 @@ TEST_F(SurfaceDrawTest, PolygonModeShadeModelAndNormalsPerCell) {
     const auto shades = d.Args("glShadeModel");
     ASSERT_EQ(modes.size(), c.polygonMode ? 2u : 1u);
     ASSERT_EQ(shades.size(), c.shadeModel ? 2u : 1u);
-    if (c.polygonMode) EXPECT_EQ(modes[0], (std::vector<double>{GL_FRONT_AND_BACK, c.polygonMode}));
-    if (c.shadeModel) EXPECT_EQ(shades[0][0], c.shadeModel);
+    if (c.polygonMode) {
+      EXPECT_EQ(modes[0], (std::vector<double>{GL_FRONT_AND_BACK, c.polygonMode}));
+    }
+    if (c.shadeModel) {
+      EXPECT_EQ(shades[0][0], c.shadeModel);
+    }
     if (c.normalsPerCell < 0) {
       EXPECT_EQ(d.Count("glBegin"), 0);
       continue;
