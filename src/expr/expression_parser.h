@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -106,7 +105,7 @@ class ExpressionEngine {
     const auto& entries = cache_.entries;
     if (cache_.last < entries.size() && SameText(entries[cache_.last].text, sExpression))
         [[likely]]
-      return entries[cache_.last].program->Evaluate(bolDegree, sngResult, vars);
+      return entries[cache_.last].program.Evaluate(bolDegree, sngResult, vars);
     return ProgramFor(sExpression).Evaluate(bolDegree, sngResult, vars);
   }
 
@@ -145,7 +144,7 @@ class ExpressionEngine {
   struct CompiledCache {
     struct Entry {
       std::string text;
-      std::unique_ptr<PostfixProgram> program;
+      PostfixProgram program;
     };
     CompiledCache() = default;
     CompiledCache(const CompiledCache&) {}

@@ -14,16 +14,18 @@ constexpr size_t kCacheSize = 8;
 const PostfixProgram& ExpressionEngine::ProgramFor(const std::string& postfix) {
   auto& entries = cache_.entries;
   if (cache_.last < entries.size() && SameText(entries[cache_.last].text, postfix))
-    return *entries[cache_.last].program;
+    return entries[cache_.last].program;
   for (size_t i = 0; i < entries.size(); ++i) {
     if (entries[i].text == postfix) {
       cache_.last = i;
-      return *entries[i].program;
+      return entries[i].program;
     }
   }
-  auto program = std::make_unique<PostfixProgram>(PostfixProgram::Compile(postfix));
+  PostfixProgram program = PostfixProgram::Compile(postfix);
   size_t slot;
   if (entries.size() < kCacheSize) {
+    // Room for every entry at once, so that a program never moves while it is in use.
+    if (entries.capacity() < kCacheSize) entries.reserve(kCacheSize);
     entries.push_back({postfix, std::move(program)});
     slot = entries.size() - 1;
   } else {
@@ -33,7 +35,7 @@ const PostfixProgram& ExpressionEngine::ProgramFor(const std::string& postfix) {
     entries[slot].program = std::move(program);
   }
   cache_.last = slot;
-  return *entries[slot].program;
+  return entries[slot].program;
 }
 
 bool ExpressionEngine::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult,
