@@ -285,26 +285,32 @@ bool SamplingRun::SampleSurface(const VarValues& base, float u, float v, bool an
 // A whole row of a still surface at u, each expression evaluated over the row at once.
 // False when the row has to be sampled point by point (nothing is written then): a form or
 // system without row evaluation, or a point that faults or fails.
+// Puts u into the variable of `base` that takes it and names the variable that runs along a
+// surface's row, by form and system; false for a form or system without row evaluation.
+bool SamplingRun::SurfaceRowBase(float u, VarValues& base, char& rowVariable) const {
+  const int32_t coord = g_.CoordType;
+  if (g_.FunForm == FormKind::Explicit) {
+    switch (coord) {
+      case CoordKind::Cartesian3D: base.X = u; rowVariable = 'Y'; return true;
+      case CoordKind::Cylindrical: base.A = u; rowVariable = 'R'; return true;
+      case CoordKind::Spherical: base.A = u; rowVariable = 'B'; return true;
+      default: return false;
+    }
+  }
+  if (g_.FunForm != FormKind::Parametric ||
+      (coord != CoordKind::Cartesian3D && coord != CoordKind::Cylindrical &&
+       coord != CoordKind::Spherical))
+    return false;
+  base.U = u;
+  rowVariable = 'V';
+  return true;
+}
+
 bool SamplingRun::SampleSurfaceRow(float u, const std::vector<float>& v, Point* out) {
   const int32_t coord = g_.CoordType;
   VarValues base;
   char rowVariable = 0;
-  if (g_.FunForm == FormKind::Explicit) {
-    switch (coord) {
-      case CoordKind::Cartesian3D: base.X = u; rowVariable = 'Y'; break;
-      case CoordKind::Cylindrical: base.A = u; rowVariable = 'R'; break;
-      case CoordKind::Spherical: base.A = u; rowVariable = 'B'; break;
-      default: return false;
-    }
-  } else if (g_.FunForm == FormKind::Parametric) {
-    if (coord != CoordKind::Cartesian3D && coord != CoordKind::Cylindrical &&
-        coord != CoordKind::Spherical)
-      return false;
-    base.U = u;
-    rowVariable = 'V';
-  } else {
-    return false;
-  }
+  if (!SurfaceRowBase(u, base, rowVariable)) return false;
   const size_t n = v.size();
   row1_.resize(n);
   row2_.resize(n);
@@ -349,37 +355,21 @@ std::vector<float> SamplingRun::Samples(float step, int32_t steps, float start) 
 bool SamplingRun::SampleAnimatedSurfaceRow(float u, const std::vector<float>& v,
                                            const std::vector<VarValues>& perFrame, Point* out) {
   const int32_t coord = g_.CoordType;
-  char rowVariable = 0;
   const bool explicitForm = g_.FunForm == FormKind::Explicit;
-  if (explicitForm) {
-    switch (coord) {
-      case CoordKind::Cartesian3D: rowVariable = 'Y'; break;
-      case CoordKind::Cylindrical: rowVariable = 'R'; break;
-      case CoordKind::Spherical: rowVariable = 'B'; break;
-      default: return false;
-    }
-  } else if (g_.FunForm == FormKind::Parametric) {
-    if (coord != CoordKind::Cartesian3D && coord != CoordKind::Cylindrical &&
-        coord != CoordKind::Spherical)
-      return false;
-    rowVariable = 'V';
-  } else {
-    return false;
-  }
   const size_t n = v.size(), frames = perFrame.size();
   row1_.resize(n * frames);
   row2_.resize(n * frames);
   row3_.resize(n * frames);
   for (size_t k = 0; k < frames; ++k) {
     VarValues base = perFrame[k];
+    char rowVariable = 0;
+    if (!SurfaceRowBase(u, base, rowVariable)) return false;
     if (explicitForm) {
-      (coord == CoordKind::Cartesian3D ? base.X : base.A) = u;
       // The first two components are u and v themselves; ExpressZ is evaluated.
       if (!pz_.program.EvaluateRow(false, base, rowVariable, v.data(), n, &row3_[k * n],
                                    &reuse3_))
         return false;
     } else {
-      base.U = u;
       if (!px_.program.EvaluateRow(false, base, rowVariable, v.data(), n, &row1_[k * n],
                                    &reuse1_) ||
           !py_.program.EvaluateRow(false, base, rowVariable, v.data(), n, &row2_[k * n],

@@ -50,6 +50,7 @@ class SamplingRun {
   bool SampleCurve3D(const VarValues& base, float u, Point& out);
   bool SampleSurface(const VarValues& base, float u, float v, bool animated, Point& out);
   bool SamplePoint(const VarValues& vars, Point& out);
+  bool SurfaceRowBase(float u, VarValues& base, char& rowVariable) const;
   bool SampleSurfaceRow(float u, const std::vector<float>& v, Point* out);
   bool SamplePlaneRows(const std::vector<VarValues>& frames, Point* out, bool twoCurves);
   bool SampleAnimatedSurfaceRow(float u, const std::vector<float>& v,

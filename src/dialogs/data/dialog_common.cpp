@@ -2,6 +2,7 @@
 #include "dialogs/data/dialog_common.h"
 
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -47,6 +48,12 @@ bool CommitAccepted(const std::optional<Message>& refusal, const std::shared_ptr
   CommitOptions options;
   options.editLine = editLine;
   return CommitGraph(item, options, host);
+}
+
+void ShowComboText(QComboBox& combo, const std::string& text) {
+  const QString shown = QString::fromStdString(text);
+  combo.setCurrentIndex(combo.findText(shown));
+  combo.setEditText(shown);
 }
 
 bool RunOkHandler(const std::function<bool()>& ok) {

@@ -4,11 +4,10 @@
 #pragma once
 
 #include <functional>
-#include <string>
-#include <utility>
-
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "common/document_host.h"
 #include "common/message_service.h"
@@ -17,6 +16,7 @@
 #include "graph/graph_item.h"
 
 class QBoxLayout;
+class QComboBox;
 class QDialog;
 class QPushButton;
 
@@ -36,6 +36,9 @@ std::pair<QPushButton*, QPushButton*> AddOkCancelButtons(QDialog& dialog, QBoxLa
 // graph dialog protocol with the text its edited line takes. True when the dialog closes.
 bool CommitAccepted(const std::optional<Message>& refusal, const std::shared_ptr<GraphItem>& item,
                     const EditLineText& editLine, DocumentHost& host);
+
+// Shows `text` in an editable combo box: its entry when one matches, the bare text otherwise.
+void ShowComboText(QComboBox& combo, const std::string& text);
 
 // Runs an OK handler; a failure inside it counts as "stay open".
 bool RunOkHandler(const std::function<bool()>& ok);

@@ -230,13 +230,7 @@ void PointDialog::FromState() {
         combo->setCurrentIndex(state_.coordIndex);
         break;
       }
-      case Kind::Size: {
-        auto* combo = static_cast<QComboBox*>(w);
-        const QString text = Q(state_.*c.text);
-        combo->setCurrentIndex(combo->findText(text));
-        combo->setEditText(text);
-        break;
-      }
+      case Kind::Size: ShowComboText(*static_cast<QComboBox*>(w), state_.*c.text); break;
       case Kind::Swatch: static_cast<Swatch*>(w)->setColour(state_.colour); break;
       case Kind::Option:
         if (state_.hollow == c.hollow) static_cast<QRadioButton*>(w)->setChecked(true);

@@ -199,13 +199,7 @@ void StepStemDialog::FromState() {
     QWidget* w = widgets_[i];
     switch (c.kind) {
       case Kind::Text: static_cast<QLineEdit*>(w)->setText(Q(state_.*c.text)); break;
-      case Kind::Sizes: {
-        auto* combo = static_cast<QComboBox*>(w);
-        const QString text = Q(state_.*c.text);
-        combo->setCurrentIndex(combo->findText(text));
-        combo->setEditText(text);
-        break;
-      }
+      case Kind::Sizes: ShowComboText(*static_cast<QComboBox*>(w), state_.*c.text); break;
       case Kind::Symbol: static_cast<QComboBox*>(w)->setCurrentIndex(state_.stemHeadSymbolIndex); break;
       case Kind::Swatch: static_cast<Swatch*>(w)->setColour(state_.*c.colour); break;
       case Kind::Check: static_cast<QCheckBox*>(w)->setChecked(state_.*c.flag); break;
