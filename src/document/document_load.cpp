@@ -68,9 +68,10 @@ void ApplyDocument(const ParsedDocument& doc, DocumentHost& host, DocumentWindow
   }
 
   // The animation settings of the last animated record hold for every animated graph, so
-  // they are in force before anything is sampled.
+  // they are in force before anything is sampled. At least two frames: the edit dialogs
+  // refuse an animation of one.
   if (doc.animation) {
-    AnimFrameCount = std::clamp(doc.animation->frames, 1, 1000);
+    AnimFrameCount = std::clamp(doc.animation->frames, 2, 1000);
     AnimSpeed = std::clamp(doc.animation->speed, 1, 1000);
     host.setTimerInterval(std::max(1, int(RoundHalfEven(1000.0 / AnimSpeed))));
   }

@@ -31,12 +31,15 @@ void ReadRecords(const std::vector<std::string>& tokens, ParsedDocument& doc) {
   size_t cursor = 2;
   int32_t read = 0;
   for (int32_t k = 1; k <= count; ++k) {
-    if (cursor >= tokens.size()) throw DocumentFormatError("fewer records than counted");
-    const std::optional<int32_t> kind = KindOfToken(tokens[cursor]);
+    // Past the end of the text the kind token is empty: that pass, like one meeting an
+    // unaccepted kind, reads nothing and ends the records. Generation 0 is then complete;
+    // the later generations still need their coordinate-system record there.
+    const std::optional<int32_t> kind =
+        cursor < tokens.size() ? KindOfToken(tokens[cursor]) : std::nullopt;
     auto item = std::make_shared<GraphItem>();
+    if (gen <= 3) item->Show2DCurve = true;  // every item, tables included
     if (kind && AcceptsGraphKind(gen, *kind)) {
       if (gen <= 2) item->FunForm = FormKind::Parametric;
-      if (gen <= 3) item->Show2DCurve = true;
       RecordAnimation animation;
       cursor = ReadGraphRecord(tokens, cursor, *item, gen, animation);
       if (item->Animation && gen >= 1) doc.animation = animation;

@@ -79,6 +79,50 @@ TEST_F(Loader, Generation0IsParametricAndTouchesNoSettings) {
   EXPECT_EQ(AnimFrameCount, 10);
 }
 
+TEST_F(Loader, Generation0CountAboveItsRecordsReadsWhatIsThere) {
+  // The surplus passes meet the end of the text and read nothing; generation 0 has no
+  // coordinate-system record, so the document is complete.
+  const std::string record = "0 7 c 1 0 u sin(u) 5 100 -1 1 -3.14 3.14 2 111 222 333 4 6 1 2";
+  GraphItem expected;
+  expected.FunForm = 3;
+  expected.Show2DCurve = true;
+  expected.NameS = "c";
+  expected.CoordType = 1;
+  expected.ExpressX = "0";
+  expected.ExpressY = "u";
+  expected.ExpressZ = "sin(u)";
+  expected.StepU = 5;
+  expected.StepV = 100;
+  expected.MinU = -1;
+  expected.MaxU = 1;
+  expected.MinV = -3.14f;
+  expected.MaxV = 3.14f;
+  expected.FillStyle = 2;
+  expected.FirstColor = 111;
+  expected.SecondColor = 222;
+  expected.LineColor = 333;
+  expected.LineWidth = 4;
+  expected.Material = 6;
+  expected.Show = 1;
+  expected.Smoothness = 2;
+  for (const std::string count : {"2", "50"}) {
+    DocAxes().LabelNumX = 9;
+    ASSERT_EQ(OpenText("S1 " + count + " " + record), LoadOutcome::Loaded) << count;
+    EXPECT_EQ(GraphMode, 1);
+    ASSERT_EQ(DocScene.FunSurfs.Count(), 1);
+    EXPECT_EQ(ItemDifferences(expected, Graph(1)), "") << count;
+    EXPECT_EQ(Graph(1).ID, 1);
+    EXPECT_FLOAT_EQ(Graph(1).PointSize, 1.0f);
+    EXPECT_EQ(Graph(1).MinT, GraphItem().MinT);
+    EXPECT_EQ(Graph(1).MaxT, GraphItem().MaxT);
+    EXPECT_EQ(Lines(), (Lines_{"二维曲线  x=u,y=sin(u)"}));
+    EXPECT_EQ(ViewScene.FunSurfs.Count(), 1);
+    EXPECT_EQ(DocAxes().LabelNumX, 9);
+    EXPECT_EQ(host.optionFields, (std::pair<std::string, std::string>{"10", "10"}));
+    EXPECT_TRUE(messages.recorder.messages.empty());
+  }
+}
+
 TEST_F(Loader, Generation1CarriesAnimationAndAxes) {
   ASSERT_EQ(OpenText(Fixture("generation1.txt")), LoadOutcome::Loaded);
   EXPECT_EQ(GraphMode, 2);
@@ -119,19 +163,68 @@ TEST_F(Loader, Generation2ReadsFieldOverlaysAndGivesMapsALine) {
   EXPECT_EQ(host.playbackEnabled, 0);
 }
 
-TEST_F(Loader, Generation3TablesGetTheDefaultDisplay) {
+TEST_F(Loader, Generation3ItemsStartWithTheCurveShownAndTablesWithTheDefaultDisplay) {
   ASSERT_EQ(OpenText(Fixture("generation3.txt")), LoadOutcome::Loaded);
-  EXPECT_EQ(Lines(), (Lines_{"二维曲线  y=x^2", "二维表数据图形: T"}));
-  EXPECT_EQ(Graph(1).FunForm, 2);
-  EXPECT_TRUE(Graph(1).Show2DCurve);
-  GraphItem& table = *DocScene.FunSurfs.Item(2);
-  EXPECT_EQ(table.LineColor, 255);
-  EXPECT_FLOAT_EQ(table.VertTab3D(0, 1)->x, 1.0f);
-  EXPECT_FLOAT_EQ(table.VertTab3D(0, 1)->y, 1.0f);
-  const GraphItem fresh;
-  EXPECT_TRUE(table.Show2DLine);
-  EXPECT_EQ(table.SmoothCurveColor, fresh.SmoothCurveColor);
-  EXPECT_EQ(table.Symbol, fresh.Symbol);
+  EXPECT_EQ(Lines(), (Lines_{"二维曲线动画  y=x*t", "二维表数据图形: T"}));
+  ASSERT_EQ(DocScene.FunSurfs.Count(), 2);
+
+  GraphItem curve;  // every field of the 34-token animated record
+  curve.GraphType = 9;
+  curve.NameS = "g";
+  curve.CoordType = 1;
+  curve.ExpressX = "a";
+  curve.ExpressY = "b";
+  curve.ExpressZ = "x*t";
+  curve.StepU = 3;
+  curve.StepV = 40;
+  curve.MinU = -2.5f;
+  curve.MaxU = 2.5f;
+  curve.MinV = -1;
+  curve.MaxV = 1;
+  curve.FillStyle = 2;
+  curve.FirstColor = 111;
+  curve.SecondColor = 222;
+  curve.LineColor = 333;
+  curve.LineWidth = 2;
+  curve.Material = 5;
+  curve.Show = 2;
+  curve.Smoothness = 1;
+  curve.PointColor = 444;
+  curve.PointHollow = true;
+  curve.Animation = true;
+  curve.MinT = 0.5f;
+  curve.MaxT = 4;
+  curve.FunForm = 2;
+  curve.ShowContour = true;
+  curve.ShowColormap = true;
+  curve.contourlevel = 7;
+  curve.Show2DCurve = true;  // not in the record: every generation-3 item starts with it
+  EXPECT_EQ(ItemDifferences(curve, Graph(1)), "");
+  EXPECT_EQ(Graph(1).ID, 1);
+  EXPECT_FLOAT_EQ(Graph(1).PointSize, 6.0f);
+  EXPECT_EQ(AnimFrameCount, 12);
+  EXPECT_EQ(AnimSpeed, 25);
+
+  GraphItem table;  // the record ends after its points: the display is a new item's
+  table.GraphType = 4;
+  table.NameS = "T";
+  table.LineColor = 255;
+  table.LineWidth = 3;
+  table.FillStyle = 2;
+  table.FirstColor = 11;
+  table.SecondColor = 22;
+  table.Material = 6;
+  table.Show = 1;
+  table.Smoothness = 2;
+  table.StepU = 0;
+  table.StepV = 1;
+  *table.VertTab3D(0, 0) = Point::Init(0.5f, 1.5f, 0);
+  *table.VertTab3D(0, 1) = Point::Init(2.5f, 3.5f, 0);
+  table.Show2DCurve = true;
+  table.Show2DLine = true;
+  EXPECT_EQ(ItemDifferences(table, Graph(2)), "");
+  EXPECT_EQ(Graph(2).ID, 2);
+  EXPECT_FLOAT_EQ(Graph(2).PointSize, GraphItem().PointSize);
   EXPECT_FALSE(DocAxes().Show);
 }
 
@@ -228,6 +321,7 @@ TEST_F(Loader, HostileFilesShowTheirMessageAndChangeNothing) {
     return gen4("1 " + r + "0");
   };
   std::string table = "4 1 T 255 1 0 0 0 4 3 3 0 201 ";
+  const std::string gen1Record = "0 7 c 1 0 u sin(u) 5 100 -1 1 -3.14 3.14 2 111 222 333 4 6 1 2 255 1 0 0";
   const std::pair<const char*, std::string> formatErrors[] = {
       {"empty", ""},
       {"3 bytes", std::string("\x08\x00\x05", 3)},
@@ -238,6 +332,9 @@ TEST_F(Loader, HostileFilesShowTheirMessageAndChangeNothing) {
       {"leading blank", Container(" S44 0 0")},
       {"invalid GBK header", Container("S\xFF" "44 0 0")},
       {"count beyond the records", gen4("2 " + record + " 0")},
+      {"generation 1, count beyond the records", Container("S11 2 " + gen1Record + " 0")},
+      {"generation 1, no axes after the records", Container("S11 2 " + gen1Record)},
+      {"generation 3, count beyond the records", Container("S31 2 " + gen1Record + " 2 0 0 0 0 0")},
       {"count past the end", gen4("1")},
       {"no axes record", gen4("0")},
       {"truncated record", gen4("1 " + record.substr(0, record.size() / 2))},
@@ -277,6 +374,19 @@ TEST_F(Loader, HostileFilesShowTheirMessageAndChangeNothing) {
 }
 
 TEST_F(Loader, AnimationSettingsOfTheLastAnimatedRecordAreTakenIntoRange) {
+  // Frame counts into 2..1000 (one frame would leave the graph refused by its own edit
+  // dialog), speeds into 1..1000, the timer interval from the speed.
+  struct Case {
+    int32_t frames, speed;
+    int32_t wantFrames, wantSpeed, wantInterval;
+  };
+  const Case cases[] = {
+      {1, 1, 2, 1, 1000},
+      {5000, 0, 1000, 1, 1000},
+      {0, 5000, 2, 1000, 1},
+      {-3, 3, 2, 3, 333},
+      {2, 1000, 2, 1000, 1},
+  };
   GraphItem a;
   a.GraphType = 9;
   a.CoordType = 1;
@@ -284,17 +394,20 @@ TEST_F(Loader, AnimationSettingsOfTheLastAnimatedRecordAreTakenIntoRange) {
   a.ExpressZ = "x+t";
   a.Animation = true;
   a.MaxT = 1;
-  AnimFrameCount = 3;
-  AnimSpeed = 5;
-  const std::string first = Save(a);
-  AnimFrameCount = 5000;  // beyond what the options allow
-  AnimSpeed = 0;
-  const std::string second = Save(a);
-  ASSERT_EQ(OpenText("S44 2 " + first + " " + second + " 0"), LoadOutcome::Loaded);
-  EXPECT_EQ(AnimFrameCount, 1000);
-  EXPECT_EQ(AnimSpeed, 1);
-  EXPECT_EQ(host.timerInterval, 1000);
-  EXPECT_EQ(host.optionFields, (std::pair<std::string, std::string>{"1000", "1"}));
+  for (const Case& c : cases) {
+    AnimFrameCount = 3;
+    AnimSpeed = 5;
+    const std::string first = Save(a);
+    AnimFrameCount = c.frames;  // beyond what the options allow
+    AnimSpeed = c.speed;
+    const std::string second = Save(a);
+    ASSERT_EQ(OpenText("S44 2 " + first + " " + second + " 0"), LoadOutcome::Loaded) << c.frames;
+    EXPECT_EQ(AnimFrameCount, c.wantFrames) << c.frames;
+    EXPECT_EQ(AnimSpeed, c.wantSpeed) << c.speed;
+    EXPECT_EQ(host.timerInterval, c.wantInterval) << c.speed;
+    EXPECT_EQ(host.optionFields, (std::pair<std::string, std::string>{
+                                     std::to_string(c.wantFrames), std::to_string(c.wantSpeed)}));
+  }
 }
 
 }  // namespace
