@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "commands/graph_line_fields.h"
 #include "common/globals.h"
 #include "common/number_text.h"
+#include "graph/list_lines.h"
 #include "scene/axes_settings.h"
 #include "scene/scene_globals.h"
 

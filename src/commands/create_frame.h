@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "commands/list_lines.h"
 #include "common/document_host.h"
+#include "graph/list_lines.h"
 
 namespace curvanta {
 

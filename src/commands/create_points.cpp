@@ -2,9 +2,9 @@
 #include "commands/create_points.h"
 
 #include "commands/create_frame.h"
-#include "commands/graph_line_fields.h"
 #include "common/globals.h"
 #include "dialogs/data/point_dialog.h"
+#include "graph/list_lines.h"
 #include "scene/scene_globals.h"
 
 namespace curvanta {

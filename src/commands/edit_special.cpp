@@ -1,10 +1,10 @@
 // Edit openers of the point, animated point and step and stem dialogs.
 #include "commands/edit_special.h"
 
-#include "commands/graph_line_fields.h"
 #include "common/globals.h"
 #include "dialogs/data/point_dialog.h"
 #include "dialogs/data/step_stem_dialog.h"
+#include "graph/list_lines.h"
 
 namespace curvanta {
 

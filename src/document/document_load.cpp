@@ -5,11 +5,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "commands/graph_line_fields.h"
-#include "commands/list_lines.h"
 #include "common/globals.h"
 #include "common/message_service.h"
 #include "common/number_text.h"
+#include "graph/list_lines.h"
 #include "scene/scene_globals.h"
 
 namespace curvanta {

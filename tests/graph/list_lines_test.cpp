@@ -1,7 +1,7 @@
 // Graph list line texts of the create commands, the loader and the dialogs' edits.
 #include <gtest/gtest.h>
 
-#include "commands/list_lines.h"
+#include "graph/list_lines.h"
 
 using namespace curvanta;
 

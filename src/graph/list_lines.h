@@ -1,11 +1,14 @@
 // The texts of the graph list's lines: a kind label followed by the graph's expressions
-// with their variable letters, or by its name. The create commands, the document loader
-// and the data, point and step dialogs each build their own variant.
+// with their variable letters, or by its name, made from the graph's fields alone. The
+// create commands, the document loader and the point and step edits each have their own
+// variant.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "graph/graph_item.h"
 
 namespace curvanta {
 
@@ -22,6 +25,9 @@ struct ListLineFields {
   bool ShowStep = false;
   bool ShowStem = false;
 };
+
+// The fields of a graph item that its line is made of.
+ListLineFields ListLineFieldsOf(const GraphItem& graph);
 
 // The command that added a graph; its letters decide the line, not the graph's system.
 enum class CreateKind {

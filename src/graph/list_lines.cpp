@@ -1,5 +1,5 @@
 // Graph list line texts of the create commands, the loader and the data dialogs' edits.
-#include "commands/list_lines.h"
+#include "graph/list_lines.h"
 
 namespace curvanta {
 
@@ -145,6 +145,21 @@ std::optional<std::string> Loader3D(const ListLineFields& g) {
 }
 
 }  // namespace
+
+ListLineFields ListLineFieldsOf(const GraphItem& g) {
+  ListLineFields f;
+  f.GraphType = g.GraphType;
+  f.CoordType = g.CoordType;
+  f.FunForm = g.FunForm;
+  f.ExpressX = g.ExpressX;
+  f.ExpressY = g.ExpressY;
+  f.ExpressZ = g.ExpressZ;
+  f.Exp2 = g.Exp2;
+  f.NameS = g.NameS;
+  f.ShowStep = g.ShowStep;
+  f.ShowStem = g.ShowStem;
+  return f;
+}
 
 std::optional<std::string> CreateLineText(CreateKind kind, const ListLineFields& g,
                                           int32_t graphMode) {
