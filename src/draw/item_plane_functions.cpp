@@ -1,6 +1,9 @@
 // Derivative texts, their parsed forms and the arc-length integrand of a 2D function item.
 #include "draw/item_plane_functions.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "common/number_text.h"
 #include "draw/safe_evaluate.h"
 #include "expr/arc_length.h"
@@ -15,11 +18,16 @@ ItemPlaneFunctions::ItemPlaneFunctions(const GraphItem& item, ExpressionEngine& 
       animated_(item.GraphType == GraphKind::Function2DAnim),
       t_(t) {}
 
+namespace {
+
+// A text of blanks only (or none) converts to an empty postfix text, which gives no value.
+bool ConvertsToNothing(const std::string& text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return uint8_t(c) <= 0x20; });
+}
+
+}  // namespace
+
 bool ItemPlaneFunctions::Parse(const std::string& text, PostfixProgram& program) {
-  if (text.empty()) {  // a derivative too long to be formed
-    ReportDerivativeTooLong();
-    return false;
-  }
   std::string postfix;
   // Typed texts were checked when the item was sampled; derivative texts may be longer.
   if (evaluator_.InfixToPostfix(text, postfix, kDerivedTextLimits) != 0) return false;
@@ -27,19 +35,29 @@ bool ItemPlaneFunctions::Parse(const std::string& text, PostfixProgram& program)
   return true;
 }
 
+bool ItemPlaneFunctions::ParseDerivative(const std::string& text, PostfixProgram& program) {
+  if (text.empty()) {  // the only empty derivative text: one too long to be formed
+    ReportDerivativeTooLong();
+    return false;
+  }
+  return Parse(text, program);
+}
+
 bool ItemPlaneFunctions::PrepareFirst() {
+  // Without both texts there is no curve to analyse: an empty one is no error of its own.
+  if (ConvertsToNothing(item_.ExpressY) || ConvertsToNothing(item_.ExpressZ)) return false;
   d1y_ = DerivativeText(item_.ExpressY);
-  if (!Parse(d1y_, pd1y_)) return false;
+  if (!ParseDerivative(d1y_, pd1y_)) return false;
   d1z_ = DerivativeText(item_.ExpressZ);
-  if (!Parse(d1z_, pd1z_)) return false;
+  if (!ParseDerivative(d1z_, pd1z_)) return false;
   return Parse(item_.ExpressY, expressY_) && Parse(item_.ExpressZ, expressZ_);
 }
 
 bool ItemPlaneFunctions::PrepareSecond() {
   d2z_ = DerivativeText(d1z_);
-  if (!Parse(d2z_, pd2z_)) return false;
+  if (!ParseDerivative(d2z_, pd2z_)) return false;
   dq_ = DerivativeText("(" + d1z_ + ")/(" + d1y_ + ")");
-  return Parse(dq_, pdq_);
+  return ParseDerivative(dq_, pdq_);
 }
 
 std::optional<float> ItemPlaneFunctions::Evaluate(PlaneFn fn, float position, float second) {

@@ -28,7 +28,10 @@ class ItemPlaneFunctions : public PlaneAnalysisFunctions {
   const std::string& D1z() const { return d1z_; }
 
  private:
+  // Converts a text with the drawing's evaluator; false after its syntax box.
   bool Parse(const std::string& text, PostfixProgram& program);
+  // The same for a derivative text, whose empty form means too long to be formed.
+  bool ParseDerivative(const std::string& text, PostfixProgram& program);
 
   const GraphItem& item_;
   ExpressionEngine& evaluator_;

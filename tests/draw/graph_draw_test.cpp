@@ -315,6 +315,44 @@ TEST_F(GraphDrawTest, ImplicitItemsGoThroughTheFrameWithTheHeadingOnly) {
   EXPECT_EQ(gl.PointSize(), 1.0f);
 }
 
+// A graph read from a document may hold an empty expression: it converts to an empty
+// postfix text, which gives no value, so there is no curve to analyse. Every analysis
+// option on: no message at all (an empty text is not a derivative too long to form), no
+// overlay, and the report holds the heading alone.
+TEST_F(GraphDrawTest, AnEmptyExpressionDrawsNoAnalysisAndShowsNoMessage) {
+  struct Case {
+    const char* what;
+    std::string y, z;  // ExpressY, ExpressZ
+    int32_t form, coord;
+  } cases[] = {
+      {"explicit function", "x", "", FormKind::Explicit, CoordKind::Plane},
+      {"explicit polar function", "a", "", FormKind::Explicit, CoordKind::Polar},
+      {"parametric x(u)", "", "u^2", FormKind::Parametric, CoordKind::Plane},
+      {"parametric y(u)", "u", "", FormKind::Parametric, CoordKind::Plane},
+      {"abscissa of an explicit function", "", "x^2", FormKind::Explicit, CoordKind::Plane},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    messages.recorder.clear();
+    auto item = Curve(c.y, c.z, -2, 2, 8, c.form, c.coord);
+    item->ShowDev = item->ShowMax = item->ShowMin = item->ShowLen = true;
+    item->ShowQie = item->ShowNml = item->ShowGuai = item->ShowCurv = true;
+    item->QieNum = item->NmlNum = item->CurvNum = 1;
+    item->SetQieX(1, 1);
+    item->SetNmlX(1, 1);
+    item->SetCurvX(1, 1);
+    item->LenFrom = 0;
+    item->LenTo = 1;
+    item->GetPoints();  // fails where the empty text is evaluated, silently
+    const Drawn d = Draw(*item, 0, false);
+    EXPECT_TRUE(messages.recorder.messages.empty())
+        << messages.recorder.messages.front().text;
+    EXPECT_EQ(d.text, "函数 y=" + c.z + "\r\n");
+    EXPECT_EQ(d.lines.size(), 8u);  // the curve's own pieces (at the origin where it failed)
+    EXPECT_EQ(d.triangles, 0);
+  }
+}
+
 TEST_F(GraphDrawTest, AnItemWithoutSamplesDrawsNothing) {
   auto item = Curve("x", "x^2", 0, 2, 4);
   item->ShowMax = true;
