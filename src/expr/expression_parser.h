@@ -77,9 +77,9 @@ class PostfixProgram {
   bool rowSafe_ = true;  // no random numbers and no raising token
 };
 
-// Bounds of one conversion: typed, pasted and loaded texts are held to the first; derivative
-// texts that the program forms itself may be longer and deeper (their size is bounded when
-// they are formed).
+// Bounds of one conversion: typed, pasted and loaded texts are held to the first; texts that
+// the program forms from them (derivative texts, the parity curve's mirrored text) may be
+// longer and deeper (their size is bounded when they are formed).
 struct ConversionLimits {
   size_t maxLength;
   int32_t maxNesting;

@@ -113,8 +113,12 @@ bool SamplingRun::DerivedCurves() {
     }
   }
   if (g_.ShowJO) {
+    // The mirrored text is formed here from an accepted expression: longer than it (each
+    // variable becomes "(-x)") and one level deeper, so it has the bounds of formed texts.
     ParsedExpression py, pn;
-    if (!Parse(g_.ExpressY, py) || !Parse(g_.NegateArgument(g_.ExpressZ), pn)) return false;
+    if (!Parse(g_.ExpressY, py) ||
+        !Parse(g_.NegateArgument(g_.ExpressZ), pn, kDerivedTextLimits))
+      return false;
     if (!ParityRow(py, pn)) return false;
   }
   return true;

@@ -353,6 +353,29 @@ TEST_F(GraphDrawTest, AnEmptyExpressionDrawsNoAnalysisAndShowsNoMessage) {
   }
 }
 
+// The parity curve of an accepted expression of 9,999 characters: its mirrored text is
+// some 20,000 characters long and is still drawn.
+TEST_F(GraphDrawTest, ParityCurveOfTheLongestTypedExpression) {
+  std::string f = "x^3+x^2";  // f(x) = x^3 + x^2 + 4996 x
+  for (int i = 0; i < 4996; ++i) f += "+x";
+  ASSERT_EQ(f.size(), 9999u);
+  auto item = Curve("x", f, -2, 2, 16);
+  item->ShowJO = true;
+  item->JOColor = 0x00FF00;
+  const Drawn d = Draw(*item);
+  EXPECT_TRUE(messages.recorder.messages.empty());
+  ASSERT_EQ(d.lines.size(), 32u);  // the curve, then its mirror image
+  for (int j = 0; j < 16; ++j) {
+    const GlPrimitive& piece = d.lines[16 + size_t(j)];
+    EXPECT_EQ(piece.vertices[0].color[1], 1);
+    for (int end = 0; end < 2; ++end) {
+      const double w = -2 + 0.25 * (j + end);
+      EXPECT_DOUBLE_EQ(piece.vertices[size_t(end)].position[0], w);
+      EXPECT_DOUBLE_EQ(piece.vertices[size_t(end)].position[1], -w * w * w + w * w - 4996 * w);
+    }
+  }
+}
+
 TEST_F(GraphDrawTest, AnItemWithoutSamplesDrawsNothing) {
   auto item = Curve("x", "x^2", 0, 2, 4);
   item->ShowMax = true;

@@ -799,3 +799,34 @@ TEST_F(Sampling, DerivativeBeyondTypedLimitsSamples) {
   EXPECT_TRUE(Messages().empty());
   EXPECT_NEAR(g.VertDev(0, 2).y, 1.0, 1e-5);  // every inner sine is 0 at x = 0: slope 1
 }
+
+// The mirrored-argument text of an accepted expression is longer (each x becomes "(-x)")
+// and one level deeper than the expression: it is held to the bounds of texts the program
+// forms, never to those of typed text, so the parity curve of any accepted expression samples.
+TEST_F(Sampling, ParityCurveOfAcceptedExpressionsAtTheTypedLimits) {
+  std::string sum = "x^3+x^2";  // 9,999 characters: f(x) = x^3 + x^2 + 4996 x
+  for (int i = 0; i < 4996; ++i) sum += "+x";
+  ASSERT_EQ(sum.size(), 9999u);
+  const std::string deep = std::string(200, '(') + "x" + std::string(200, ')') + "*x^2-x";
+  struct Case {
+    const char* what;
+    std::string f;
+    std::function<double(double)> mirrored;  // f(-w)
+  } cases[] = {
+      {"9,999 characters", sum, [](double w) { return -w * w * w + w * w - 4996 * w; }},
+      {"200 levels of parentheses", deep, [](double w) { return -w * w * w + w; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    rec_.recorder.clear();
+    GraphItem g = Plane(c.f, -2, 2, 16);
+    g.ShowJO = true;
+    ASSERT_TRUE(g.GetPoints());
+    EXPECT_TRUE(Messages().empty());
+    for (int j = 0; j <= 16; ++j) {
+      const double w = -2 + 0.25 * j;  // the mirrored range -MaxV .. -MinV
+      EXPECT_FLOAT_EQ(g.VertJO(0, j).x, float(w));
+      EXPECT_FLOAT_EQ(g.VertJO(0, j).y, float(c.mirrored(w))) << "w=" << w;
+    }
+  }
+}
