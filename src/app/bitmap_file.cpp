@@ -1,9 +1,12 @@
 // Reading and writing bitmap files: headers decoded byte by byte, every size and offset
-// checked against the file before anything is allocated or read.
+// checked against the file before anything is allocated or read; files replaced whole.
 #include "app/bitmap_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -55,6 +58,39 @@ void RefuseAsNotABitmap(const std::string& filename) {
 
 bool IsUncompressed(uint32_t compression) {
   return compression == kUncompressed || compression == kBitFields;
+}
+
+std::function<bool(BitmapWriteStep)>& WriteFault() {
+  static std::function<bool(BitmapWriteStep)> fails;
+  return fails;
+}
+
+// True when the test hook makes this call fail; errno is then set as a device error would.
+bool Fails(BitmapWriteStep step) {
+  const auto& fails = WriteFault();
+  if (!fails || !fails(step)) return false;
+  errno = EIO;
+  return true;
+}
+
+bool WriteBytes(int fd, const uint8_t* data, size_t count) {
+  while (count > 0) {
+    if (Fails(BitmapWriteStep::Write)) return false;
+    const ssize_t written = ::write(fd, data, count);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += written;
+    count -= size_t(written);
+  }
+  return true;
+}
+
+// Closes the descriptor in every case; false when the close reported an error.
+bool Close(int fd) {
+  const bool failed = Fails(BitmapWriteStep::Close);
+  return ::close(fd) == 0 && !failed;
 }
 
 }  // namespace
@@ -181,32 +217,83 @@ bool BitmapFile::CreateFromFile(const std::string& filename) {
 bool BitmapFile::CreateFromPackedDIBPointer(const void* pDIB, size_t size) {
   if (!pDIB || size < kBitmapInfoHeaderSize) return false;
   const auto* bytes = static_cast<const uint8_t*>(pDIB);
-  const BitmapInfoHeader info = ReadBitmapInfoHeader(bytes);
+  // The header is taken before it is judged: a refused one stays in the info header.
+  info_ = ReadBitmapInfoHeader(bytes);
+  const BitmapInfoHeader& info = info_;
   const uint64_t rows = UncompressedImageSize(info);
   if (info.biSize != kBitmapInfoHeaderSize || info.biCompression != kUncompressed ||
       info.biBitCount < 16 || info.biSizeImage < 1 || rows == 0 || rows > info.biSizeImage ||
       info.biSizeImage > size - kBitmapInfoHeaderSize ||
       info.biSizeImage > std::numeric_limits<uint32_t>::max() - 54)
     return false;
-  info_ = info;
   bits_.assign(bytes + kBitmapInfoHeaderSize, bytes + kBitmapInfoHeaderSize + info.biSizeImage);
   bitmapInfo_.assign(bytes, bytes + kBitmapInfoHeaderSize);
   file_ = BitmapFileHeader{kBitmapFileType, info.biSizeImage + 54, 0, 0, 54};
   return true;
 }
 
+void SetBitmapWriteFault(std::function<bool(BitmapWriteStep)> fails) {
+  WriteFault() = std::move(fails);
+}
+
 bool BitmapFile::WriteToFile(const std::string& filename) const {
-  if (bitmapInfo_.empty() && bits_.empty()) return false;
-  FilePtr file(std::fopen(filename.c_str(), "wb"));
-  if (!file) return false;
   uint8_t header[kBitmapFileHeaderSize];
   WriteBitmapFileHeader(file_, header);
-  auto put = [&file](const uint8_t* data, size_t count) {
-    return count == 0 || std::fwrite(data, 1, count, file.get()) == count;
+  auto writeAll = [&](int fd) {
+    return WriteBytes(fd, header, sizeof header) &&
+           WriteBytes(fd, bitmapInfo_.data(), bitmapInfo_.size()) &&
+           WriteBytes(fd, bits_.data(), bits_.size());
   };
-  const bool ok = put(header, sizeof header) && put(bitmapInfo_.data(), bitmapInfo_.size()) &&
-                  put(bits_.data(), bits_.size());
-  return std::fclose(file.release()) == 0 && ok;
+
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  fs::path target(filename);
+  if (fs::is_symlink(target, ec)) {  // the file the link names is replaced; the link stays
+    fs::path named = fs::weakly_canonical(target, ec);
+    if (!ec) target = named;
+  }
+  struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (exists && !S_ISREG(old.st_mode)) {
+    // A device or a pipe keeps nothing to protect: written in place.
+    if (Fails(BitmapWriteStep::Open)) return false;
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool written = writeAll(fd);
+    return Close(fd) && written;
+  }
+
+  // A new file beside the target, renamed over it once all of it is on the disk.
+  static std::atomic<uint32_t> serial{0};
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  const std::string stem = "." + target.filename().string() + "." + std::to_string(::getpid()) + ".";
+  std::string temporary;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temporary = (folder / (stem + std::to_string(serial++) + ".tmp")).string();
+    if (Fails(BitmapWriteStep::Open)) return false;
+    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return false;
+  }
+  if (fd < 0) return false;
+  if (exists) {  // the replacement keeps the old file's owner and permissions where it may
+    (void)::fchown(fd, old.st_uid, old.st_gid);
+    (void)::fchmod(fd, old.st_mode & 07777);
+  }
+  bool ok = writeAll(fd) && !Fails(BitmapWriteStep::Sync) && ::fsync(fd) == 0;
+  ok = Close(fd) && ok;
+  ok = ok && !Fails(BitmapWriteStep::Rename) && ::rename(temporary.c_str(), target.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  // The rename reaches the disk with its folder.
+  const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folderFd >= 0) {
+    (void)::fsync(folderFd);
+    ::close(folderFd);
+  }
+  return true;
 }
 
 }  // namespace curvanta

@@ -1,14 +1,21 @@
 // Bitmap files: Qt's own 24- and 32-bit files read with the right headers and pixels and
 // write back byte for byte; damaged and hostile files are refused with the format message and
-// leave the bitmap held before untouched; packed bitmaps; failed writes report false.
+// leave the bitmap held before untouched; packed bitmaps; an empty object's write; failed
+// writes report false and leave the old file as it was.
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <climits>
 #include <cstring>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "app/bitmap_file.h"
 #include "common/message_service.h"
@@ -263,28 +270,131 @@ TEST_F(BitmapFileTest, PackedBitmapsOfSixteenBitsOrMoreAreTakenWithAFileHeader) 
       {"bit fields", [](QByteArray& b) { Put32(b, 16, 3); }, 1040},
       {"rows beyond the pixel size", [](QByteArray& b) { Put32(b, 8, 32); }, 1040},
   };
+  // A refused header is still copied into the info header (when 40 bytes are there); the
+  // file header and both buffers keep the bitmap taken before, which is what a write gives.
   for (const Case& c : refused) {
+    BitmapFile held;
+    ASSERT_TRUE(held.CreateFromPackedDIBPointer(packed.constData(), size_t(packed.size())));
+    const uint8_t* bitsBefore = held.PointerToBits();
     QByteArray b = packed;
     c.change(b);
-    EXPECT_FALSE(bmp.CreateFromPackedDIBPointer(b.constData(), c.size)) << c.what;
-    EXPECT_EQ(bmp.Height(), 31) << c.what;
-    EXPECT_EQ(bmp.BitCount(), 24) << c.what;
+    EXPECT_FALSE(held.CreateFromPackedDIBPointer(b.constData(), c.size)) << c.what;
+    const BitmapInfoHeader copied =
+        ReadBitmapInfoHeader(reinterpret_cast<const uint8_t*>(b.constData()));
+    const bool whole = c.size >= 40;
+    EXPECT_EQ(held.SizeInfoHeader(), whole ? int32_t(copied.biSize) : 40) << c.what;
+    EXPECT_EQ(held.Height(), whole ? copied.biHeight : 31) << c.what;
+    EXPECT_EQ(held.BitCount(), whole ? copied.biBitCount : 24) << c.what;
+    EXPECT_EQ(held.Compression(), whole ? int32_t(copied.biCompression) : 0) << c.what;
+    EXPECT_EQ(held.SizeImage(), whole ? int32_t(copied.biSizeImage) : 1000) << c.what;
+    EXPECT_EQ(held.SizeFileHeader(), 1054) << c.what;
+    EXPECT_EQ(held.PointerToBits(), bitsBefore) << c.what;
+    ASSERT_TRUE(held.WriteToFile(Std(Path("held.bmp")))) << c.what;
+    EXPECT_EQ(ReadAll(Path("held.bmp")), written) << c.what;
   }
-  EXPECT_FALSE(bmp.CreateFromPackedDIBPointer(nullptr, 1040));
+  BitmapFile untouched;
+  ASSERT_TRUE(untouched.CreateFromPackedDIBPointer(packed.constData(), size_t(packed.size())));
+  EXPECT_FALSE(untouched.CreateFromPackedDIBPointer(nullptr, 1040));
+  EXPECT_EQ(untouched.BitCount(), 24);
   EXPECT_TRUE(rec.recorder.messages.empty());
 }
 
-TEST_F(BitmapFileTest, FailedWritesReturnFalse) {
+TEST_F(BitmapFileTest, AnEmptyObjectWritesItsZeroedFileHeader) {
+  const QString path = Path("empty.bmp");
+  WriteAll(path, SmallBitmap());
   BitmapFile empty;
   EXPECT_EQ(empty.PointerToBits(), nullptr);
-  EXPECT_FALSE(empty.WriteToFile(Std(Path("empty.bmp"))));
+  EXPECT_EQ(empty.PointerToBitmapInfo(), nullptr);
+  EXPECT_TRUE(empty.WriteToFile(Std(path)));
+  EXPECT_EQ(ReadAll(path), QByteArray(14, '\0'));
+}
 
-  WriteAll(Path("small.bmp"), SmallBitmap());
-  BitmapFile bmp;
-  ASSERT_TRUE(bmp.CreateFromFile(Std(Path("small.bmp"))));
-  EXPECT_FALSE(bmp.WriteToFile(Std(Path("no/such/folder/x.bmp"))));  // cannot open
-  EXPECT_FALSE(bmp.WriteToFile("/dev/full"));                         // cannot write
-  EXPECT_TRUE(bmp.WriteToFile(Std(Path("ok.bmp"))));
+// Makes the n-th call of WriteToFile's system calls fail (n from 0), or only counts them.
+class WriteFault {
+ public:
+  explicit WriteFault(int failing = -1) {
+    SetBitmapWriteFault([this, failing](BitmapWriteStep step) {
+      steps.push_back(step);
+      return int(steps.size()) - 1 == failing;
+    });
+  }
+  ~WriteFault() { SetBitmapWriteFault({}); }
+  std::vector<BitmapWriteStep> steps;
+};
+
+// Every system call of the write made to fail in turn, for a small, a large and an empty
+// bitmap: false each time, the old file byte for byte, and no file left beside it.
+TEST_F(BitmapFileTest, EveryFailedWriteReturnsFalseAndKeepsTheOldFile) {
+  const QString path = Path("keep.bmp");
+  const QByteArray old = SmallBitmap();
+  QByteArray large = BitmapFileBytes(600, 400, 24, 600 * 3 * 400);  // 720,000 bytes of pixels
+  for (int i = 54; i < large.size(); ++i) large[i] = char(i * 7);
+  WriteAll(Path("large.bmp"), large);
+  WriteAll(Path("small.bmp"), old);
+  BitmapFile small, big, empty;
+  ASSERT_TRUE(small.CreateFromFile(Std(Path("small.bmp"))));
+  ASSERT_TRUE(big.CreateFromFile(Std(Path("large.bmp"))));
+  const std::pair<const char*, const BitmapFile*> writers[] = {
+      {"small", &small}, {"large", &big}, {"empty", &empty}};
+  for (const auto& [what, bitmap] : writers) {
+    std::vector<BitmapWriteStep> steps;
+    {
+      WriteAll(path, old);
+      WriteFault counting;
+      ASSERT_TRUE(bitmap->WriteToFile(Std(path))) << what;
+      steps = counting.steps;
+    }
+    // Open, the three parts (the empty object: its header alone), sync, close, rename.
+    ASSERT_GE(steps.size(), 5u) << what;
+    EXPECT_EQ(steps.front(), BitmapWriteStep::Open);
+    EXPECT_EQ(steps.back(), BitmapWriteStep::Rename);
+    for (size_t n = 0; n < steps.size(); ++n) {
+      WriteAll(path, old);
+      {
+        WriteFault fault{int(n)};
+        EXPECT_FALSE(bitmap->WriteToFile(Std(path))) << what << " step " << n;
+      }
+      EXPECT_EQ(ReadAll(path), old) << what << " step " << n;
+      EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                (QStringList{"keep.bmp", "large.bmp", "small.bmp"}))
+          << what << " step " << n;
+    }
+  }
+  EXPECT_FALSE(small.WriteToFile(Std(Path("no/such/folder/x.bmp"))));  // cannot open
+  EXPECT_FALSE(small.WriteToFile("/dev/full"));                         // cannot write
+  EXPECT_TRUE(small.WriteToFile("/dev/null"));                          // a device: in place
+  EXPECT_TRUE(rec.recorder.messages.empty());
+}
+
+// A real disk that fills part way: a small memory file system, where this test may mount one.
+TEST_F(BitmapFileTest, ADiskThatFillsKeepsTheOldFile) {
+  if (geteuid() != 0) GTEST_SKIP() << "mounting a file system needs the superuser";
+  const QString mountPoint = Path("small-disk");
+  ASSERT_TRUE(QDir().mkpath(mountPoint));
+  const std::string point = Std(mountPoint);
+  if (::mount("tmpfs", point.c_str(), "tmpfs", 0, "size=64k") != 0)
+    GTEST_SKIP() << "no tmpfs here: " << std::strerror(errno);
+  struct Unmount {
+    std::string point;
+    ~Unmount() { ::umount(point.c_str()); }
+  } unmount{point};
+
+  const QString path = mountPoint + "/keep.bmp";
+  const QByteArray old = SmallBitmap();
+  WriteAll(path, old);
+  QByteArray large = BitmapFileBytes(200, 200, 24, 200 * 3 * 200);  // 120,000 bytes of pixels
+  WriteAll(Path("large.bmp"), large);
+  BitmapFile big;
+  ASSERT_TRUE(big.CreateFromFile(Std(Path("large.bmp"))));
+  EXPECT_FALSE(big.WriteToFile(Std(path)));
+  EXPECT_EQ(ReadAll(path), old);
+  EXPECT_EQ(QDir(mountPoint).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.bmp"});
+  // What fits is written.
+  BitmapFile small;
+  WriteAll(Path("small.bmp"), old);
+  ASSERT_TRUE(small.CreateFromFile(Std(Path("small.bmp"))));
+  ASSERT_TRUE(small.WriteToFile(Std(mountPoint + "/other.bmp")));
+  EXPECT_EQ(ReadAll(mountPoint + "/other.bmp"), old);
 }
 
 }  // namespace
