@@ -6,6 +6,7 @@
 
 #include "common/globals.h"
 #include "dialogs/function/function_3d_accept.h"
+#include "dialogs/function/function_3d_edit_fill.h"
 #include "dialogs/function/function_3d_ok.h"
 #include "scene/scene_globals.h"
 #include "support/fake_host.h"
@@ -208,6 +209,40 @@ TEST(Function3DAccept, OverlaysColoursAndAppearance) {
   ASSERT_TRUE(out.item);
   EXPECT_EQ(out.item->contourlevel, 0);
   EXPECT_FALSE(out.item->ShowContour || out.item->ShowColormap || out.item->ShowVector);
+}
+
+// An edit keeps the graph's contour level while the contour box says what the graph says;
+// a newly ticked box gives 10 and a newly cleared one 0.
+TEST(Function3DAccept, EditKeepsContourLevelWhileTheBoxMatches) {
+  struct Case {
+    const char* what;
+    bool shown;          // the graph's contour switch
+    int32_t level;       // the graph's level
+    bool ticked;         // the box at OK
+    int32_t expected;
+  };
+  const Case cases[] = {
+      {"cleared, unchanged", false, 5, false, 5},
+      {"ticked, unchanged", true, 7, true, 7},
+      {"newly ticked", false, 5, true, 10},
+      {"newly cleared", true, 7, false, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Function3DDialogState created = Filled();
+    created.contours = c.shown;
+    auto built = Function3DAccept(created, 1);
+    ASSERT_TRUE(built.item);
+    GraphItem& graph = *built.item;
+    graph.contourlevel = c.level;  // a document can hold any level with either switch
+
+    Function3DDialogState s = Function3DEditFill(graph, 10);
+    s.contours = c.ticked;
+    const auto out = Function3DAccept(s, 1);
+    ASSERT_TRUE(out.item) << out.refusal->text;
+    EXPECT_EQ(out.item->ShowContour, c.ticked);
+    EXPECT_EQ(out.item->contourlevel, c.expected);
+  }
 }
 
 TEST(Function3DAccept, EditLineTexts) {

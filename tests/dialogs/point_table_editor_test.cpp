@@ -74,16 +74,34 @@ TEST(PointTableEditorTest, GridKeysOpenTheBox) {
   EXPECT_TRUE(e.boxKeyPress(kEnterChar));
   EXPECT_FALSE(e.box.visible);
   EXPECT_EQ(e.grid.currentRow(), 2);
-  // Backspace and Escape on the grid open the box holding that control character.
-  e.gridKeyDown(GridKey::Other, 0);
-  e.gridKeyPress(U'\b');
-  EXPECT_EQ(e.box.text, "\b");
-  e.boxKeyUp();
-  EXPECT_EQ(e.grid.text(2, 1), "\b");
   // Escape in the box neither closes it nor restores the text.
+  e.gridKeyPress(U'4');
   EXPECT_FALSE(e.boxKeyPress(27));
   EXPECT_TRUE(e.box.visible);
-  EXPECT_EQ(e.box.text, "\b");
+  EXPECT_EQ(e.box.text, "4");
+}
+
+// Control characters (Backspace, Escape, Ctrl+letters, Delete) never reach a cell: on the
+// grid they open no box, in the box Backspace deletes and the others type nothing.
+TEST(PointTableEditorTest, ControlCharactersTypeNothing) {
+  const char32_t codes[] = {1, 2, 8, 10, 26, 27, 31, 127};
+  for (char32_t code : codes) {
+    SCOPED_TRACE(static_cast<int>(code));
+    PointTableEditor e(Filled2D(3));
+    e.gridKeyDown(GridKey::Other, 0);
+    e.gridKeyPress(code);
+    EXPECT_FALSE(e.box.visible);
+    e.boxKeyUp();
+    EXPECT_EQ(e.grid.text(1, 1), "x1");
+
+    e.gridKeyPress(U'5');
+    e.boxKeyPress(U'6');
+    EXPECT_FALSE(e.boxKeyPress(code));
+    e.boxKeyUp();
+    EXPECT_TRUE(e.box.visible);
+    EXPECT_EQ(e.grid.text(1, 1), code == 8 ? "5" : "56");
+    EXPECT_EQ(e.box.caret, code == 8 ? 1u : 2u);
+  }
 }
 
 TEST(PointTableEditorTest, TabAndArrowsStayAmongTheDataCells) {

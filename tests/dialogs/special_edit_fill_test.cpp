@@ -52,7 +52,8 @@ TEST(SpecialEditFill, UnchangedPointOkKeepsThePoint) {
     PointDialogState filled = PointFillForEdit(*original, c.mode, 12);
     EXPECT_EQ(filled.coordIndex, c.coordIndex) << label;
     EXPECT_EQ(filled.size, "2.5") << label;
-    EXPECT_EQ(filled.hollowChoiceShown, c.mode == 1) << label;
+    // A 2.5D animated point is edited as a plane one, with the hollow-or-solid choice.
+    EXPECT_EQ(filled.hollowChoiceShown, c.mode == 1 || (c.animated && c.mode == 2)) << label;
     EXPECT_EQ(filled.zShown, c.mode == 3) << label;
     if (c.animated) {
       EXPECT_EQ(filled.tSegments, "12") << label;

@@ -112,6 +112,20 @@ TEST(StripAccept, MessagesInTheirOrder) {
       {"t range empty", true, [](StripDialogState& s) { s.maxT = ""; }, missing, "注意"},
       {"t range reversed", true, [](StripDialogState& s) { s.minT = "2"; },
        "最小 t 必须小于最大 t", "注意"},
+      {"t ends equal once stored as 32-bit floats", true,
+       [](StripDialogState& s) {
+         s.minT = "1";
+         s.maxT = "1.00000001";
+       },
+       "最小 t 必须小于最大 t", "注意"},
+      {"t ends one float step apart", true,
+       [](StripDialogState& s) {
+         s.minT = "1";
+         s.maxT = "1.0000002";
+       },
+       nullptr, nullptr},
+      {"t end beyond the float range", true,
+       [](StripDialogState& s) { s.maxT = "1" + std::string(60, '0'); }, invalid, "出错"},
       {"animated accepted", true, [](StripDialogState&) {}, nullptr, nullptr},
   };
   for (const Case& c : cases) {

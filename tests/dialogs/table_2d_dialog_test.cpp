@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
+#include <memory>
 
 #include "commands/create_tables.h"
 #include "commands/edit_command.h"
@@ -329,6 +330,20 @@ void Type(PointTableView* grid, const QString& text) {
                                     : Qt::Key_Comma;
     Key(grid, key, QString(c));
   }
+}
+
+// Destroying a shown dialog must not let its widgets read the state it owns after that
+// state is gone (the sanitizer build reports such a read).
+TEST_F(Table2DDialogTest, DestroyedWhileShown) {
+  auto dialog = std::make_unique<Table2DDialog>(Table2DLoad(), nullptr);
+  dialog->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+  auto* grid = dialog->findChild<PointTableView*>("fgdGrid");
+  ASSERT_TRUE(grid);
+  grid->setFocus();
+  QTest::keyClick(grid, Qt::Key_7, Qt::NoModifier);
+  EXPECT_TRUE(grid->editorBox()->isVisible());
+  dialog.reset();
 }
 
 TEST_F(Table2DDialogTest, KeyboardWalkThroughTheWidgets) {

@@ -92,7 +92,8 @@ PointDialogState PointFillForEdit(const GraphItem& g, int32_t graphMode, int32_t
   s.y = space ? g.ExpressY : g.ExpressZ;
   if (space) s.z = g.ExpressZ;
   s.zShown = space;
-  s.hollowChoiceShown = graphMode == 1;
+  // A 2.5D animated point is edited as a plane one, hollow-or-solid choice included.
+  s.hollowChoiceShown = graphMode == 1 || (animated && graphMode == 2);
   s.hollow = g.PointHollow;
   s.colour = g.PointColor;
   s.size = FormatFieldSingle(g.PointSize);

@@ -51,6 +51,8 @@ size_t ByteOffset(const std::string& text, size_t index) {
   return i;
 }
 
+bool IsControlCharacter(char32_t c) { return c < 32 || c == 127; }
+
 size_t CharacterCount(const std::string& text) {
   size_t n = 0;
   for (char c : text)
@@ -68,6 +70,8 @@ void PointTableEditor::gridKeyDown(int keyCode, int modifiers) {
 
 void PointTableEditor::gridKeyPress(char32_t ch) {
   if (!grid.hasCurrentDataCell()) return;
+  // Escape, Backspace, Ctrl+letters and Delete carry no text for a cell.
+  if (IsControlCharacter(ch) && ch != kTabChar && ch != kEnterChar) return;
   if (ch == kTabChar) {
     moveColumnByTab();
     return;
@@ -105,7 +109,7 @@ bool PointTableEditor::boxKeyPress(char32_t ch) {
       box.text.erase(from, at - from);
       --box.caret;
     }
-  } else if (ch >= 32 && ch != 127) {
+  } else if (!IsControlCharacter(ch)) {
     std::string typed;
     AppendUtf8(typed, ch);
     box.text.insert(at, typed);

@@ -49,14 +49,16 @@ class PointTableEditor {
 
   // The grid's keys: every key-down hides the box, arrows move the current cell; a
   // key-press of Tab moves the column, Enter opens the box with the cell's text, any other
-  // character opens it holding that one character.
+  // printable character opens it holding that one character; other control characters
+  // (codes below 32, and 127) do nothing.
   void gridKeyDown(int keyCode, int modifiers);
   void gridKeyPress(char32_t ch);
 
   // The box's keys. An arrow commits the text to the box's cell, closes the box and moves
   // the grid's current cell (true: handled here). Enter commits and closes; Tab does the
   // same and then moves the column (true: swallowed). Other characters are typed into the
-  // box (false: the box's own editing goes on).
+  // box, Backspace deletes and other control characters type nothing (false: the box's own
+  // editing goes on).
   bool boxKeyDown(int keyCode, int modifiers);
   bool boxKeyPress(char32_t ch);
   // Every key release in the box: its cell takes the box's text.

@@ -56,6 +56,19 @@ char32_t CharacterOf(const QKeyEvent* e) {
   return char32_t(code.front());
 }
 
+// The editor box. Every key it is sent stays with it: a key it has no use for (F2, Page Up,
+// Page Down) would otherwise reach the grid, whose key-down closes the box.
+class EditorBoxLine : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    QLineEdit::keyPressEvent(event);
+    event->accept();
+  }
+};
+
 }  // namespace
 
 int PointTableModel::rowCount(const QModelIndex& parent) const {
@@ -99,7 +112,7 @@ void PointTableModel::textsChanged() {
 
 PointTableView::PointTableView(PointTableEditor& editor, QWidget* parent)
     : QTableView(parent), editor_(editor), model_(new PointTableModel(editor.grid, this)) {
-  box_ = new QLineEdit(viewport());
+  box_ = new EditorBoxLine(viewport());
   box_->setFrame(false);
   box_->hide();
   box_->installEventFilter(this);
@@ -191,6 +204,7 @@ void PointTableView::currentChanged(const QModelIndex& current, const QModelInde
   QTableView::currentChanged(current, previous);
   if (syncing_) return;
   // A current cell chosen with the mouse: the box's text goes into its own cell first.
+  takeBoxText();
   editor_.commitBox();
   if (current.isValid()) editor_.grid.setCurrent(current.row() + 1, current.column());
   applyEditor();
@@ -198,6 +212,7 @@ void PointTableView::currentChanged(const QModelIndex& current, const QModelInde
 
 void PointTableView::scrollContentsBy(int dx, int dy) {
   if (editor_.box.visible && !syncing_) {
+    takeBoxText();
     editor_.commitBox();
     applyEditor();
   }
@@ -214,7 +229,7 @@ bool PointTableView::eventFilter(QObject* watched, QEvent* event) {
       return false;
     case QEvent::FocusOut:
       if (editor_.box.visible && box_->isVisible()) {
-        editor_.box.text = box_->text().toStdString();
+        takeBoxText();
         editor_.commitBox();
         editor_.focusToGrid = false;  // the focus went where the user sent it
         applyEditor();
@@ -242,6 +257,10 @@ bool PointTableView::boxKeyPress(QKeyEvent* event) {
     return true;
   }
   return false;  // typed by the box itself
+}
+
+void PointTableView::takeBoxText() {
+  if (editor_.box.visible && box_->isVisible()) editor_.box.text = box_->text().toStdString();
 }
 
 void PointTableView::boxKeyRelease() {

@@ -48,6 +48,9 @@ class PointTableView : public QTableView {
  private:
   // Brings the view, the current cell and the box in line with the editor.
   void applyEditor();
+  // The editor takes the text the box shows, however it got there (keys, paste, drop,
+  // input method).
+  void takeBoxText();
   bool boxKeyPress(QKeyEvent* event);
   void boxKeyRelease();
 

@@ -19,7 +19,7 @@ namespace curvanta {
 
 Table2DDialog::Table2DDialog(Table2DDialogState state, std::function<bool(Table2DDialogState&)> onOk,
                              QWidget* parent)
-    : QDialog(parent), state_(std::move(state)), onOk_(std::move(onOk)) {
+    : DialogStateHolder(std::move(state)), QDialog(parent), onOk_(std::move(onOk)) {
   setWindowTitle(QStringLiteral("二维表数据图形属性"));
   setModal(true);
   auto* tabs = new QTabWidget(this);

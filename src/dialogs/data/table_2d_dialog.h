@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <functional>
 
+#include "dialogs/data/dialog_state_holder.h"
 #include "dialogs/data/table_2d_dialog_state.h"
 
 class QCheckBox;
@@ -15,8 +16,9 @@ namespace curvanta {
 class PointTableDataPage;
 class Swatch;
 
-class Table2DDialog : public QDialog {
-  Q_OBJECT
+// The state is held by the first base, so the grid view reads it safely while QDialog's
+// destructor hides and deletes the widgets.
+class Table2DDialog : private DialogStateHolder<Table2DDialogState>, public QDialog {
  public:
   // `onOk` runs OK on the state; true closes the dialog as accepted.
   Table2DDialog(Table2DDialogState state, std::function<bool(Table2DDialogState&)> onOk,
@@ -32,7 +34,6 @@ class Table2DDialog : public QDialog {
   void toState();
   void fromState();
 
-  Table2DDialogState state_;
   std::function<bool(Table2DDialogState&)> onOk_;
   PointTableDataPage* dataPage_ = nullptr;
   QCheckBox* showLine_ = nullptr;

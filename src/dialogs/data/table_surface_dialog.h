@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <functional>
 
+#include "dialogs/data/dialog_state_holder.h"
 #include "dialogs/data/table_surface_dialog_state.h"
 
 class QButtonGroup;
@@ -41,13 +42,6 @@ class SurfaceTableDialog : public QDialog {
   QListWidget* materials_ = nullptr;
   QButtonGroup* model_ = nullptr;
   QButtonGroup* smoothness_ = nullptr;
-};
-
-// Holds a dialog's state ahead of the widgets that refer to it.
-template <class State>
-struct DialogStateHolder {
-  explicit DialogStateHolder(State s) : state_(std::move(s)) {}
-  State state_;
 };
 
 class Table25DDialog : private DialogStateHolder<Table25DDialogState>, public SurfaceTableDialog {

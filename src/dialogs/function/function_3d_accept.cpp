@@ -137,7 +137,7 @@ Function3DAcceptOutcome Function3DAccept(Function3DDialogState& s, int32_t provi
   // The overlay boxes count whether or not they are enabled.
   item->ShowColormap = s.colourMap;
   item->ShowContour = s.contours;
-  if (s.contours) item->contourlevel = s.contourLevel;
+  item->contourlevel = s.contours ? s.contourLevel : s.clearedContourLevel;
   item->ShowVector = s.vectors;
 
   if (s.animated) {

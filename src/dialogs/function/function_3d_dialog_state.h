@@ -51,6 +51,9 @@ struct Function3DDialogState {
   // The contour level a ticked contour box gives: 10, or, in an edit, the graph's own level
   // while its contours stay on.
   int32_t contourLevel = 10;
+  // The level a clear contour box gives: 0, or, in an edit, the graph's own level while its
+  // contours stay off.
+  int32_t clearedContourLevel = 0;
   bool vectors = false;
   // Set only when a graph type is chosen; a check mark survives being disabled.
   bool overlaysEnabled = true;

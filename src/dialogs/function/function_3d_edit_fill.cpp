@@ -48,7 +48,7 @@ Function3DDialogState Function3DEditFill(const GraphItem& g, int32_t animFrameCo
   s.colourMap = g.ShowColormap;
   s.contours = g.ShowContour;
   s.vectors = g.ShowVector;
-  if (g.ShowContour) s.contourLevel = g.contourlevel;
+  (g.ShowContour ? s.contourLevel : s.clearedContourLevel) = g.contourlevel;
   return s;
 }
 

@@ -67,11 +67,12 @@ StripAcceptOutcome StripAccept(StripDialogState& s, int32_t provisionalID) {
 
   if (s.animated) {
     out.playbackEnabled = true;
+    // The t range is compared as the 32-bit values the item stores, so that a range that
+    // collapses to one value is refused rather than giving identical frames.
     const auto minT = FieldSingle(s.minT);
     const auto maxT = FieldSingle(s.maxT);
-    if (!(FieldNumber(s.minT) < FieldNumber(s.maxT)))
-      return refuse(NoticeMessage("最小 t 必须小于最大 t"));
     if (!minT || !maxT) return refuse(InvalidInputMessage());
+    if (!(*minT < *maxT)) return refuse(NoticeMessage("最小 t 必须小于最大 t"));
     item->Animation = true;
     item->GraphType = 10;
     item->MinT = *minT;
