@@ -19,7 +19,9 @@
 namespace {
 
 std::string Fixture(const char* name) {
-  const auto path = std::filesystem::path(__FILE__).parent_path() / "fixtures" / name;
+  // From the source folder given by the build: __FILE__ may be relative (compiler caches
+  // rewrite paths), and the tests run in another folder.
+  const auto path = std::filesystem::path(CURVANTA_TESTS_SOURCE_DIR) / "document" / "fixtures" / name;
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
