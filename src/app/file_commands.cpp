@@ -17,6 +17,7 @@
 #include "common/ui/file_chooser.h"
 #include "document/document_writer.h"
 #include "document/records.h"
+#include "platform/help_page.h"
 #include "platform/url_opener.h"
 #include "scene/scene_globals.h"
 #include "scene/ui/draw_area.h"
@@ -101,7 +102,12 @@ void FileCommands::mnuGraphCutAll_Click() {
 }
 
 void FileCommands::mnuHelpCon_Click() {
-  OpenUrl(QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/help.chm")));
+  const QString dir = programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir;
+  QString page = FindHelpPage(dir);
+  // Without a page the desktop is still asked for the one beside the program; whatever it
+  // makes of that, nothing is shown here.
+  if (page.isEmpty()) page = dir + QLatin1Char('/') + QString::fromLatin1(kHelpPageName);
+  OpenUrl(QUrl::fromLocalFile(page));
 }
 
 void FileCommands::UpdateSaveEntries() {
@@ -116,7 +122,7 @@ void FileCommands::clearDocument() { window_.mnuGraphDelAll_Click(); }
 
 void FileCommands::setUpKind(int32_t graphMode) {
   DrawArea* area = window_.picDraw();
-  area->StopSpinning();
+  area->EndSpin();  // a continuing spin ends; the next turning drag spins again
   area->navigator().state.TrackballActive = false;
   if (graphMode == 1) window_.EnableCommands2D();
   if (graphMode == 2) window_.EnableCommands25D();

@@ -38,7 +38,7 @@ class FileCommands : public DocumentWindow {
   void mnuGraphCopyAll_Click();
   // Cut All: Copy All, then every graph deleted.
   void mnuGraphCutAll_Click();
-  // Help contents and the two web pages, opened by the desktop.
+  // Help contents: the program's help page, opened by the desktop (as are the two web pages).
   void mnuHelpCon_Click();
   // Opens a document named on the command line or by the file manager; true when it
   // replaced the open document.
@@ -51,6 +51,7 @@ class FileCommands : public DocumentWindow {
   const std::string& DocumentPath() const { return path_; }
   void ForgetDocumentPath() { path_.clear(); }
   ClipboardWriter clipboard;  // empty: the system clipboard
+  QString programDir;         // where Help looks for its page; empty: the running program's folder
 
   // DocumentWindow
   void clearDocument() override;

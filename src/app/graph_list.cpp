@@ -115,7 +115,10 @@ bool GraphList::eventFilter(QObject* watched, QEvent* event) {
   if (viewport_ && watched == viewport_.data() && event->type() == QEvent::MouseButtonPress) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() == Qt::RightButton) {
-      // The popup acts on the current line, which a right click does not move.
+      // The popup acts on the current line: a right press on a line makes it current
+      // first; below the last line the current line (or none) stays.
+      if (QListWidgetItem* line = list_->itemAt(mouse->position().toPoint()))
+        list_->setCurrentItem(line);
       if (popup_) popup_->popup(mouse->globalPosition().toPoint());
       return true;
     }

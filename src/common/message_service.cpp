@@ -3,13 +3,16 @@
 
 #include <algorithm>
 
+#include "common/message_record.h"
+
 namespace curvanta {
 
 namespace {
 
 MessageService* g_service = nullptr;
 int g_operationDepth = 0;
-std::vector<Message> g_shownInOperation;
+// Shared, so that work the operation puts off can take its record along.
+std::shared_ptr<std::vector<Message>> g_shownInOperation;
 int g_deferralDepth = 0;
 std::vector<Message> g_queue;
 size_t g_raisedWhileDeferred = 0;
@@ -42,10 +45,10 @@ MsgAnswer ShowMessage(const std::string& text, const std::string& title, MsgIcon
                       MsgButtons buttons) {
   Message m{text, title, icon, buttons};
   if (g_operationDepth > 0) {
-    auto seen = std::find_if(g_shownInOperation.begin(), g_shownInOperation.end(),
+    auto seen = std::find_if(g_shownInOperation->begin(), g_shownInOperation->end(),
                              [&](const Message& s) { return SameBox(s, m); });
-    if (seen != g_shownInOperation.end()) return Dismissed(buttons);
-    g_shownInOperation.push_back(m);
+    if (seen != g_shownInOperation->end()) return Dismissed(buttons);
+    g_shownInOperation->push_back(m);
   }
   if (g_deferralDepth > 0) {
     ++g_raisedWhileDeferred;
@@ -58,11 +61,24 @@ MsgAnswer ShowMessage(const std::string& text, const std::string& title, MsgIcon
 }
 
 MessageOperation::MessageOperation() {
-  if (g_operationDepth++ == 0) g_shownInOperation.clear();
+  if (g_operationDepth++ == 0) g_shownInOperation = std::make_shared<std::vector<Message>>();
 }
 
 MessageOperation::~MessageOperation() {
-  if (--g_operationDepth == 0) g_shownInOperation.clear();
+  if (--g_operationDepth == 0) g_shownInOperation.reset();
+}
+
+ShownMessages CurrentOperationRecord() { return g_shownInOperation; }
+
+ContinuedOperation::ContinuedOperation(const std::vector<ShownMessages>& earlier) {
+  for (const ShownMessages& record : earlier) {
+    if (!record || record == g_shownInOperation) continue;
+    for (const Message& m : *record) {
+      auto seen = std::find_if(g_shownInOperation->begin(), g_shownInOperation->end(),
+                               [&](const Message& s) { return SameBox(s, m); });
+      if (seen == g_shownInOperation->end()) g_shownInOperation->push_back(m);
+    }
+  }
 }
 
 MessageDeferral::MessageDeferral()

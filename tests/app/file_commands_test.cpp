@@ -19,6 +19,7 @@
 #include "document/document_parse.h"
 #include "document/document_writer.h"
 #include "document/records.h"
+#include "platform/help_page.h"
 #include "platform/url_opener.h"
 #include "scene/scene_globals.h"
 #include "scene/ui/draw_area.h"
@@ -201,14 +202,22 @@ TEST_F(FileCommandsTest, CopyAllAndCutAllPutTheKindAndRecordsOnTheClipboard) {
 
 TEST_F(FileCommandsTest, HelpAndWebPagesOpenThroughTheDesktop) {
   auto w = NewWindow();
+  w->Files().programDir = QStringLiteral(CURVANTA_PROGRAM_DIR);
   w->RunCommand("mnuHelpCon");
   w->RunCommand("mnuHelpHome");
   w->RunCommand("mnuHelpCus");
   ASSERT_EQ(opened.size(), 3);
-  EXPECT_TRUE(opened[0].isLocalFile());
-  EXPECT_TRUE(opened[0].toLocalFile().endsWith("/help.chm"));
+  const QString page = FindHelpPage(QStringLiteral(CURVANTA_PROGRAM_DIR));
+  ASSERT_FALSE(page.isEmpty());
+  EXPECT_EQ(opened[0], QUrl::fromLocalFile(page));
+  EXPECT_TRUE(QFile::exists(opened[0].toLocalFile()));
   EXPECT_EQ(opened[1], QUrl(kHomePageAddress));
   EXPECT_EQ(opened[2], QUrl(kServicePageAddress));
+  // A program without its page still asks the desktop, for the page beside it, and says nothing.
+  w->Files().programDir = tmp.path();
+  w->RunCommand("mnuHelpCon");
+  ASSERT_EQ(opened.size(), 4);
+  EXPECT_EQ(opened[3], QUrl::fromLocalFile(tmp.filePath("help.html")));
   EXPECT_TRUE(messages.recorder.messages.empty());
 }
 

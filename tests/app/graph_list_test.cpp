@@ -110,14 +110,36 @@ TEST_F(GraphListTest, DeletingAllGraphs) {
   EXPECT_EQ(LastGraphID, 3);
 }
 
-TEST_F(GraphListTest, RightClickOpensThePopupWithoutMovingTheCurrentLine) {
+// A right press picks the line under the pointer before the popup shows, so the popup's
+// Delete removes that line; below the last line the current line (or none) stays.
+TEST_F(GraphListTest, RightPressMakesItsLineCurrentBeforeThePopup) {
   list.resize(300, 200);
   list.show();
-  list.setCurrentRow(0);
-  const QRect second = list.visualItemRect(list.item(1));
-  QTest::mouseClick(list.viewport(), Qt::RightButton, {}, second.center());
-  EXPECT_EQ(list.currentRow(), 0);
+  const QPoint below = list.visualItemRect(list.item(2)).bottomLeft() + QPoint(10, 20);
+  ASSERT_EQ(list.itemAt(below), nullptr);
+
+  QTest::mouseClick(list.viewport(), Qt::RightButton, {}, below);  // no current line: none
+  EXPECT_EQ(list.currentRow(), -1);
   EXPECT_TRUE(popup.isVisible());
+  popup.hide();
+
+  list.setCurrentRow(0);
+  QTest::mouseClick(list.viewport(), Qt::RightButton, {}, below);
+  EXPECT_EQ(list.currentRow(), 0);
+  popup.hide();
+
+  QTest::mouseClick(list.viewport(), Qt::RightButton, {},
+                    list.visualItemRect(list.item(1)).center());
+  EXPECT_EQ(list.currentRow(), 1);
+  EXPECT_TRUE(popup.isVisible());
+  popup.hide();
+  host.mnuEditDelete_Click();
+  EXPECT_EQ(DocScene.FunSurfs.Count(), 2);
+  EXPECT_EQ(DocScene.FunSurfs.Item(1)->ID, 1);
+  EXPECT_EQ(DocScene.FunSurfs.Item(2)->ID, 3);
+  ASSERT_EQ(list.count(), 2);
+  EXPECT_EQ(list.item(1)->text(), "二维曲线  y=x^3");
+  EXPECT_TRUE(rec.recorder.messages.empty());
 }
 
 }  // namespace

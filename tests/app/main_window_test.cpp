@@ -328,7 +328,9 @@ TEST_F(WindowFixture, FocusAloneGivesTheListNoCurrentLine) {
   EXPECT_EQ(w.List1()->currentRow(), -1);
 }
 
-TEST_F(WindowFixture, RightPressesOpenThePopupsWithoutMovingTheCurrentLine) {
+// A right press on a list line makes that line current before FunEdit shows, so its Delete
+// removes the graph under the pointer; a right press on the drawing opens GraphEdit.
+TEST_F(WindowFixture, RightPressesOpenThePopupsOnTheLineUnderThePointer) {
   MainWindow w;
   w.Load(options);
   w.show();
@@ -342,8 +344,13 @@ TEST_F(WindowFixture, RightPressesOpenThePopupsWithoutMovingTheCurrentLine) {
                     Qt::RightButton, Qt::RightButton, Qt::NoModifier);
   QApplication::sendEvent(vp, &press);
   EXPECT_TRUE(w.FunEdit()->isVisible());
-  EXPECT_EQ(w.List1()->currentRow(), 0);
+  EXPECT_EQ(w.List1()->currentRow(), 1);
   w.FunEdit()->close();
+  w.RunCommand("mnuFunDelete");
+  ASSERT_EQ(DocScene.FunSurfs.Count(), 1);
+  EXPECT_EQ(DocScene.FunSurfs.Item(1)->ID, 1);
+  ASSERT_EQ(w.List1()->count(), 1);
+  EXPECT_EQ(w.List1()->item(0)->text(), "graph 1");
   QPointF mid(w.picDraw()->width() / 2.0, w.picDraw()->height() / 2.0);
   QMouseEvent right(QEvent::MouseButtonPress, mid, w.picDraw()->mapToGlobal(mid), Qt::RightButton,
                     Qt::RightButton, Qt::NoModifier);

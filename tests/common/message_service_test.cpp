@@ -1,6 +1,7 @@
 // Message routing: collapsing within an operation and queueing while lists compile.
 #include <gtest/gtest.h>
 
+#include "common/message_record.h"
 #include "common/message_service.h"
 
 using namespace curvanta;
@@ -16,6 +17,42 @@ TEST(MessageService, OperationShowsRepeatsOnce) {
   ShowMessage("a", "出错", MsgIcon::Error);  // new operation
   ASSERT_EQ(rec.recorder.messages.size(), 4u);
   EXPECT_EQ(rec.recorder.messages[2].text, "b");
+}
+
+// Work an operation puts off (a compile that waits for the GL context) continues it: what
+// the operation showed, also after the work was put off, is not shown again; other messages
+// are, once; and the continued record ends with the work.
+TEST(MessageService, PutOffWorkContinuesItsOperation) {
+  ScopedMessageRecorder rec;
+  EXPECT_EQ(CurrentOperationRecord(), nullptr);
+  ShownMessages load;
+  {
+    MessageOperation op;
+    ShowMessage("a", "t", MsgIcon::Error);
+    load = CurrentOperationRecord();
+    ShowMessage("b", "t", MsgIcon::Error);  // after the work was put off
+  }
+  ShownMessages other;
+  {
+    MessageOperation op;
+    ShowMessage("c", "t", MsgIcon::Error);
+    other = CurrentOperationRecord();
+  }
+  {
+    MessageOperation open;  // the continued records join an open operation
+    ShowMessage("d", "t", MsgIcon::Error);
+    ContinuedOperation work({load, other, nullptr, CurrentOperationRecord()});
+    for (const char* text : {"a", "b", "c", "d", "e", "e"}) ShowMessage(text, "t", MsgIcon::Error);
+  }
+  {
+    ContinuedOperation work({load});
+    ShowMessage("b", "t", MsgIcon::Error);
+    ShowMessage("c", "t", MsgIcon::Error);
+  }
+  ShowMessage("a", "t", MsgIcon::Error);  // no operation any more
+  std::vector<std::string> shown;
+  for (const Message& m : rec.recorder.messages) shown.push_back(m.text);
+  EXPECT_EQ(shown, (std::vector<std::string>{"a", "b", "c", "d", "e", "c", "a"}));
 }
 
 TEST(MessageService, DeferralQueuesAndFlushesDistinctInOrder) {

@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QOpenGLContext>
+#include <algorithm>
+#include <optional>
 
 #include "common/globals.h"
 #include "common/message_service.h"
@@ -65,10 +67,18 @@ void DrawArea::showEvent(QShowEvent* event) {
 void DrawArea::Compile(bool content) {
   if (!HasContext()) {
     pendingContent_ = true;
+    const ShownMessages record = CurrentOperationRecord();
+    if (record && std::find(carriedMessages_.begin(), carriedMessages_.end(), record) ==
+                      carriedMessages_.end())
+      carriedMessages_.push_back(record);
     return;
   }
+  std::vector<ShownMessages> carried;
+  carried.swap(carriedMessages_);
   bool queued = false;
   {
+    std::optional<ContinuedOperation> continued;
+    if (!carried.empty()) continued.emplace(carried);
     MessageDeferral deferral;
     makeCurrent();
     frame_.Compile(content || pendingContent_);
@@ -167,6 +177,11 @@ void DrawArea::SpinTick() {
 void DrawArea::StopSpinning() {
   navigator_.state.Spinning = false;
   navigator_.state.Closing = true;
+  spin_.stop();
+}
+
+void DrawArea::EndSpin() {
+  navigator_.state.Spinning = false;
   spin_.stop();
 }
 

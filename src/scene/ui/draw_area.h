@@ -6,9 +6,11 @@
 #include <QPoint>
 #include <QTimer>
 #include <functional>
+#include <vector>
 
 class QOpenGLContext;
 
+#include "common/message_record.h"
 #include "scene/navigation.h"
 #include "scene/scene_frame.h"
 
@@ -41,10 +43,14 @@ class DrawArea : public QOpenGLWidget, public NavigationEffects {
 
   // Ends the spin for good (the window is closing).
   void StopSpinning();
+  // Ends a continuing spin (an opened document); the next turning drag spins again.
+  void EndSpin();
   // Ends a spin and the trackball's hold on the angles, so that the scene's angles hold
   // again; the view can still be turned afterwards.
   void StopTurning();
   QTimer* spinTimer() { return &spin_; }
+  // True while the lists wait for a compile (before the GL context exists).
+  bool listsStale() const { return pendingContent_; }
   // Spin interval in milliseconds.
   static constexpr int kSpinInterval = 16;
 
@@ -72,6 +78,9 @@ class DrawArea : public QOpenGLWidget, public NavigationEffects {
   bool contextChecked_ = false;
   QOpenGLContext* watchedContext_ = nullptr;
   QMetaObject::Connection contextWatch_;
+  // The message records of the operations (a document load) whose compile waits for the
+  // context: the compile continues them and so shows none of their messages again.
+  std::vector<ShownMessages> carriedMessages_;
   std::function<void(const QPoint&)> popup_;
   std::function<void()> viewDialog_;
 };
