@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 
+#include "common/atomic_file.h"
 #include "common/gl_api.h"
 #include "common/globals.h"
 #include "document/document_load.h"

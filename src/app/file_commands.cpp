@@ -79,9 +79,9 @@ bool FileCommands::mnuFileSaveAs_Click() { return SaveTo("文件另存为"); }
 
 bool FileCommands::SaveTo(const std::string& dialogTitle) {
   window_.SavedFlag = false;
-  std::string path = CurrentFileChooser().save(dialogTitle, kDocumentFilter, &window_);
+  // The dialog adds ".pgp" to a name without extension before it asks about replacing.
+  const std::string path = CurrentFileChooser().save(dialogTitle, kDocumentFilter, "pgp", &window_);
   if (path.empty()) return false;
-  if (QFileInfo(QString::fromStdString(path)).suffix().isEmpty()) path += ".pgp";
   if (!SaveDocumentFile(path)) return false;
   path_ = path;
   window_.SavedFlag = true;

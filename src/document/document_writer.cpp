@@ -1,9 +1,7 @@
 // Document text, container and atomic file write.
 #include "document/document_writer.h"
 
-#include <QSaveFile>
-#include <QString>
-
+#include "common/atomic_file.h"
 #include "common/gbk_codec.h"
 #include "common/globals.h"
 #include "common/message_service.h"
@@ -31,16 +29,6 @@ std::variant<std::string, EncodeRefusal> EncodeDocument(const std::string& text)
   bytes += char((n >> 8) & 0xFF);
   bytes += *gbk;
   return bytes;
-}
-
-bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
 }
 
 bool SaveDocumentFile(const std::string& path) {

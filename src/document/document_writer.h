@@ -20,12 +20,9 @@ enum class EncodeRefusal { UnencodableCharacter, TooLarge };
 // in GBK. Refused when a character has no GBK code or the text exceeds 65535 bytes.
 std::variant<std::string, EncodeRefusal> EncodeDocument(const std::string& text);
 
-// Writes the bytes to a temporary file beside `path` that then replaces it; false (and
-// the old file untouched) when anything fails.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes);
-
-// Saves the document (DocScene, DocAxes, GraphMode) to `path`: true after a complete
-// write; otherwise its message was shown and nothing was written.
+// Saves the document (DocScene, DocAxes, GraphMode) to `path` through a temporary file
+// that replaces it: true after a complete write; otherwise its message was shown and the
+// old file is as it was.
 bool SaveDocumentFile(const std::string& path);
 
 }  // namespace curvanta

@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include "common/atomic_file.h"
 #include "platform/program_icon.h"
 
 namespace curvanta {
@@ -24,13 +24,8 @@ bool WriteIfChanged(const QString& path, const QByteArray& content) {
     existing.close();
   }
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
-  QSaveFile out(path);
-  if (!out.open(QIODevice::WriteOnly)) return false;
-  if (out.write(content) != content.size()) {
-    out.cancelWriting();
-    return false;
-  }
-  return out.commit();
+  return WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                             std::string_view(content.constData(), size_t(content.size())));
 }
 
 }  // namespace

@@ -250,7 +250,8 @@ TEST_F(Table2DDialogTest, ImportAndExportThroughTheChooser) {
   EXPECT_TRUE(chooser.requests[0].save);
   EXPECT_EQ(chooser.requests[0].title, "导出");
   EXPECT_EQ(chooser.requests[0].filter, "(*.txt)");
-  const std::string exported = dir.filePath("out").toStdString();  // no extension added
+  EXPECT_EQ(chooser.requests[0].suffix, "txt");  // the dialog adds ".txt" to a bare name
+  const std::string exported = dir.filePath("out.txt").toStdString();
   chooser.answers = {exported};
   EXPECT_FALSE(ExportPointTable(s.data, chooser));
   std::ifstream in(exported, std::ios::binary);

@@ -15,10 +15,18 @@ class QtFileChooser : public FileChooser {
                                         QString::fromStdString(filter))
         .toStdString();
   }
-  std::string save(const std::string& title, const std::string& filter, QWidget* parent) override {
-    return QFileDialog::getSaveFileName(parent, QString::fromStdString(title), QString(),
-                                        QString::fromStdString(filter))
-        .toStdString();
+  // The program's own dialog: it adds the suffix to the typed name before it asks about
+  // replacing a file, which a platform dialog need not do.
+  std::string save(const std::string& title, const std::string& filter, const std::string& suffix,
+                   QWidget* parent) override {
+    QFileDialog dialog(parent, QString::fromStdString(title), QString(), QString::fromStdString(filter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QString::fromStdString(suffix));
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? std::string() : files.first().toStdString();
   }
 };
 

@@ -16,9 +16,10 @@ class FileChooser {
   // The chosen file to read, or "" when cancelled. `filter` is a pattern list such as
   // "(*.txt)"; `title` the dialog's caption.
   virtual std::string open(const std::string& title, const std::string& filter, QWidget* parent) = 0;
-  // The chosen file to write (replacing an existing file is confirmed first), or "".
-  // No extension is added to a typed name.
-  virtual std::string save(const std::string& title, const std::string& filter, QWidget* parent) = 0;
+  // The chosen file to write, or "". A name without extension gets `suffix` ("pgp")
+  // before an existing file of the resulting name is confirmed for replacing.
+  virtual std::string save(const std::string& title, const std::string& filter,
+                           const std::string& suffix, QWidget* parent) = 0;
 };
 
 // The chooser in force (QFileDialog until another is installed).
@@ -27,19 +28,26 @@ FileChooser& CurrentFileChooser();
 FileChooser* SetFileChooser(FileChooser* chooser);
 
 // Test chooser: answers from a script ("" = cancelled, also when the script is empty) and
-// records every request.
+// records every request. A save answer without extension gets the suffix, as the dialog
+// adds it.
 class ScriptedFileChooser : public FileChooser {
  public:
   struct Request {
     bool save = false;
     std::string title;
     std::string filter;
+    std::string suffix;
   };
   std::string open(const std::string& title, const std::string& filter, QWidget*) override {
-    return answer({false, title, filter});
+    return answer({false, title, filter, {}});
   }
-  std::string save(const std::string& title, const std::string& filter, QWidget*) override {
-    return answer({true, title, filter});
+  std::string save(const std::string& title, const std::string& filter, const std::string& suffix,
+                   QWidget*) override {
+    std::string path = answer({true, title, filter, suffix});
+    const size_t slash = path.rfind('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (!name.empty() && !suffix.empty() && name.find('.') == std::string::npos) path += "." + suffix;
+    return path;
   }
   std::deque<std::string> answers;
   std::vector<Request> requests;

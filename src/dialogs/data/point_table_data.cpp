@@ -49,7 +49,7 @@ void ResetPointTable(PointTableData& data) {
 
 std::optional<Message> ExportPointTable(const PointTableData& data, FileChooser& chooser,
                                         QWidget* parent) {
-  const std::string path = chooser.save("导出", kFilter, parent);
+  const std::string path = chooser.save("导出", kFilter, "txt", parent);
   if (path.empty()) return std::nullopt;
   return WritePointTableFile(path, PointTableText(data.kind, data.editor.grid, data.size()));
 }

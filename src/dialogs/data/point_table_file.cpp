@@ -2,13 +2,13 @@
 #include "dialogs/data/point_table_file.h"
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 
+#include "common/atomic_file.h"
 #include "common/number_text.h"
 
 namespace curvanta {
@@ -232,11 +232,7 @@ PointTableFileBytes ReadPointTableFile(const std::string& path) {
 }
 
 std::optional<Message> WritePointTableFile(const std::string& path, const std::string& text) {
-  QSaveFile file(QString::fromStdString(path));
-  const bool written = !path.empty() && file.open(QIODevice::WriteOnly) &&
-                       file.write(text.data(), qint64(text.size())) == qint64(text.size()) &&
-                       file.commit();
-  if (written) return std::nullopt;
+  if (WriteFileAtomically(path, text)) return std::nullopt;
   return Error("无法写入文件：\n" + path);
 }
 
