@@ -139,4 +139,40 @@ TEST_F(QuietEvaluation, LeavesTheResultAloneAndRaisingOnAfterwards) {
   EXPECT_EQ(r, 1);
 }
 
+TEST_F(QuietEvaluation, EvaluationsWhileItsBoxIsOpenRaiseAsEver) {
+  // A box shown by a quiet evaluation may run other evaluations (a window's event loop):
+  // their faults are raised to them, not taken for the quiet one's.
+  ExpressionEngine engine;
+  std::string faulty, quiet;
+  ASSERT_EQ(engine.InfixToPostfix("exp(1000)", faulty), 0);
+  ASSERT_EQ(engine.InfixToPostfix("log(x)+exp(1000)", quiet), 0);
+  const PostfixProgram inner = PostfixProgram::Compile(faulty);
+  struct Service : MessageService {
+    const PostfixProgram* inner = nullptr;
+    int raised = 0;
+    MsgAnswer show(const Message&) override {
+      float r = 0;
+      try {
+        inner->Evaluate(false, r, VarValues{});
+      } catch (const ArithmeticError&) {
+        ++raised;
+      }
+      return MsgAnswer::Ok;
+    }
+  } service;
+  service.inner = &inner;
+  SetMessageService(&service);
+  float r = 4;
+  bool faulted = true;
+  VarValues v;  // x = 0: the log box first
+  EXPECT_FALSE(PostfixProgram::Compile(quiet).EvaluateQuietly(false, r, v, faulted));
+  EXPECT_FALSE(faulted);
+  EXPECT_EQ(service.raised, 1);
+  EXPECT_EQ(r, 4);
+  v.X = 1;  // the fault after the log, quietly
+  EXPECT_FALSE(PostfixProgram::Compile(quiet).EvaluateQuietly(false, r, v, faulted));
+  EXPECT_TRUE(faulted);
+  SetMessageService(&rec.recorder);
+}
+
 }  // namespace
