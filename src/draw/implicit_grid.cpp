@@ -2,6 +2,7 @@
 #include "draw/implicit_grid.h"
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <cmath>
 #include <vector>
@@ -41,23 +42,39 @@ int64_t ImplicitAxisCount(float minValue, float maxValue, int32_t n, double fact
   return count > 4e18 ? INT64_MAX : static_cast<int64_t>(count);
 }
 
+int64_t ImplicitFramePointCap(int64_t frames) {
+  return frames > 1 ? kImplicitGridCap / frames : kImplicitGridCap;
+}
+
 double ImplicitGridFactor(const ImplicitGridSpec& spec) {
   const int32_t n = PitchOf(spec.funForm);
-  const double cap = double(kImplicitGridCap);
+  const double cap = double(spec.maxPoints);
+  // Whether the grid of a factor fits; the larger the factor, the fewer the points.
   auto fits = [&](double factor) {
     return AxisCount(spec.minU, spec.maxU, n, factor) * AxisCount(spec.minV, spec.maxV, n, factor) <=
            cap;
   };
   if (fits(1.0)) return 1.0;
-  const double whole = AxisCount(spec.minU, spec.maxU, n, 1.0) * AxisCount(spec.minV, spec.maxV, n, 1.0);
-  double factor = std::max(1.0, std::floor(std::sqrt(whole / cap)));
-  if (factor > 1e12) {
-    // Whole numbers this large are not counted one by one: grow until the grid fits.
-    while (!fits(factor)) factor = std::ceil(factor * 1.01);
-    return factor;
+  if (!(cap >= 1)) return 0;
+  double high = 2;  // fits
+  while (!fits(high)) {
+    high *= 2;
+    if (!std::isfinite(high)) return 0;
   }
-  while (factor > 1 && fits(factor - 1)) factor -= 1;
-  while (!fits(factor)) factor += 1;
+  // The smallest double that fits, by halving the doubles between the one that does not
+  // (high / 2) and high: positive doubles are ordered like their bit patterns. Every whole
+  // number below its ceiling is below it, so does not fit.
+  uint64_t bad = std::bit_cast<uint64_t>(high / 2);
+  uint64_t good = std::bit_cast<uint64_t>(high);
+  while (good - bad > 1) {
+    const uint64_t mid = bad + (good - bad) / 2;
+    if (fits(std::bit_cast<double>(mid)))
+      good = mid;
+    else
+      bad = mid;
+  }
+  double factor = std::ceil(std::bit_cast<double>(good));
+  while (!fits(factor)) factor = std::max(factor + 1, std::nextafter(factor, INFINITY));
   return factor;
 }
 

@@ -17,7 +17,15 @@ struct ImplicitGridSpec {
   int32_t funForm = 1;    // 1 implicit (|F| < 0.025, pitch 1/40), 4 inequality (F < 0, pitch 1/30)
   int32_t coordType = 1;  // 1: c1, c2 are x, y; 2: c1 is the angle, c2 the radius
   float minU = 0, maxU = 0, minV = 0, maxV = 0;
+  // The most grid points this drawing may hold: the whole cap for a still item, the cap
+  // shared out over the frames of an animated one (ImplicitFramePointCap).
+  int64_t maxPoints = kImplicitGridCap;
 };
+
+// The points one frame of an item may hold when its drawing is made `frames` times (once
+// per frame of an animation): the cap shared out evenly, so that all frames together hold
+// at most kImplicitGridCap.
+int64_t ImplicitFramePointCap(int64_t frames);
 
 struct ImplicitGridPoint {
   double x = 0;
@@ -44,7 +52,8 @@ using ImplicitRowFunction =
 // while base + i * factor <= max * N.
 int64_t ImplicitAxisCount(float minValue, float maxValue, int32_t n, double factor);
 
-// The smallest whole factor of both pitches that keeps the grid within kImplicitGridCap.
+// The smallest whole factor of both pitches that keeps the grid within spec.maxPoints (0
+// when no factor does: then nothing is evaluated).
 double ImplicitGridFactor(const ImplicitGridSpec& spec);
 
 ImplicitPlot PlotImplicitGrid(const ImplicitGridSpec& spec, const ImplicitFunction& f,

@@ -31,6 +31,13 @@ class PostfixProgram {
   // stack, curvanta::ArithmeticError for an arithmetic fault.
   bool Evaluate(bool bolDegree, float& sngResult, const VarValues& vars) const;
 
+  // Evaluate without exceptions: an arithmetic fault, an unrecognised token or an empty
+  // stack ends the evaluation with False and `faulted` set (sngResult unchanged), at about
+  // the cost of the evaluation so far. Otherwise as Evaluate: the same results and message
+  // boxes; False with `faulted` clear for an empty text or after a domain message.
+  bool EvaluateQuietly(bool bolDegree, float& sngResult, const VarValues& vars,
+                       bool& faulted) const;
+
   // Evaluates the program at n points that share `base` except for one variable
   // (`rowVariable`, one of U V X Y A R B T), which takes rowValues[0..n) in turn, one
   // instruction over the whole row at a time. True with out[0..n) set to exactly what
@@ -65,6 +72,8 @@ class PostfixProgram {
   static bool Shape(const std::vector<Instr>& tokens, std::vector<Instr>& code, int32_t& depth);
   // The program for rows: the token list with constant and variable operands fused.
   static std::vector<Instr> Fuse(const std::vector<Instr>& tokens);
+  // Evaluate for texts deeper than the stack that Evaluate keeps in its frame.
+  bool EvaluateDeep(bool bolDegree, float& sngResult, const VarValues& vars) const;
   bool EvaluateBlock(bool bolDegree, const VarValues& base, int rowVar, const float* rowValues,
                      size_t n, float* out, RowReuse* reuse, size_t block, size_t first) const;
 

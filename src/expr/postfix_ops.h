@@ -5,6 +5,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <csetjmp>
 #include <cstdint>
 
 #include "common/errors.h"
@@ -70,7 +71,7 @@ enum Op : uint8_t {
   kEnd,  // closes every non-empty program
 };
 
-[[noreturn]] inline void Fault(ArithmeticFault fault) {
+[[noreturn]] inline void RaiseFault(ArithmeticFault fault) {
   switch (fault) {
     case ArithmeticFault::Overflow:
       throw ArithmeticError(fault, t::kFaultOverflow);
@@ -83,6 +84,14 @@ enum Op : uint8_t {
   }
   throw ArithmeticError(fault, t::kFaultInvalidPower);
 }
+
+// Where a quiet evaluation (PostfixProgram::EvaluateQuietly) ends at a fault; none outside.
+inline thread_local std::jmp_buf* tQuietStop = nullptr;
+
+// Raises the fault; in a quiet evaluation (PostfixProgram::EvaluateQuietly) it ends the
+// evaluation without an exception. Out of line: the evaluation loops keep only a call on
+// their rare paths.
+[[noreturn, gnu::cold, gnu::noinline]] void Fault(ArithmeticFault fault);
 
 // A value computed from finite operands that is not finite has overflowed.
 inline double Chk(double v) {
@@ -115,9 +124,7 @@ inline double Ex(double a) { return Chk(std::exp(a)); }
 inline const double kHalfPi = 2 * std::atan(1.0);  // 2·Atn(1)
 
 // Shows an evaluation domain message.
-inline void DomainMessage(const char* text) {
-  curvanta::ShowMessage(text, t::kEvalTitle, curvanta::MsgIcon::Error);
-}
+[[gnu::cold, gnu::noinline]] void DomainMessage(const char* text);
 
 // base to the whole power n, |n| <= 16, by repeated squaring: as exact as the power
 // function for a 32-bit result and much faster on the sampling path.

@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <csetjmp>
 #include <cstddef>
 #include <cstring>
 #include <type_traits>
+#include <utility>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -44,6 +46,23 @@ struct VariableReader {
 };
 
 }  // namespace
+
+namespace postfix {
+
+void Fault(ArithmeticFault fault) {
+  if (std::jmp_buf* const stop = tQuietStop) std::longjmp(*stop, 1);
+  RaiseFault(fault);
+}
+
+void DomainMessage(const char* text) {
+  // The box may run other evaluations: their faults are raised as ever.
+  std::jmp_buf* const quiet = tQuietStop;
+  tQuietStop = nullptr;
+  curvanta::ShowMessage(text, t::kEvalTitle, curvanta::MsgIcon::Error);
+  tQuietStop = quiet;
+}
+
+}  // namespace postfix
 
 PostfixProgram PostfixProgram::Compile(const std::string& postfix) {
   PostfixProgram p;
@@ -169,16 +188,56 @@ bool PostfixProgram::UsesVariable(char upperLetter) const {
   return v >= 0 && (usedVars_ & (1u << v)) != 0;
 }
 
+namespace {
+// Stack items an evaluation keeps in its own frame; one spare slot, because the first push
+// stores the (meaningless) initial top.
+constexpr int32_t kLocalDepth = 64;
+// The heap stack that EvaluateDeep lends to the one evaluation it starts.
+thread_local double* tLentStack = nullptr;
+}  // namespace
+
+bool PostfixProgram::EvaluateDeep(bool bolDegree, float& sngResult, const VarValues& vars) const {
+  std::vector<double> heap(size_t(pointDepth_) + 1);
+  tLentStack = heap.data();
+  return Evaluate(bolDegree, sngResult, vars);
+}
+
+bool PostfixProgram::EvaluateQuietly(bool bolDegree, float& sngResult, const VarValues& vars,
+                                     bool& faulted) const {
+  faulted = false;
+  if (pointDepth_ + 1 > kLocalDepth) [[unlikely]] {
+    // Texts this deep are rare: their faults are caught.
+    try {
+      return Evaluate(bolDegree, sngResult, vars);
+    } catch (const ArithmeticError&) {
+    } catch (const EngineError&) {
+    }
+    faulted = true;
+    return false;
+  }
+  // A fault jumps back here. Evaluate holds nothing to destroy, so nothing is left undone.
+  struct Restore {
+    std::jmp_buf* outer = tQuietStop;
+    ~Restore() { tQuietStop = outer; }
+  } restore;
+  std::jmp_buf stop;
+  if (setjmp(stop) != 0) {
+    faulted = true;
+    return false;
+  }
+  tQuietStop = &stop;
+  return Evaluate(bolDegree, sngResult, vars);
+}
+
 bool PostfixProgram::Evaluate(bool bolDegree, float& sngResult, const VarValues& vars) const {
   if (code_.empty()) return false;
-  // The array gets one spare slot because the first push stores the (meaningless) initial top.
-  constexpr int32_t kLocalDepth = 64;
   double local[kLocalDepth];
-  std::vector<double> heap;
   double* sp = local;
   if (pointDepth_ + 1 > kLocalDepth) [[unlikely]] {
-    heap.resize(size_t(pointDepth_) + 1);
-    sp = heap.data();
+    // Deeper texts run on a heap stack that EvaluateDeep lends to this one evaluation (taken
+    // at once, so evaluations started meanwhile get their own): this frame owns nothing.
+    sp = std::exchange(tLentStack, nullptr);
+    if (!sp) return EvaluateDeep(bolDegree, sngResult, vars);
   }
   // The top of the stack lives in `top`; the items below it in the array. Variables are read
   // one at a time where they are used: a copy of all eight would first wait for the caller's
@@ -359,9 +418,11 @@ op_sqr_v: {
   CURVANTA_NEXT;
 }
 op_raise_unknown:
+  if (std::jmp_buf* const stop = tQuietStop) std::longjmp(*stop, 1);
   throw curvanta::EngineError(curvanta::kErrUnknownToken,
                               std::string(t::kUnknownTokenPrefix) + badTokens_[ip->arg]);
 op_raise_underflow:
+  if (std::jmp_buf* const stop = tQuietStop) std::longjmp(*stop, 1);
   throw curvanta::EngineError(curvanta::kErrPopEmpty, t::kPopEmpty);
 op_raise_overflow:
   Fault(ArithmeticFault::Overflow);

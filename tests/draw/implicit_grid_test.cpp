@@ -138,4 +138,63 @@ TEST(ImplicitGrid, LargeDomainsAreThinnedToTheCap) {
   EXPECT_GE(h, 1000);
 }
 
+TEST(ImplicitGrid, PitchesGrowByTheSmallestWholeFactorThatFits) {
+  // The grid points of a factor, counted independently of the grid code.
+  auto points = [](const ImplicitGridSpec& spec, double factor) {
+    const int32_t n = spec.funForm == 1 ? 40 : 30;
+    auto axis = [&](float lo, float hi) {
+      const long double span = ((long double)hi - lo) * n;
+      return std::floor(span / factor) + 1;
+    };
+    return axis(spec.minU, spec.maxU) * axis(spec.minV, spec.maxV);
+  };
+  struct Case {
+    ImplicitGridSpec spec;
+    double factor;  // 0: only that it is the smallest
+  };
+  const Case cases[] = {
+      {{1, 1, -2, 2, -2, 2}, 1},
+      {{1, 1, -100, 100, -100, 100}, 5},                     // 8001² does not fit, 1601² does
+      {{4, 1, -4, 4, -4, 4, ImplicitFramePointCap(1001)}, 4},  // 241² over 1001 frames: 61²
+      {{4, 1, -1, 1, -1, 1, ImplicitFramePointCap(1001)}, 1},  // 61² fits as it is
+      {{1, 1, -25, 25, -25, 25}, 2},                         // 2001² is just above the cap
+      {{1, 1, -25, 25, -25, 25, ImplicitFramePointCap(1001)}, 0},
+      {{4, 2, 0, 1e6f, 0, 3, ImplicitFramePointCap(11)}, 0},
+      {{1, 1, -3e38f, 3e38f, -3e38f, 3e38f}, 0},
+      {{4, 1, -1e30f, 1e30f, 5, 5}, 0},
+  };
+  for (const Case& c : cases) {
+    const double f = ImplicitGridFactor(c.spec);
+    const double cap = double(c.spec.maxPoints);
+    EXPECT_EQ(f, std::floor(f)) << c.spec.maxU;
+    EXPECT_LE(points(c.spec, f), cap) << c.spec.maxU;
+    const int32_t n = c.spec.funForm == 1 ? 40 : 30;
+    EXPECT_LE(double(ImplicitAxisCount(c.spec.minU, c.spec.maxU, n, f)) *
+                  double(ImplicitAxisCount(c.spec.minV, c.spec.maxV, n, f)),
+              cap)
+        << c.spec.maxU;
+    if (c.factor != 0) EXPECT_EQ(f, c.factor) << c.spec.maxU;
+    if (f > 1) {
+      // The next smaller whole factor does not fit; where doubles hold no neighbouring whole
+      // numbers, one smaller by a trillionth does not.
+      const double smaller = f > 0x1p53 ? std::floor(f * (1 - 1e-12)) : f - 1;
+      EXPECT_GT(points(c.spec, smaller), cap) << c.spec.maxU;
+    }
+  }
+  EXPECT_EQ(ImplicitFramePointCap(1), kImplicitGridCap);
+  EXPECT_EQ(ImplicitFramePointCap(1001), 3996);
+}
+
+TEST(ImplicitGrid, NoFactorFitsAnEmptyShare) {
+  ImplicitGridSpec spec{1, 1, 0, 1, 0, 1, 0};
+  EXPECT_EQ(ImplicitGridFactor(spec), 0);
+  int calls = 0;
+  const ImplicitPlot plot = PlotImplicitGrid(spec, [&](float, float) {
+    ++calls;
+    return std::optional<float>(0.0f);
+  });
+  EXPECT_EQ(calls, 0);
+  EXPECT_TRUE(plot.points.empty());
+}
+
 }  // namespace

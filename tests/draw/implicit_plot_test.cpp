@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "common/globals.h"
 #include "common/message_service.h"
@@ -68,15 +70,14 @@ TEST_F(ImplicitPlotTest, UnitCircleIsARingOfSmallPoints) {
     EXPECT_EQ(v.color[1], 0);
   }
   EXPECT_LT(farthest, 0.05);
-  // Each point is preceded by its size 2.
-  int sizes = 0;
+  // Every point is drawn with size 2, set before the first.
+  double size = 0;
+  size_t sized = 0;
   for (const GlCall& c : p.calls) {
-    if (c.name == "glPointSize") {
-      EXPECT_EQ(c.args[0], 2.0);
-      ++sizes;
-    }
+    if (c.name == "glPointSize") size = c.args[0];
+    if (c.name == "glBegin") sized += size == 2.0;
   }
-  EXPECT_EQ(size_t(sizes), p.points.size());
+  EXPECT_EQ(sized, p.points.size());
   // Every quarter of the circle is covered.
   int quarters[4] = {0, 0, 0, 0};
   for (const GlPrimitive& prim : p.points) {
@@ -171,6 +172,78 @@ TEST_F(ImplicitPlotTest, AnimatedRelationBindsTheFramesT) {
   const Plotted p = Draw(*item, 3);  // t = -1 + 3 * 2 / 4 = 0.5
   ASSERT_EQ(p.points.size(), 1u);
   EXPECT_DOUBLE_EQ(p.points[0].vertices[0].position[0], 0.5);
+}
+
+TEST_F(ImplicitPlotTest, AnimatedItemSharesThePointCapOverItsFrames) {
+  // A relation that holds everywhere plots every grid point. 1001 frames share 4,000,000
+  // points: at most 3996 a frame, so [-4, 4]² (241² points a frame) takes every fourth
+  // point (61²); [-1, 1]² (61²) keeps its own grid; a still item keeps all 241².
+  struct Case {
+    float lo, hi;
+    bool animated;
+    int32_t frame;
+    size_t perAxis;
+    double factor;
+  };
+  const Case cases[] = {
+      {-4, 4, true, 0, 61, 4},
+      {-4, 4, true, 1000, 61, 4},
+      {-1, 1, true, 500, 61, 1},
+      {-4, 4, false, 0, 241, 1},
+  };
+  AnimFrameCount = 1000;
+  for (const Case& c : cases) {
+    auto item = Relation("x*y*0-1", FormKind::Inequality, CoordKind::Plane, c.lo, c.hi, c.lo, c.hi);
+    if (c.animated) {
+      item->GraphType = GraphKind::Function2DAnim;
+      item->Animation = true;
+    }
+    const Plotted p = Draw(*item, c.frame);
+    ASSERT_EQ(p.points.size(), c.perAxis * c.perAxis) << c.hi << " frame " << c.frame;
+    if (c.animated) {
+      EXPECT_LE(p.points.size() * 1001, 4000000u);
+    }
+    // The points are (lo·30 + i·factor)/30: outer x, inner y.
+    for (size_t i = 0; i < c.perAxis; i += 7) {
+      for (size_t k = 0; k < c.perAxis; k += 5) {
+        const auto& v = p.points[i * c.perAxis + k].vertices[0].position;
+        ASSERT_EQ(v[0], double(float((c.lo * 30.0 + double(i) * c.factor) / 30))) << i << " " << k;
+        ASSERT_EQ(v[1], double(float((c.lo * 30.0 + double(k) * c.factor) / 30))) << i << " " << k;
+      }
+    }
+  }
+}
+
+TEST_F(ImplicitPlotTest, AllFailingGridShowsItsMessageOnceAndDrawsNothing) {
+  struct Case {
+    const char* relation;
+    std::vector<std::string> messages;
+  };
+  const Case cases[] = {
+      {"sqr(0-1-x^2)-y", {"SQR函数的参数必须大于0"}},
+      {"exp(1000+x)+y", {}},                     // a fault at every point: no box
+      {"log(y)+exp(1000+x)", {"The parameter of function LOG must larger than 0."}},  // the box where it comes first
+      {"exp(1000+x)+log(y)", {}},                // the fault comes first everywhere
+      {"x^2+y^2-1", {}},                         // beyond the float range on ±3e38
+  };
+  for (const Case& c : cases) {
+    messages.recorder.clear();
+    const float range = std::string(c.relation) == "x^2+y^2-1" ? 3e38f : 2.0f;
+    for (int32_t form : {FormKind::Implicit, FormKind::Inequality}) {
+      auto item = Relation(c.relation, form, CoordKind::Plane, -range, range, -range, range);
+      EXPECT_TRUE(Draw(*item).points.empty()) << c.relation;
+    }
+    std::vector<std::string> shown;
+    for (const Message& m : messages.recorder.messages) {
+      EXPECT_EQ(m.title, "出错");
+      shown.push_back(m.text);
+    }
+    // Once per plot: the implicit and the inequality plot each show it.
+    std::vector<std::string> expected;
+    for (int plot = 0; plot < 2; ++plot)
+      expected.insert(expected.end(), c.messages.begin(), c.messages.end());
+    EXPECT_EQ(shown, expected) << c.relation;
+  }
 }
 
 }  // namespace
