@@ -19,7 +19,7 @@
 namespace {
 
 std::string Fixture(const char* name) {
-  const auto path = std::filesystem::path(__FILE__).parent_path() / "fixtures" / name;
+  const auto path = std::filesystem::path(CURVANTA_TESTS_DIR) / "document" / "fixtures" / name;
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
