@@ -1,10 +1,12 @@
 // Evaluation speed of the expression engine (ExpressionEngine::DoEvaluate and PostfixProgram) beside
-// muparser and plain C++ on the same expressions, at a moving sample point.
+// muparser and plain C++ on the same expressions, at a moving sample point, over rows and over
+// a whole surface grid.
 #include <benchmark/benchmark.h>
 #include <muParser.h>
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/heap_tuning.h"
@@ -193,6 +195,52 @@ void BM_SurfaceGridMuparser(benchmark::State& state) {
   state.SetLabel(e.muparser);
 }
 
+// The native-code column of the row and grid benchmarks: each expression's formula compiled
+// as C++ over the same points (the expression's index is a template argument, so the formula
+// is inlined into the loop as a compiler would for hand-written code).
+template <size_t I>
+void BM_NativeRow(benchmark::State& state) {
+  constexpr size_t kRow = 201;
+  float ys[kRow], out[kRow];
+  for (size_t j = 0; j < kRow; ++j) ys[j] = float(j) * 0.01f - 1.0f;
+  int64_t i = 0;
+  for (auto _ : state) {
+    double x = NextX(i++);
+    benchmark::DoNotOptimize(x);
+    for (size_t j = 0; j < kRow; ++j) out[j] = float(kExprs[I].native(x, ys[j]));
+    benchmark::DoNotOptimize(out);
+  }
+  state.SetItemsProcessed(state.iterations() * int64_t(kRow));
+  state.SetLabel(kExprs[I].ours);
+}
+
+template <size_t I>
+void BM_SurfaceGridNative(benchmark::State& state) {
+  for (auto _ : state) {
+    std::vector<float> z(201 * 201);
+    for (int i = 0; i <= 200; ++i) {
+      const double x = -1 + i * 0.01;
+      for (int j = 0; j <= 200; ++j) {
+        const double y = -1 + j * 0.01;
+        z[size_t(i) * 201 + size_t(j)] = float(kExprs[I].native(x, y));
+      }
+    }
+    benchmark::DoNotOptimize(z.data());
+  }
+  state.SetLabel(kExprs[I].ours);
+}
+
+template <size_t... I>
+bool RegisterNativeColumn(std::index_sequence<I...>) {
+  (benchmark::RegisterBenchmark(("BM_NativeRow/" + std::to_string(I)).c_str(), BM_NativeRow<I>),
+   ...);
+  (benchmark::RegisterBenchmark(("BM_SurfaceGridNative/" + std::to_string(I)).c_str(),
+                                BM_SurfaceGridNative<I>)
+       ->Unit(benchmark::kMillisecond),
+   ...);
+  return true;
+}
+
 void AllExpressions(benchmark::internal::Benchmark* b) {
   for (int i = 0; i < int(std::size(kExprs)); ++i) b->Arg(i);
 }
@@ -205,6 +253,8 @@ BENCHMARK(BM_Native)->Apply(AllExpressions);
 BENCHMARK(BM_PostfixProgramRow)->Apply(AllExpressions);
 BENCHMARK(BM_SurfaceGridGetPoints)->Apply(AllExpressions)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SurfaceGridMuparser)->Apply(AllExpressions)->Unit(benchmark::kMillisecond);
+const bool kNativeColumnRegistered =
+    RegisterNativeColumn(std::make_index_sequence<std::size(kExprs)>{});
 
 }  // namespace
 

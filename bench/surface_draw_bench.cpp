@@ -44,7 +44,7 @@ void BM_Surface200Sampling(benchmark::State& state) {
     }
   }
 }
-BENCHMARK(BM_Surface200Sampling)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(BM_Surface200Sampling)->Unit(benchmark::kMillisecond);
 
 void BM_Surface200Drawing(benchmark::State& state) {
   ResetGlobals();
@@ -59,7 +59,7 @@ void BM_Surface200Drawing(benchmark::State& state) {
   for (auto _ : state) curvanta::DrawGraphItem(*item);
   state.counters["gl_calls"] = double(gl.calls) / double(state.iterations());
 }
-BENCHMARK(BM_Surface200Drawing)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(BM_Surface200Drawing)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -117,11 +117,11 @@ void BM_Draw3D(benchmark::State& bench) {
 
 }  // namespace
 
-BENCHMARK(BM_Import2D)->Unit(benchmark::kMillisecond)->Repetitions(3);
-BENCHMARK(BM_Import3D)->Unit(benchmark::kMillisecond)->Repetitions(3);
-BENCHMARK(BM_Accept3D)->Unit(benchmark::kMillisecond)->Repetitions(3);
-BENCHMARK(BM_Export3D)->Unit(benchmark::kMillisecond)->Repetitions(3);
-BENCHMARK(BM_Draw2D)->Unit(benchmark::kMillisecond)->Repetitions(3);
-BENCHMARK(BM_Draw3D)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(BM_Import2D)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Import3D)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Accept3D)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Export3D)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Draw2D)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Draw3D)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -69,6 +69,17 @@ void SetShadeModelBySmoothness(int32_t smoothness) {
     Gl().glShadeModel(GL_SMOOTH);
 }
 
+namespace {
+bool rowStrips = true;
+}  // namespace
+
+bool RowStripsEnabled() { return rowStrips; }
+void SetRowStrips(bool on) { rowStrips = on; }
+
+bool DrawsRowAsStrip(int32_t show, int32_t smoothness) {
+  return rowStrips && show == ShowKind::Surface && smoothness == SmoothKind::Smoothest;
+}
+
 void EmitCell(int32_t smoothness, const Point* const (&p)[4], const UnitColour (&colour)[4],
               const Normal3& face, const Normal3* const (&vertex)[4]) {
   GlApi& gl = Gl();

@@ -1,4 +1,5 @@
-// 2.5D strips: the two rows of the kind, their normals and one lit quad per segment.
+// 2.5D strips: the two rows of the kind, their normals and their lit segments, one quad strip
+// where filled segments give each corner its own normal and one quad per segment otherwise.
 #include "draw/strip_25d.h"
 
 #include <algorithm>
@@ -87,6 +88,17 @@ void DrawStrip(GraphItem& item, int32_t lngAnimStep) {
 
   const VertexColouring colouring(item, 1.0f / 1000000000.0f);
   const int32_t smoothness = item.Smoothness;
+  if (DrawsRowAsStrip(item.Show, smoothness)) {
+    const auto edge = [&](int32_t k) {
+      return [&, k](int32_t j, const auto& put) {
+        const Point& p = rows->At(k, j);
+        put(p, colouring.At(p), normals.vertex[k][static_cast<size_t>(j)]);
+      };
+    };
+    const RowStripWinding winding;
+    EmitRowStrip(rows->sv(), edge(0), edge(1));
+    return;
+  }
   for (int32_t j = 0; j < rows->sv(); ++j) {
     const size_t a = static_cast<size_t>(j), d = a + 1;
     const Point* const corners[4] = {&rows->At(0, j), &rows->At(1, j), &rows->At(1, j + 1),

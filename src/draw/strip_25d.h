@@ -1,6 +1,6 @@
 // The drawing of 2.5D strips: a plane curve or a table of plane points as its front edge, the
 // same edge 3.0 further along z as its back edge, and one lit quad between neighbouring
-// samples.
+// samples (filled at Smoothness 3, the quads of one GL_QUAD_STRIP).
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
-// The surface renderer: the grid of the kind, its normals and one lit quad per cell.
+// The surface renderer: the grid of the kind, its normals and its lit cells, a quad strip per
+// row where filled cells give each corner its own normal and one quad per cell otherwise.
 #include "draw/surface.h"
 
 #include <cstddef>
@@ -118,16 +119,28 @@ void DrawSurface(GraphItem& item, int32_t lngAnimStep) {
       return colourOf[static_cast<size_t>(i) * rowLength + static_cast<size_t>(j)];
     };
     const int32_t smoothness = item.Smoothness;
-    for (int32_t i = 0; i < su; ++i) {
-      for (int32_t j = 0; j < sv; ++j) {
-        const Point* const corners[4] = {&grid->At(i, j), &grid->At(i + 1, j),
-                                         &grid->At(i + 1, j + 1), &grid->At(i, j + 1)};
-        const UnitColour colours[4] = {colourAt(i, j), colourAt(i + 1, j), colourAt(i + 1, j + 1),
-                                       colourAt(i, j + 1)};
-        const Normal3* const vertexNormals[4] = {
-            &normals.Vertex(i, j), &normals.Vertex(i + 1, j), &normals.Vertex(i + 1, j + 1),
-            &normals.Vertex(i, j + 1)};
-        EmitCell(smoothness, corners, colours, normals.Face(i, j), vertexNormals);
+    if (DrawsRowAsStrip(item.Show, smoothness)) {
+      const RowStripWinding winding;
+      for (int32_t i = 0; i < su; ++i) {
+        const auto row = [&](int32_t r) {
+          return [&, r](int32_t j, const auto& put) {
+            put(grid->At(r, j), colourAt(r, j), normals.Vertex(r, j));
+          };
+        };
+        EmitRowStrip(sv, row(i), row(i + 1));
+      }
+    } else {
+      for (int32_t i = 0; i < su; ++i) {
+        for (int32_t j = 0; j < sv; ++j) {
+          const Point* const corners[4] = {&grid->At(i, j), &grid->At(i + 1, j),
+                                           &grid->At(i + 1, j + 1), &grid->At(i, j + 1)};
+          const UnitColour colours[4] = {colourAt(i, j), colourAt(i + 1, j),
+                                         colourAt(i + 1, j + 1), colourAt(i, j + 1)};
+          const Normal3* const vertexNormals[4] = {
+              &normals.Vertex(i, j), &normals.Vertex(i + 1, j), &normals.Vertex(i + 1, j + 1),
+              &normals.Vertex(i, j + 1)};
+          EmitCell(smoothness, corners, colours, normals.Face(i, j), vertexNormals);
+        }
       }
     }
   }

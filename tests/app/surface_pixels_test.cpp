@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "common/globals.h"
+#include "draw/cell_emission.h"
 #include "scene/axes_settings.h"
 #include "scene/trackball.h"
 #include "support/shown_window.h"
@@ -194,4 +195,79 @@ TEST_F(SurfacePixels, ModelButtonsRedrawTheSelectedSurface) {
     return n;
   };
   EXPECT_LT(inked(wire), inked(filled) / 2);
+}
+
+// Filled rows drawn as quad strips give the picture of one quad per cell, pixel for pixel,
+// lit on one side or both: a sphere, a gradient surface seen from above and below, and a
+// strip. Lines and points, which stay per cell, are drawn the same in either setting.
+TEST_F(SurfacePixels, RowStripsDrawTheSamePixelsAsQuadsPerCell) {
+  struct Case {
+    const char* name;
+    bool strip;  // a 2.5D strip, otherwise a surface
+    bool sphere;
+    int32_t show;
+    bool twoSided = true;
+    bool fromBelow = false;
+  } cases[] = {
+      {"lit sphere", false, true, ShowKind::Surface},
+      {"wireframe sphere", false, true, ShowKind::Wireframe},
+      {"sphere points", false, true, ShowKind::Vertices},
+      {"gradient surface", false, false, ShowKind::Surface},
+      {"gradient surface from below", false, false, ShowKind::Surface, true, true},
+      {"one-sided from below", false, false, ShowKind::Surface, false, true},
+      {"gradient wireframe", false, false, ShowKind::Wireframe},
+      {"strip", true, false, ShowKind::Surface},
+      {"one-sided strip", true, false, ShowKind::Surface, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    window->mnuEditDelAll_Click();  // a new document then asks nothing
+    std::shared_ptr<GraphItem> item;
+    if (c.strip) {
+      window->mnuFileNew25D_Click();
+      item = SinStrip(c.show);
+      item->Smoothness = SmoothKind::Smoothest;
+      item->FillStyle = FillKind::GradientX;
+      item->FirstColor = 0x2080ff;
+    } else if (c.sphere) {
+      window->mnuFileNew3D_Click();
+      item = Sphere(c.show, SmoothKind::Smoothest);
+    } else {
+      window->mnuFileNew3D_Click();
+      item = GraphItem::Init(0, "", GraphKind::Surface3D, CoordKind::Cartesian3D, "x", "y",
+                             "sin(x)*cos(y)+x*y/8", 30, 24, -3, 3, -3, 3, FillKind::GradientY,
+                             0x0000ff, 0xff8000, 0, 1, 3, c.show, SmoothKind::Smoothest, false,
+                             false, false, 0);
+      item->FunForm = FormKind::Explicit;
+    }
+    // Both pictures from lists compiled afresh for the same view.
+    const auto compiledPicture = [this] {
+      window->BuildSceneLists();
+      window->Display(AnimFrame);
+      QTest::qWait(50);
+      return area->grabFramebuffer();
+    };
+    DocLight.SetTwoSides(0, c.twoSided ? 1.0f : 0.0f);
+    ASSERT_TRUE(RowStripsEnabled());
+    Show(item, c.strip || c.fromBelow ? nullptr : "mnuViewISO");
+    if (c.fromBelow) ViewScene.RotPitch = 35;
+    const QImage strips = compiledPicture();
+    QImage cells;
+    {
+      struct PerCell {
+        PerCell() { SetRowStrips(false); }
+        ~PerCell() { SetRowStrips(true); }
+      } perCell;
+      cells = compiledPicture();
+    }
+    ASSERT_EQ(strips.size(), cells.size());
+    int inked = 0, differing = 0;
+    for (int y = 0; y < strips.height(); ++y)
+      for (int x = 0; x < strips.width(); ++x) {
+        inked += White(strips.pixelColor(x, y)) ? 0 : 1;
+        differing += strips.pixel(x, y) != cells.pixel(x, y) ? 1 : 0;
+      }
+    EXPECT_GT(inked, 500);
+    EXPECT_EQ(differing, 0);
+  }
 }

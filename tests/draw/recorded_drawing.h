@@ -33,9 +33,27 @@ class DrawingTest : public ::testing::Test {
   ScopedStringReport report;
 };
 
+// The cells a sequence of blocks draws: a GL_QUADS block as it is; a GL_QUAD_STRIP block
+// b0, a0, b1, a1, ... (a row's strip, second row first) as its cells a(k), b(k), b(k+1),
+// a(k+1), the corners in the order a cell of its own gives them.
+inline std::vector<GlPrimitive> QuadsOf(const std::vector<GlPrimitive>& primitives) {
+  std::vector<GlPrimitive> out;
+  for (const GlPrimitive& p : primitives) {
+    if (p.mode != GL_QUAD_STRIP) {
+      out.push_back(p);
+      continue;
+    }
+    const auto& v = p.vertices;
+    for (size_t k = 0; 2 * k + 3 < v.size(); ++k)
+      out.push_back(GlPrimitive{GL_QUADS, {v[2 * k + 1], v[2 * k], v[2 * k + 2], v[2 * k + 3]}});
+  }
+  return out;
+}
+
 struct RecordedDrawing {
   std::vector<GlCall> calls;
   std::vector<GlPrimitive> primitives;
+  std::vector<GlPrimitive> Quads() const { return QuadsOf(primitives); }
 
   // The arguments of every call named `name`, in order.
   std::vector<std::vector<double>> Args(const std::string& name) const {

@@ -82,6 +82,20 @@ TEST_F(StripDrawTest, StripShowsSinWhereItLies) {
   const RecordedDrawing d = DrawRecorded(*item);
   EXPECT_EQ(d.Args("glPolygonMode")[0][1], GL_LINE);
   ASSERT_EQ(d.primitives.size(), 24u);
+  // Filled, one quad strip of back and front points in turn, the same cells.
+  item->Show = 3;
+  const RecordedDrawing filled = DrawRecorded(*item, 0, false);
+  ASSERT_EQ(filled.primitives.size(), 1u);
+  EXPECT_EQ(filled.primitives[0].mode, GLenum(GL_QUAD_STRIP));
+  EXPECT_EQ(filled.primitives[0].vertices.size(), 50u);
+  const std::vector<GlPrimitive> cells = filled.Quads();
+  ASSERT_EQ(cells.size(), d.primitives.size());
+  for (size_t j = 0; j < cells.size(); ++j)
+    for (int k = 0; k < 4; ++k) {
+      EXPECT_EQ(cells[j].vertices[k].position, d.primitives[j].vertices[k].position);
+      EXPECT_EQ(cells[j].vertices[k].normal, d.primitives[j].vertices[k].normal);
+      EXPECT_EQ(cells[j].vertices[k].color, d.primitives[j].vertices[k].color);
+    }
   for (const GlPrimitive& q : d.primitives) {
     for (int k = 0; k < 4; ++k) EXPECT_NEAR(q.vertices[k].position[1], std::sin(q.vertices[k].position[0]), 1e-6);
     EXPECT_EQ(q.vertices[1].position[0], q.vertices[0].position[0]);
@@ -95,10 +109,10 @@ TEST_F(StripDrawTest, ClosedCurveSharesItsEndNormalsAndAnOpenOneDoesNot) {
                                 1, 16, 0, 0, 0, float(2 * kPi), FillKind::GradientX, kRed, kBlue, 0,
                                 1, 3, 3, 3, false, false, false, 0);
   circle->FunForm = FormKind::Parametric;
-  const RecordedDrawing d = DrawRecorded(*circle);
-  ASSERT_EQ(d.primitives.size(), 16u);
-  const GlPrimitive& first = d.primitives.front();
-  const GlPrimitive& last = d.primitives.back();
+  const std::vector<GlPrimitive> quads = DrawRecorded(*circle).Quads();
+  ASSERT_EQ(quads.size(), 16u);
+  const GlPrimitive& first = quads.front();
+  const GlPrimitive& last = quads.back();
   for (const GlVertex* v : {&first.vertices[0], &first.vertices[1], &last.vertices[2], &last.vertices[3]}) {
     EXPECT_EQ(v->normal, first.vertices[0].normal);
     // The shared normal is the circle's radius at (1, 0): along x, up to the strip's side.

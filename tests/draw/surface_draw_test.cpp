@@ -33,10 +33,13 @@ TEST_F(SurfaceDrawTest, PolygonModeShadeModelAndNormalsPerCell) {
     double shadeModel;   // 0: no call before the frame's own
     int normalsPerCell;
     int verticesPerCell;
+    GLenum primitive = GL_QUADS;  // per cell, or GL_QUAD_STRIP per row of cells
   } cases[] = {
       {GraphKind::Surface3D, 3, 1, GL_FILL, GL_FLAT, 1, 4},
       {GraphKind::Surface3D, 2, 2, GL_LINE, GL_SMOOTH, 1, 4},
       {GraphKind::Surface3D, 1, 3, GL_POINT, GL_SMOOTH, 4, 4},
+      {GraphKind::Surface3D, 2, 3, GL_LINE, GL_SMOOTH, 4, 4},
+      {GraphKind::Surface3D, 3, 3, GL_FILL, GL_SMOOTH, 6, 6, GL_QUAD_STRIP},
       {GraphKind::Surface3D, 3, 0, GL_FILL, 0, 0, 0},  // empty cells
       {GraphKind::Surface3D, 0, 4, 0, 0, 0, 0},
       {GraphKind::ColorMap, 2, 3, GL_LINE, GL_SMOOTH, -1, -1},  // no primitive at all
@@ -63,18 +66,30 @@ TEST_F(SurfaceDrawTest, PolygonModeShadeModelAndNormalsPerCell) {
       EXPECT_EQ(d.Count("glBegin"), 0);
       continue;
     }
-    ASSERT_EQ(d.primitives.size(), 6u);
+    // 3 x 2 cells: six quads, or three strips of three points per row.
+    ASSERT_EQ(d.primitives.size(), c.primitive == GL_QUADS ? 6u : 3u);
+    for (const GlPrimitive& p : d.primitives) EXPECT_EQ(p.mode, c.primitive);
+    // Strips list each cell's corners in reverse, so their front faces are the clockwise ones,
+    // for their own primitives only.
+    const auto faces = d.Args("glFrontFace");
+    if (c.primitive == GL_QUAD_STRIP) {
+      EXPECT_EQ(faces, (std::vector<std::vector<double>>{{GL_CW}, {GL_CCW}}));
+    } else {
+      EXPECT_TRUE(faces.empty());
+    }
     for (int n : d.PerPrimitive("glNormal3d")) EXPECT_EQ(n, c.normalsPerCell);
     for (int n : d.PerPrimitive("glColor3d")) EXPECT_EQ(n, c.verticesPerCell);
     // Cells run i outer, j inner, corners P00, P10, P11, P01.
     if (c.verticesPerCell == 0) continue;
+    const std::vector<GlPrimitive> quads = d.Quads();
+    ASSERT_EQ(quads.size(), 6u);
     int cell = 0;
     for (int32_t i = 0; i < 3; ++i)
       for (int32_t j = 0; j < 2; ++j, ++cell) {
         const int32_t ci[4] = {i, i + 1, i + 1, i}, cj[4] = {j, j, j + 1, j + 1};
         for (int k = 0; k < 4; ++k) {
           const Point& p = item->Vert3D(ci[k], cj[k]);
-          EXPECT_EQ(d.primitives[cell].vertices[k].position,
+          EXPECT_EQ(quads[cell].vertices[k].position,
                     (std::array<double, 3>{p.x, p.y, p.z}));
         }
       }
@@ -89,7 +104,8 @@ TEST_F(SurfaceDrawTest, SmoothestSphereCarriesItsRadiusAtEveryVertex) {
                               false, false, false, 0);
   item->FunForm = FormKind::Explicit;
   const RecordedDrawing d = DrawRecorded(*item);
-  ASSERT_EQ(d.primitives.size(), 36u * 18u);
+  ASSERT_EQ(d.primitives.size(), 36u);
+  ASSERT_EQ(d.Quads().size(), 36u * 18u);
   for (const GlPrimitive& q : d.primitives)
     for (const GlVertex& v : q.vertices) {
       if (std::fabs(v.position[1]) > 0.999) continue;
