@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "expr/expression_parser.h"
@@ -89,6 +90,44 @@ inline bool CombineRow(uint8_t op, double* a, bool aUniform, const B* b, bool bU
     case kSub: return CombineRow(a, aUniform, b, bUniform, n, [](double x, double y) { return x - y; });
     default: return CombineRow(a, aUniform, b, bUniform, n, [](double x, double y) { return x * y; });
   }
+}
+
+// base to the whole power N by IntPower's square-and-multiply steps, unrolled: the same
+// products in the same order, so the same value.
+template <unsigned N>
+[[gnu::always_inline]] inline double UnrolledPower(double base) {
+  double result = 1, b = base;
+  for (unsigned k = N; k;) {
+    if (k & 1u) result *= b;
+    k >>= 1;
+    if (k) b *= b;
+  }
+  return result;
+}
+
+// d[i] = d[i] to the whole power N over a row, in one pass that also checks finiteness
+// (where IntPower faults).
+template <unsigned N>
+bool WholePowerRow(double* d, size_t n) {
+  uint64_t bad = 0;
+  for (size_t i = 0; i < n; ++i) {
+    const double r = UnrolledPower<N>(d[i]);
+    d[i] = r;
+    bad |= NotFinite(r);
+  }
+  return bad == 0;
+}
+
+// The same for a whole power of 0 to 16 given at run time.
+template <unsigned... N>
+bool WholePowerRow(double* d, size_t n, unsigned power, std::integer_sequence<unsigned, N...>) {
+  bool ok = true;
+  ((power == N ? (ok = WholePowerRow<N>(d, n), true) : false) || ...);
+  return ok;
+}
+
+inline bool WholePowerRow(double* d, size_t n, unsigned power) {
+  return WholePowerRow(d, n, power, std::make_integer_sequence<unsigned, 17>());
 }
 
 }  // namespace
@@ -314,8 +353,10 @@ bool PostfixProgram::EvaluateBlock(bool bolDegree, const VarValues& base, int ro
           bool ok = true;
           if (rowOperand) {  // "/" or "^" by the row variable
             for (size_t i = 0; i < n && ok; ++i) d[i] = binary(op, d[i], double(rowValues[i]), ok);
+          } else if (in.op == kPowIntC && !uniform[t] && in.arg <= 16) {
+            if (!WholePowerRow(d, n, in.arg)) return false;
           } else if (in.op == kPowIntC) {
-            for (size_t i = 0; i < count; ++i) d[i] = IntPower(d[i], int32_t(in.arg));
+            d[0] = IntPower(d[0], int32_t(in.arg));
           } else if (op == kAdd) {
             for (size_t i = 0; i < count; ++i) d[i] = d[i] + c;
           } else if (op == kSub) {
