@@ -1,26 +1,107 @@
-// Dimensioning and bound checks of the point arrays.
+// Dimensioning and bound checks of the point arrays, and the memory they keep.
 #include "graph/point_grid.h"
 
+#include <algorithm>
 #include <new>
 
 namespace curvanta {
 
-void PointGrid::Allocate(int32_t upper0, int32_t upper1, int32_t upper2) {
-  Clear();
-  int rank = upper1 < 0 ? 1 : (upper2 < 0 ? 2 : 3);
-  if (upper0 < 0) throw std::bad_alloc();
+PointGrid::PointGrid(const PointGrid& other)
+    : rank_(other.rank_), scratch_(other.scratch_) {
+  std::copy(other.upper_, other.upper_ + 3, upper_);
+  if (other.count_ > 0) {
+    points_ = static_cast<Point*>(::operator new(other.count_ * sizeof(Point)));
+    std::copy(other.points_, other.points_ + other.count_, points_);
+    count_ = capacity_ = other.count_;
+  }
+}
+
+PointGrid& PointGrid::operator=(const PointGrid& other) {
+  if (this != &other) {
+    PointGrid copy(other);
+    *this = std::move(copy);
+  }
+  return *this;
+}
+
+PointGrid::PointGrid(PointGrid&& other) noexcept
+    : rank_(other.rank_), points_(other.points_), count_(other.count_),
+      capacity_(other.capacity_), scratch_(other.scratch_) {
+  std::copy(other.upper_, other.upper_ + 3, upper_);
+  other.points_ = nullptr;
+  other.count_ = other.capacity_ = 0;
+  other.rank_ = 0;
+  std::fill(other.upper_, other.upper_ + 3, -1);
+}
+
+PointGrid& PointGrid::operator=(PointGrid&& other) noexcept {
+  if (this != &other) {
+    Free();
+    rank_ = other.rank_;
+    std::copy(other.upper_, other.upper_ + 3, upper_);
+    points_ = other.points_;
+    count_ = other.count_;
+    capacity_ = other.capacity_;
+    scratch_ = other.scratch_;
+    other.points_ = nullptr;
+    other.count_ = other.capacity_ = 0;
+    other.rank_ = 0;
+    std::fill(other.upper_, other.upper_ + 3, -1);
+  }
+  return *this;
+}
+
+PointGrid::~PointGrid() { Free(); }
+
+void PointGrid::Free() {
+  ::operator delete(points_);
+  points_ = nullptr;
+  count_ = capacity_ = 0;
+}
+
+void PointGrid::Dimension(int32_t upper0, int32_t upper1, int32_t upper2) {
+  const int rank = upper1 < 0 ? 1 : (upper2 < 0 ? 2 : 3);
+  if (upper0 < 0) {
+    Clear();
+    throw std::bad_alloc();
+  }
   size_t count = static_cast<size_t>(upper0) + 1;
   if (rank >= 2) count *= static_cast<size_t>(upper1) + 1;
   if (rank >= 3) count *= static_cast<size_t>(upper2) + 1;
-  points_.assign(count, Point());  // may throw std::bad_alloc; the array then stays empty
+  rank_ = 0;
+  upper_[0] = upper_[1] = upper_[2] = -1;
+  count_ = 0;
+  // The block held is used again when it has room and at most half of it would lie idle;
+  // otherwise it goes before a new one is taken.
+  if (count > capacity_ || count < capacity_ / 2) {
+    Free();
+    if (count > static_cast<size_t>(-1) / sizeof(Point)) throw std::bad_alloc();
+    points_ = static_cast<Point*>(::operator new(count * sizeof(Point)));  // may throw
+    capacity_ = count;
+  }
+  count_ = count;
   rank_ = rank;
   upper_[0] = upper0;
   upper_[1] = upper1;
   upper_[2] = upper2;
 }
 
+void PointGrid::Allocate(int32_t upper0, int32_t upper1, int32_t upper2) {
+  Dimension(upper0, upper1, upper2);
+  ResetFrom(0);
+}
+
+Point* PointGrid::AllocateUnset(int32_t upper0, int32_t upper1, int32_t upper2) {
+  Dimension(upper0, upper1, upper2);
+  return points_;
+}
+
+void PointGrid::ResetFrom(size_t first) {
+  if (first < count_) std::fill(points_ + first, points_ + count_, Point());
+}
+
 void PointGrid::Clear() {
-  std::vector<Point>().swap(points_);
+  Free();
   rank_ = 0;
   upper_[0] = upper_[1] = upper_[2] = -1;
 }
