@@ -256,6 +256,21 @@ void BM_Polynomial10RowNative(benchmark::State& state) {
 }
 BENCHMARK(BM_Polynomial10RowNative);
 
+// The same C++ a point at a time, as the point benchmarks above take it.
+void BM_Polynomial10PointNative(benchmark::State& state) {
+  int64_t i = 0;
+  float result = 0;
+  for (auto _ : state) {
+    double y = NextX(i++);
+    benchmark::DoNotOptimize(y);
+    result = float(NativePolynomial10(y));
+    benchmark::DoNotOptimize(result);
+  }
+  state.SetItemsProcessed(state.iterations());
+  state.SetLabel(kPolynomial10);
+}
+BENCHMARK(BM_Polynomial10PointNative);
+
 void AllExpressions(benchmark::internal::Benchmark* b) {
   for (int i = 0; i < int(std::size(kExprs)); ++i) b->Arg(i);
 }
