@@ -22,8 +22,11 @@ void Mark(PointGrid& grid) {
 
 TEST(PointGrid, DimensioningAgainGivesNewPointsWithinTheNewBoundsOnly) {
   PointGrid grid;
-  // Larger, smaller (the memory is kept), much smaller (it is given back), larger again.
-  const int32_t bounds[][3] = {{3, 4, 5}, {3, 4, 2}, {1, 1, -1}, {9, -1, -1}, {4, 4, 4}};
+  // Larger, smaller (the memory is kept), much smaller (it is given back), larger again; and
+  // the same with blocks large enough to be taken in large pages.
+  const int32_t bounds[][3] = {{3, 4, 5},     {3, 4, 2},      {1, 1, -1}, {9, -1, -1},
+                               {4, 4, 4},     {100, 100, 100}, {100, 100, 60}, {2, -1, -1},
+                               {300000, -1, -1}, {4, 4, 4}};
   for (const auto& b : bounds) {
     Mark(grid);
     grid.Allocate(b[0], b[1], b[2]);
@@ -51,6 +54,15 @@ TEST(PointGrid, DimensioningAgainGivesNewPointsWithinTheNewBoundsOnly) {
 }
 
 TEST(PointGrid, CopiesOwnTheirPointsAndMovesLeaveAnEmptyArray) {
+  PointGrid large;
+  large.Allocate(200000);
+  Mark(large);
+  const PointGrid largeCopy = large;
+  EXPECT_EQ(largeCopy.Get(199999).z, large.Get(199999).z);
+  large = largeCopy;
+  large.Allocate(1);
+  EXPECT_EQ(largeCopy.Get(199999).z, 199999);
+
   PointGrid a;
   a.Allocate(2, 3);
   Mark(a);
