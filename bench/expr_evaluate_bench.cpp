@@ -241,6 +241,84 @@ bool RegisterNativeColumn(std::index_sequence<I...>) {
   return true;
 }
 
+// ---- A degree-10 polynomial of the row variable, by rows, beside the same polynomial compiled
+// as C++ over the same rows (its whole powers by squaring, as a compiler expands them).
+
+const char* const kPolynomial10 =
+    "0.5*y^10-1.25*y^9+2*y^8-y^7+3.5*y^6-0.75*y^5+y^4-4*y^3+1.5*y^2-2*y+0.25";
+
+template <unsigned N>
+inline double WholePower(double y) {
+  double result = 1, b = y;
+  for (unsigned k = N; k;) {
+    if (k & 1u) result *= b;
+    k >>= 1;
+    if (k) b *= b;
+  }
+  return result;
+}
+
+double NativePolynomial10(double y) {
+  return 0.5 * WholePower<10>(y) - 1.25 * WholePower<9>(y) + 2 * WholePower<8>(y) -
+         WholePower<7>(y) + 3.5 * WholePower<6>(y) - 0.75 * WholePower<5>(y) + WholePower<4>(y) -
+         4 * WholePower<3>(y) + 1.5 * WholePower<2>(y) - 2 * y + 0.25;
+}
+
+constexpr size_t kPolynomialRow = 201;
+
+void PolynomialRowValues(float* ys, int64_t i) {
+  const float shift = float(i % 7) * 0.001f;  // so that no row is the one before
+  for (size_t j = 0; j < kPolynomialRow; ++j) ys[j] = float(j) * 0.01f - 1.0f + shift;
+}
+
+void BM_Polynomial10Row(benchmark::State& state) {
+  ExpressionEngine parser;
+  std::string postfix;
+  if (parser.InfixToPostfix(kPolynomial10, postfix) != 0) state.SkipWithError("syntax");
+  const PostfixProgram program = PostfixProgram::Compile(postfix);
+  float ys[kPolynomialRow], out[kPolynomialRow];
+  int64_t i = 0;
+  for (auto _ : state) {
+    PolynomialRowValues(ys, i++);
+    VarValues v;
+    if (!program.EvaluateRow(false, v, 'Y', ys, kPolynomialRow, out))
+      state.SkipWithError("row refused");
+    benchmark::DoNotOptimize(out);
+  }
+  state.SetItemsProcessed(state.iterations() * int64_t(kPolynomialRow));
+  state.SetLabel(kPolynomial10);
+}
+BENCHMARK(BM_Polynomial10Row);
+
+void BM_Polynomial10RowNative(benchmark::State& state) {
+  float ys[kPolynomialRow], out[kPolynomialRow];
+  int64_t i = 0;
+  for (auto _ : state) {
+    PolynomialRowValues(ys, i++);
+    benchmark::DoNotOptimize(ys);
+    for (size_t j = 0; j < kPolynomialRow; ++j) out[j] = float(NativePolynomial10(double(ys[j])));
+    benchmark::DoNotOptimize(out);
+  }
+  state.SetItemsProcessed(state.iterations() * int64_t(kPolynomialRow));
+  state.SetLabel(kPolynomial10);
+}
+BENCHMARK(BM_Polynomial10RowNative);
+
+// The same C++ a point at a time, as the point benchmarks above take it.
+void BM_Polynomial10PointNative(benchmark::State& state) {
+  int64_t i = 0;
+  float result = 0;
+  for (auto _ : state) {
+    double y = NextX(i++);
+    benchmark::DoNotOptimize(y);
+    result = float(NativePolynomial10(y));
+    benchmark::DoNotOptimize(result);
+  }
+  state.SetItemsProcessed(state.iterations());
+  state.SetLabel(kPolynomial10);
+}
+BENCHMARK(BM_Polynomial10PointNative);
+
 void AllExpressions(benchmark::internal::Benchmark* b) {
   for (int i = 0; i < int(std::size(kExprs)); ++i) b->Arg(i);
 }

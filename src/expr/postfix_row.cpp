@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "expr/expression_parser.h"
@@ -89,6 +90,54 @@ inline bool CombineRow(uint8_t op, double* a, bool aUniform, const B* b, bool bU
     case kSub: return CombineRow(a, aUniform, b, bUniform, n, [](double x, double y) { return x - y; });
     default: return CombineRow(a, aUniform, b, bUniform, n, [](double x, double y) { return x * y; });
   }
+}
+
+// base to the whole power N by IntPower's square-and-multiply steps, unrolled: the same
+// products in the same order, so the same value.
+// (A step per bit of K, written out at compile time so that the loop over a row vectorises.)
+template <unsigned K>
+[[gnu::always_inline]] inline void PowerSteps(double& result, double& b) {
+  if constexpr (K != 0) {
+    if constexpr ((K & 1u) != 0) result *= b;
+    if constexpr ((K >> 1) != 0) {
+      b *= b;
+      PowerSteps<(K >> 1)>(result, b);
+    }
+  }
+}
+
+template <unsigned N>
+[[gnu::always_inline]] inline double UnrolledPower(double base) {
+  double result = 1, b = base;
+  PowerSteps<N>(result, b);
+  return result;
+}
+
+// d[i] = base[i] to the whole power N over a row, in one pass that also checks finiteness
+// (where IntPower faults). The bases are the stack item itself or the row variable's values.
+template <unsigned N, typename S>
+bool WholePowerRow(const S* base, double* d, size_t n) {
+  uint64_t bad = 0;
+  for (size_t i = 0; i < n; ++i) {
+    const double r = UnrolledPower<N>(double(base[i]));
+    d[i] = r;
+    bad |= NotFinite(r);
+  }
+  return bad == 0;
+}
+
+// The same for a whole power of 0 to 16 given at run time.
+template <typename S, unsigned... N>
+bool WholePowerRow(const S* base, double* d, size_t n, unsigned power,
+                   std::integer_sequence<unsigned, N...>) {
+  bool ok = true;
+  ((power == N ? (ok = WholePowerRow<N>(base, d, n), true) : false) || ...);
+  return ok;
+}
+
+template <typename S>
+bool WholePowerRow(const S* base, double* d, size_t n, unsigned power) {
+  return WholePowerRow(base, d, n, power, std::make_integer_sequence<unsigned, 17>());
 }
 
 }  // namespace
@@ -202,9 +251,18 @@ bool PostfixProgram::EvaluateBlock(bool bolDegree, const VarValues& base, int ro
         case kVar:
           if (int(in.arg) == rowVar) {
             double* d = item(sp);
-            for (size_t i = 0; i < n; ++i) d[i] = double(rowValues[i]);
             onBase[sp] = 0;
             uniform[sp++] = 0;
+            const Instr* next = index + 1 < rowCode_.size() ? &rowCode_[index + 1] : nullptr;
+            if (next && next->op == kPowIntC && next->arg <= 16) {
+              // A whole power of the row variable, taken from its values in the same pass.
+              ++index;
+              if (takeKept(index, sp - 1)) break;
+              if (!WholePowerRow(rowValues, d, n, next->arg)) return false;
+              keep(index, sp - 1);
+              break;
+            }
+            for (size_t i = 0; i < n; ++i) d[i] = double(rowValues[i]);
           } else {
             pushUniform(double(fixed[in.arg]), true);
           }
@@ -314,8 +372,10 @@ bool PostfixProgram::EvaluateBlock(bool bolDegree, const VarValues& base, int ro
           bool ok = true;
           if (rowOperand) {  // "/" or "^" by the row variable
             for (size_t i = 0; i < n && ok; ++i) d[i] = binary(op, d[i], double(rowValues[i]), ok);
+          } else if (in.op == kPowIntC && !uniform[t] && in.arg <= 16) {
+            if (!WholePowerRow(d, d, n, in.arg)) return false;
           } else if (in.op == kPowIntC) {
-            for (size_t i = 0; i < count; ++i) d[i] = IntPower(d[i], int32_t(in.arg));
+            d[0] = IntPower(d[0], int32_t(in.arg));
           } else if (op == kAdd) {
             for (size_t i = 0; i < count; ++i) d[i] = d[i] + c;
           } else if (op == kSub) {

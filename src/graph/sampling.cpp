@@ -1,6 +1,7 @@
 // Sampling of a graph item: its expressions evaluated over the item's grid (and the
 // animation frames), turned into the scene's axes and kept in the item's point arrays,
 // followed by the revolution band and the derived curves of 2D functions and strips.
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <new>
@@ -65,34 +66,41 @@ void GraphItem::ClearSamples() {
 void SamplingRun::Allocate(int32_t frames) {
   const int32_t kind = g_.GraphType;
   const int32_t su = g_.StepU, sv = g_.StepV, n = frames;
-  g_.ClearSamples();
-  // Arrays a kind never fills stay empty; reading them gives the origin.
-  g_.Vert3D_.Allocate(su, sv);
+  // The arrays this kind fills, with their bounds; the others are emptied first (reading them
+  // gives the origin), and these are dimensioned in the memory they already hold where it
+  // fits. The points of a surface are all written by the walk, so they are not set here.
+  struct Use {
+    PointGrid* grid;
+    int32_t upper0, upper1, upper2;
+    bool unset;
+  };
+  std::vector<Use> uses;
+  uses.push_back({&g_.Vert3D_, su, sv, -1, IsSurfaceKind(kind)});
   switch (kind) {
     case GraphKind::Curve3D:
-      g_.VertCurve_.Allocate(su);
+      uses.push_back({&g_.VertCurve_, su, -1, -1, false});
       break;
     case GraphKind::TwoCurves:
-      g_.VertExp2_.Allocate(su, sv);
+      uses.push_back({&g_.VertExp2_, su, sv, -1, false});
       break;
     case GraphKind::RevolutionX:
     case GraphKind::RevolutionY:
-      g_.VertRev_.Allocate(kRevolutionSteps, sv);
+      uses.push_back({&g_.VertRev_, kRevolutionSteps, sv, -1, false});
       break;
     case GraphKind::PointAnim:
-      g_.Anim1D_.Allocate(n);
+      uses.push_back({&g_.Anim1D_, n, -1, -1, false});
       break;
     case GraphKind::Function2DAnim:
-      g_.Anim2D_.Allocate(sv, n);
+      uses.push_back({&g_.Anim2D_, sv, n, -1, false});
       break;
     case GraphKind::Strip25DAnim:
-      g_.AnimStrip_.Allocate(1, sv, n);
+      uses.push_back({&g_.AnimStrip_, 1, sv, n, false});
       break;
     case GraphKind::Curve3DAnim:
-      g_.AnimCurve_.Allocate(su, n);
+      uses.push_back({&g_.AnimCurve_, su, n, -1, false});
       break;
     case GraphKind::Surface3DAnim:
-      g_.Anim3D_.Allocate(su, sv, n);
+      uses.push_back({&g_.Anim3D_, su, sv, n, true});
       break;
     default:
       break;
@@ -100,10 +108,32 @@ void SamplingRun::Allocate(int32_t frames) {
   if (kind == GraphKind::Function2D || kind == GraphKind::Strip25D) {
     if (g_.ShowDev || g_.ShowQie || g_.ShowNml || g_.ShowMax || g_.ShowMin || g_.ShowCurv ||
         g_.ShowGuai)
-      g_.VertDev_.Allocate(su, sv);
-    if (g_.ShowGuai || g_.ShowCurv) g_.VertDev2_.Allocate(su, sv);
-    if (g_.ShowJO) g_.VertJO_.Allocate(su, sv);
+      uses.push_back({&g_.VertDev_, su, sv, -1, false});
+    if (g_.ShowGuai || g_.ShowCurv) uses.push_back({&g_.VertDev2_, su, sv, -1, false});
+    if (g_.ShowJO) uses.push_back({&g_.VertJO_, su, sv, -1, false});
   }
+  for (PointGrid* grid : {&g_.Vert3D_, &g_.VertCurve_, &g_.VertExp2_, &g_.VertDev_,
+                          &g_.VertDev2_, &g_.VertJO_, &g_.VertRev_, &g_.Anim1D_, &g_.Anim2D_,
+                          &g_.Anim3D_, &g_.AnimCurve_, &g_.AnimStrip_}) {
+    const bool used = std::any_of(uses.begin(), uses.end(),
+                                  [grid](const Use& u) { return u.grid == grid; });
+    if (!used) grid->Clear();
+  }
+  for (const Use& u : uses) {
+    if (!u.unset) {
+      u.grid->Allocate(u.upper0, u.upper1, u.upper2);
+      continue;
+    }
+    // Until the walk writes them, the points of this array are unset: the run sets whatever
+    // is left unwritten when it ends, however it ends.
+    writing_ = nullptr;
+    cursor_ = u.grid->AllocateUnset(u.upper0, u.upper1, u.upper2);
+    writing_ = u.grid;
+  }
+}
+
+SamplingRun::~SamplingRun() {
+  if (writing_) writing_->ResetFrom(static_cast<size_t>(cursor_ - writing_->Data()));
 }
 
 // One point of a plane curve at parameter v (x, a or u by form and system); `second`
@@ -322,13 +352,13 @@ bool SamplingRun::SampleSurfaceRow(float u, const std::vector<float>& v, Point* 
   const float *e1 = row1_.data(), *e2 = row2_.data(), *e3 = row3_.data();
   if (coord == CoordKind::Cartesian3D) {
     // MapToScene's Cartesian case, without asking the system at every point.
-    for (size_t j = 0; j < n; ++j) {
-      out[j].x = e2[j];
-      out[j].y = e3[j];
-      out[j].z = e1[j];
-    }
+    for (size_t j = 0; j < n; ++j) out[j] = Point::Init(e2[j], e3[j], e1[j]);
   } else {
-    for (size_t j = 0; j < n; ++j) MapToScene(out[j], coord, e1[j], e2[j], e3[j]);
+    for (size_t j = 0; j < n; ++j) {
+      Point p;
+      MapToScene(p, coord, e1[j], e2[j], e3[j]);
+      out[j] = p;
+    }
   }
   return true;
 }
@@ -382,10 +412,12 @@ bool SamplingRun::SampleAnimatedSurfaceRow(float u, const std::vector<float>& v,
   for (size_t j = 0; j < n; ++j)
     for (size_t k = 0; k < frames; ++k) {
       const size_t at = k * n + j;
+      Point p;
       if (explicitForm)
-        MapToScene(out[j * frames + k], coord, u, v[j], row3_[at]);
+        MapToScene(p, coord, u, v[j], row3_[at]);
       else
-        MapToScene(out[j * frames + k], coord, row1_[at], row2_[at], row3_[at]);
+        MapToScene(p, coord, row1_[at], row2_[at], row3_[at]);
+      out[j * frames + k] = p;
     }
   return true;
 }
@@ -479,7 +511,8 @@ bool SamplingRun::Walk(int32_t frames) {
       std::vector<VarValues> perFrame;
       perFrame.reserve(static_cast<size_t>(frames) + 1);
       for (int32_t k = 0; k <= frames; ++k) perFrame.push_back(frameVars(k));
-      Point* out = g_.Anim3D_.Data();
+      // The points are written in order through cursor_ (see Allocate).
+      Point*& out = cursor_;
       std::vector<float> vs = RowValues();
       const size_t perRow = static_cast<size_t>(sv + 1) * static_cast<size_t>(frames + 1);
       for (int32_t i = 0; i <= su; ++i) {
@@ -490,8 +523,11 @@ bool SamplingRun::Walk(int32_t frames) {
         }
         for (int32_t j = 0; j <= sv; ++j) {
           const float v = CheckedSample(SampleValue(dv_, j, g_.MinV));
-          for (int32_t k = 0; k <= frames; ++k, ++out)
+          for (int32_t k = 0; k <= frames; ++k) {
+            *out = Point();
             if (!SampleSurface(perFrame[static_cast<size_t>(k)], u, v, true, *out)) return false;
+            ++out;
+          }
         }
       }
       return true;
@@ -507,16 +543,18 @@ bool SamplingRun::Walk(int32_t frames) {
   }
   if (IsSurfaceKind(kind)) {
     const std::vector<float> vs = RowValues();
-    Point* out = g_.Vert3D_.Data();
+    Point*& out = cursor_;  // written in order (see Allocate)
     for (int32_t i = 0; i <= su; ++i) {
       const float u = CheckedSample(SampleValue(du_, i, g_.MinU));
       if (!vs.empty() && SampleSurfaceRow(u, vs, out)) {
         out += vs.size();
         continue;
       }
-      for (int32_t j = 0; j <= sv; ++j, ++out) {
+      for (int32_t j = 0; j <= sv; ++j) {
         const float v = CheckedSample(SampleValue(dv_, j, g_.MinV));
+        *out = Point();
         if (!SampleSurface(zero, u, v, false, *out)) return false;
+        ++out;
       }
     }
   }

@@ -28,6 +28,10 @@ inline float CheckedSample(float value) {
 class SamplingRun {
  public:
   explicit SamplingRun(GraphItem& item) : g_(item) {}
+  // Sets the points of the array being written that the run did not reach.
+  ~SamplingRun();
+  SamplingRun(const SamplingRun&) = delete;
+  SamplingRun& operator=(const SamplingRun&) = delete;
 
   // Everything after the step corrections and the cap. Returns false after a syntax error
   // or a failed evaluation; arithmetic faults and allocation failures are thrown.
@@ -74,6 +78,10 @@ class SamplingRun {
   std::vector<float> row1_, row2_, row3_;
   // What the rows of a surface share (they have the same v values), one store per expression.
   RowReuse reuse1_, reuse2_, reuse3_;
+  // The array whose points the walk writes in order, unset until then, and the first point
+  // not yet written.
+  PointGrid* writing_ = nullptr;
+  Point* cursor_ = nullptr;
 };
 
 }  // namespace curvanta

@@ -237,6 +237,50 @@ TEST_P(RowEvaluation, RowsSharingTheirValuesAgreeWithTheReference) {
 INSTANTIATE_TEST_SUITE_P(DivisionByZero, RowEvaluation, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "IsAnError" : "Substituted"; });
 
+// Whole powers are taken over a row a step at a time: every point must keep the reference's
+// bits, and the row must give up exactly when one of its points faults or leaves the range of
+// a float, with the extreme value anywhere in a row longer than a block.
+TEST(RowEvaluationPowers, WholePowersAgreeWithTheReferenceAtEveryPoint) {
+  ScopedMessageRecorder recorder;
+  RecordingMessageService& messages = recorder.recorder;
+  ExpressionEngine engine;
+  const std::vector<float> ordinary = {0.5f, -1.25f, 3.0f, -7.5f, 0.999f, 1.0f, -2.0f, 11.0f};
+  const float kExtremes[] = {0.0f, -0.0f, 1e-20f, -1e-20f, 1e20f, -3e25f, 1e-40f, 3.4e38f};
+  for (int power = 0; power <= 17; ++power) {
+    std::string postfix;
+    const std::string text = "2*y^" + std::to_string(power) + "+1";
+    ASSERT_EQ(engine.InfixToPostfix(text, postfix), 0) << text;
+    const PostfixProgram program = PostfixProgram::Compile(postfix);
+    // A long row of ordinary values, then that row with one extreme value at a time.
+    std::vector<std::vector<float>> rows;
+    std::vector<float> longRow;
+    for (size_t i = 0; i < 300; ++i) longRow.push_back(ordinary[i % ordinary.size()] * (1 + float(i) / 64));
+    rows.push_back(longRow);
+    for (float extreme : kExtremes) {
+      rows.push_back(longRow);
+      rows.back()[270] = extreme;
+    }
+    for (const std::vector<float>& row : rows) {
+      std::vector<float> out(row.size(), -12345.0f);
+      const bool rowOk = program.EvaluateRow(false, {}, 'Y', row.data(), row.size(), out.data());
+      bool everyPointEvaluates = true;
+      for (size_t i = 0; i < row.size(); ++i) {
+        VarValues vars;
+        vars.Y = row[i];
+        const PointOutcome reference = Outcome(
+            [&](float& r) { return ReferenceEvaluate(postfix, false, r, vars); }, messages);
+        everyPointEvaluates &= reference.evaluated();
+        if (rowOk) {
+          ASSERT_TRUE(reference.evaluated()) << text << " at " << row[i];
+          ASSERT_EQ(0, std::memcmp(&reference.bits, &out[i], sizeof(float)))
+              << text << " at " << row[i] << ": " << Describe(reference) << " vs " << out[i];
+        }
+      }
+      EXPECT_EQ(rowOk, everyPointEvaluates) << text << " with " << row[270];
+    }
+  }
+}
+
 TEST(RowEvaluationLimits, RandomNumbersAndBadTextsAreLeftToThePointEvaluator) {
   ScopedMessageRecorder recorder;
   ExpressionEngine engine;

@@ -263,6 +263,76 @@ TEST_F(Sampling, SamplingAgainGivesTheSameNumbersInNewPoints) {
   EXPECT_EQ(g.Vert3D(0, 0).Symbol, 0);
 }
 
+// A surface sampled again into the arrays of its last sampling, after the drawing marked its
+// points, and stopped part way (a failing point, a fault, a syntax error): every point the new
+// sampling wrote has its coordinates and nothing else of the old point, and every point it
+// did not reach is a new point at the origin. The arrays grow and shrink between samplings.
+TEST_F(Sampling, SurfaceSampledAgainAndStoppedPartWayLeavesNewPoints) {
+  auto isNew = [](const Point& p) {
+    const Point fresh;
+    return std::memcmp(&p, &fresh, sizeof p) == 0;
+  };
+  auto onlyCoordinates = [](const Point& p) {
+    const Point fresh;
+    return p.Color == fresh.Color && p.Size == fresh.Size && p.Hollow == fresh.Hollow &&
+           p.Show == fresh.Show && p.Symbol == fresh.Symbol;
+  };
+  struct Case {
+    const char* what;
+    const char* expression;
+    int32_t steps;
+    int firstMissing;  // index i * (steps + 1) + j of the first point not written
+  };
+  // x, y in {0, 0.5, .., 2} for 4 steps, {0, 1, 2} for 2 steps.
+  const Case cases[] = {
+      {"failing point", "log(1.25-x*y)", 4, 2 * 5 + 3},
+      {"fault", "exp(x*y*30)", 4, 3 * 5 + 4},
+      {"syntax error", "x*", 4, 0},
+      {"smaller, failing", "log(1.25-x*y)", 2, 1 * 3 + 2},
+      {"larger, all sampled", "x+y", 6, 7 * 7},
+  };
+  for (const bool animated : {false, true}) {
+    AnimFrameCount = 2;
+    GraphItem g = Space(animated ? GraphKind::Surface3DAnim : GraphKind::Surface3D,
+                        CoordKind::Cartesian3D, FormKind::Explicit, "x", "y", "x*y", 0, 2, 4, 0,
+                        2, 4);
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(animated ? "animated, " : "still, ") + c.what);
+      g.ExpressZ = "x*y";
+      g.StepU = g.StepV = 4;
+      ASSERT_TRUE(g.GetPoints());
+      for (int32_t i = 0; i <= 4; ++i)
+        for (int32_t j = 0; j <= 4; ++j)
+          for (int32_t k = 0; k <= (animated ? 2 : 0); ++k) {
+            Point& p = animated ? g.Anim3D(i, j, k) : g.Vert3D(i, j);
+            p.Color = 255;  // as the drawing marks points
+            p.Size = 3;
+            p.Symbol = 4;
+          }
+      g.ExpressZ = c.expression;
+      g.StepU = g.StepV = c.steps;
+      EXPECT_EQ(g.GetPoints(), c.firstMissing == (c.steps + 1) * (c.steps + 1));
+      const float d = 2.0f / float(c.steps);
+      for (int32_t i = 0; i <= c.steps; ++i)
+        for (int32_t j = 0; j <= c.steps; ++j)
+          for (int32_t k = 0; k <= (animated ? 2 : 0); ++k) {
+            const Point& p = animated ? g.Anim3D(i, j, k) : g.Vert3D(i, j);
+            if (i * (c.steps + 1) + j >= c.firstMissing) {
+              EXPECT_TRUE(isNew(p)) << i << "," << j << "," << k;
+              continue;
+            }
+            EXPECT_TRUE(onlyCoordinates(p)) << i << "," << j << "," << k;
+            EXPECT_EQ(p.z, float(i) * d) << i << "," << j << "," << k;
+            EXPECT_EQ(p.x, float(j) * d) << i << "," << j << "," << k;
+          }
+      // Outside the new bounds there is only the origin.
+      const Point& outside = animated ? g.Anim3D(c.steps + 1, 0, 0) : g.Vert3D(c.steps + 1, 0);
+      EXPECT_TRUE(isNew(outside));
+      rec_.recorder.clear();
+    }
+  }
+}
+
 // ---- Coordinate systems against geometry: swapped axes or wrong conversions show here.
 
 TEST_F(Sampling, SphereInSphericalCoordinatesHasRadiusOne) {
