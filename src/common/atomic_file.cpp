@@ -59,9 +59,9 @@ std::string Join(const std::string& folder, const std::string& name) {
   return folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
-// The file that `path` names once every symbolic link at its end is followed (a relative
-// link from the link's own folder); that file need not exist. Nothing for a link that
-// cannot be read or a chain of links too long to be anything but a loop.
+// Makes `path` the file it names once every symbolic link at its end is followed (a relative
+// link from the link's own folder); that file need not exist. False for a link that cannot
+// be read or a chain of links too long to be anything but a loop.
 bool FollowLinks(std::string& path) {
   for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
     struct stat st;
@@ -74,7 +74,7 @@ bool FollowLinks(std::string& path) {
         target.resize(size_t(n));
         break;
       }
-      target.resize(target.size() * 2);  // the link grew since it was looked at
+      target.resize(target.size() * 2);  // perhaps cut short: the link changed meanwhile
     }
     if (target.empty()) return false;
     path = target.front() == '/' ? target : Join(FolderOf(path), target);

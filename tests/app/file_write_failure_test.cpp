@@ -152,14 +152,6 @@ std::vector<WriterUnderTest> WriteFailureTest::Writers() {
     window->RunCommand("mnuEditDelAll");
     AddFunction(*window, large ? std::string(60000, 'n') : "p");
   };
-  const auto saveDocument = [this](const char* command) {
-    return [this, command](const std::string& path) {
-      chooser.answers = {path};
-      window->RunCommand(command);
-      chooser.answers.clear();
-      return window->SavedFlag;
-    };
-  };
   const auto noArming = [](const std::string&) {};
   return {
       {"save", true, document,
@@ -173,7 +165,12 @@ std::vector<WriterUnderTest> WriteFailureTest::Writers() {
          window->RunCommand("mnuFileSave");
          return window->SavedFlag;
        }},
-      {"save as", true, document, noArming, saveDocument("mnuFileSaveAs")},
+      {"save as", true, document, noArming,
+       [this](const std::string& path) {
+         chooser.answers = {path};
+         window->RunCommand("mnuFileSaveAs");
+         return window->SavedFlag;
+       }},
       {"export", true,
        [this](bool large) {
          Table2DDialogState s = Table2DLoad();
@@ -466,7 +463,7 @@ TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
        }},
   };
 
-  std::vector<std::string> notRun;
+  std::set<std::string> notRun;
   for (const WriterUnderTest& writer : Writers()) {
     writer.prepare(false);
     const std::string probe = tmp.filePath("probe.out").toStdString();
@@ -476,7 +473,7 @@ TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
     for (const Case& c : cases) {
       SCOPED_TRACE(writer.name + ": " + c.name);
       if (c.needsSuperuser && !superuser) {
-        notRun.push_back(c.name);
+        notRun.insert(c.name);
         continue;
       }
       fs::remove_all(folder);
@@ -495,7 +492,7 @@ TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
         report = SaveReport{writer.save(path), messages.recorder.messages};
       }
       if (!report) {
-        notRun.push_back(c.name);
+        notRun.insert(c.name);
         continue;
       }
       EXPECT_EQ(report->saved, c.saves);
