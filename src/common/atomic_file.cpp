@@ -146,8 +146,7 @@ bool Close(int fd, StepCounter& steps) {
 
 // A device or a pipe keeps nothing that a new file could protect: its own bytes go to it.
 // A pipe without a reader refuses at once rather than waiting for one.
-bool WriteInPlace(const std::string& target, std::string_view bytes,
-                  StepCounter& steps) {
+bool WriteInPlace(const std::string& target, std::string_view bytes, StepCounter& steps) {
   const InjectedFault fault = steps.next(FileStep::Open);
   if (fault.error != 0) return false;
   const int fd = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
@@ -177,8 +176,8 @@ int CreateNewFile(const std::string& folder, mode_t mode, std::string& name, Ste
 
 // The bytes to a new file beside `target`, then over it. `old` is the file replaced, or
 // null when there is none yet.
-bool Replace(const std::string& target, const struct stat* old,
-             std::string_view bytes, StepCounter& steps) {
+bool Replace(const std::string& target, const struct stat* old, std::string_view bytes,
+             StepCounter& steps) {
   const std::string folder = FolderOf(target);
   std::string temporary;
   // Unreadable to others until it has the old file's owner and mode.

@@ -288,6 +288,7 @@ struct SaveReport {
 // cannot become that user. Without the superuser's rights `save` runs here.
 std::optional<SaveReport> SaveAsOrdinaryUser(const std::function<bool()>& save,
                                              RecordingMessageService& recorder) {
+  constexpr int kCannotBecomeTheUser = 3;
   recorder.clear();
   if (geteuid() != 0) {
     SaveReport report{save(), recorder.messages};
@@ -300,7 +301,7 @@ std::optional<SaveReport> SaveAsOrdinaryUser(const std::function<bool()>& save,
     close(pipeFds[0]);
     if (setgroups(0, nullptr) != 0 || setresgid(kOrdinaryGroup, kOrdinaryGroup, kOrdinaryGroup) != 0 ||
         setresuid(kOrdinaryUser, kOrdinaryUser, kOrdinaryUser) != 0)
-      _exit(3);
+      _exit(kCannotBecomeTheUser);
     // The result, then per message its icon and its text and title, each ended by a zero byte.
     std::string out(1, save() ? '1' : '0');
     for (const Message& m : recorder.messages)
@@ -322,9 +323,12 @@ std::optional<SaveReport> SaveAsOrdinaryUser(const std::function<bool()>& save,
   }
   close(pipeFds[0]);
   int status = 0;
-  if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
-      in.empty())
+  if (child < 0 || waitpid(child, &status, 0) != child) return std::nullopt;
+  if (WIFEXITED(status) && WEXITSTATUS(status) == kCannotBecomeTheUser) return std::nullopt;
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || in.empty()) {
+    ADD_FAILURE() << "the save as an ordinary user ended with status " << status;
     return std::nullopt;
+  }
   SaveReport report{in[0] == '1', {}};
   for (size_t at = 1; at < in.size();) {
     Message m;
