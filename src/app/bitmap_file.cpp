@@ -1,12 +1,10 @@
 // Reading and writing bitmap files: headers decoded byte by byte, every size and offset
-// checked against the file before anything is allocated or read; files replaced whole.
+// checked against the file before anything is allocated or read; files written through the
+// program's one file writer.
 #include "app/bitmap_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +12,7 @@
 #include <limits>
 #include <memory>
 
+#include "common/atomic_file.h"
 #include "common/message_service.h"
 
 namespace curvanta {
@@ -58,39 +57,6 @@ void RefuseAsNotABitmap(const std::string& filename) {
 
 bool IsUncompressed(uint32_t compression) {
   return compression == kUncompressed || compression == kBitFields;
-}
-
-std::function<bool(BitmapWriteStep)>& WriteFault() {
-  static std::function<bool(BitmapWriteStep)> fails;
-  return fails;
-}
-
-// True when the test hook makes this call fail; errno is then set as a device error would.
-bool Fails(BitmapWriteStep step) {
-  const auto& fails = WriteFault();
-  if (!fails || !fails(step)) return false;
-  errno = EIO;
-  return true;
-}
-
-bool WriteBytes(int fd, const uint8_t* data, size_t count) {
-  while (count > 0) {
-    if (Fails(BitmapWriteStep::Write)) return false;
-    const ssize_t written = ::write(fd, data, count);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data += written;
-    count -= size_t(written);
-  }
-  return true;
-}
-
-// Closes the descriptor in every case; false when the close reported an error.
-bool Close(int fd) {
-  const bool failed = Fails(BitmapWriteStep::Close);
-  return ::close(fd) == 0 && !failed;
 }
 
 }  // namespace
@@ -232,68 +198,12 @@ bool BitmapFile::CreateFromPackedDIBPointer(const void* pDIB, size_t size) {
   return true;
 }
 
-void SetBitmapWriteFault(std::function<bool(BitmapWriteStep)> fails) {
-  WriteFault() = std::move(fails);
-}
-
 bool BitmapFile::WriteToFile(const std::string& filename) const {
-  uint8_t header[kBitmapFileHeaderSize];
-  WriteBitmapFileHeader(file_, header);
-  auto writeAll = [&](int fd) {
-    return WriteBytes(fd, header, sizeof header) &&
-           WriteBytes(fd, bitmapInfo_.data(), bitmapInfo_.size()) &&
-           WriteBytes(fd, bits_.data(), bits_.size());
-  };
-
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  fs::path target(filename);
-  if (fs::is_symlink(target, ec)) {  // the file the link names is replaced; the link stays
-    fs::path named = fs::weakly_canonical(target, ec);
-    if (!ec) target = named;
-  }
-  struct stat old {};
-  const bool exists = ::stat(target.c_str(), &old) == 0;
-  if (exists && !S_ISREG(old.st_mode)) {
-    // A device or a pipe keeps nothing to protect: written in place.
-    if (Fails(BitmapWriteStep::Open)) return false;
-    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool written = writeAll(fd);
-    return Close(fd) && written;
-  }
-
-  // A new file beside the target, renamed over it once all of it is on the disk.
-  static std::atomic<uint32_t> serial{0};
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  const std::string stem = "." + target.filename().string() + "." + std::to_string(::getpid()) + ".";
-  std::string temporary;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temporary = (folder / (stem + std::to_string(serial++) + ".tmp")).string();
-    if (Fails(BitmapWriteStep::Open)) return false;
-    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return false;
-  }
-  if (fd < 0) return false;
-  if (exists) {  // the replacement keeps the old file's owner and permissions where it may
-    (void)::fchown(fd, old.st_uid, old.st_gid);
-    (void)::fchmod(fd, old.st_mode & 07777);
-  }
-  bool ok = writeAll(fd) && !Fails(BitmapWriteStep::Sync) && ::fsync(fd) == 0;
-  ok = Close(fd) && ok;
-  ok = ok && !Fails(BitmapWriteStep::Rename) && ::rename(temporary.c_str(), target.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  // The rename reaches the disk with its folder.
-  const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folderFd >= 0) {
-    (void)::fsync(folderFd);
-    ::close(folderFd);
-  }
-  return true;
+  std::string bytes(kBitmapFileHeaderSize, '\0');
+  WriteBitmapFileHeader(file_, reinterpret_cast<uint8_t*>(bytes.data()));
+  bytes.append(bitmapInfo_.begin(), bitmapInfo_.end());
+  bytes.append(bits_.begin(), bits_.end());
+  return WriteFileAtomically(filename, bytes);
 }
 
 }  // namespace curvanta

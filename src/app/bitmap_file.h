@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,9 +49,9 @@ class BitmapFile {
   // then still copied into the info header, and the file header and buffers stay.
   bool CreateFromPackedDIBPointer(const void* pDIB, size_t size);
   // Writes the file header, the header and colour bytes and the pixel data (an empty object:
-  // its 14 zeroed file-header bytes). A file is written beside the target and renamed over it
-  // once every byte is on the disk, so a failure leaves the old file as it was. False only
-  // when the file could not be opened or written.
+  // its 14 zeroed file-header bytes) through the program's file writer, so a failure leaves
+  // the old file as it was. False only when the file could not be written (also when the
+  // user may not write it).
   bool WriteToFile(const std::string& filename) const;
 
   // Header fields; 16-bit fields widened with their sign.
@@ -85,12 +84,6 @@ class BitmapFile {
   std::vector<uint8_t> bits_;
   std::vector<uint8_t> bitmapInfo_;
 };
-
-// The system calls of WriteToFile, for tests that make one of them fail.
-enum class BitmapWriteStep { Open, Write, Sync, Close, Rename };
-// When set, asked before each call of every later WriteToFile; true makes that call fail
-// as the system would (with EIO). An empty function removes the hook.
-void SetBitmapWriteFault(std::function<bool(BitmapWriteStep)> fails);
 
 // Header records from and to their little-endian bytes (`bytes` holds at least 14 or 40).
 BitmapFileHeader ReadBitmapFileHeader(const uint8_t* bytes);

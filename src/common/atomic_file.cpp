@@ -1,33 +1,47 @@
-// The all-or-nothing file writer and its fault hook.
+// The writer of the user's files: links followed by hand, the write permission asked as a
+// plain write would, a new file with a short random name beside the target, the old
+// file's owner and mode carried over, then sync, close, rename and the folder's sync.
 #include "common/atomic_file.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <climits>
-#include <cstdio>
-#include <cstdlib>
+#include <cstdint>
 #include <utility>
 
 namespace curvanta {
 
 namespace {
 
+// As many links in a row as the system itself follows before it gives up.
+constexpr int kMaxLinkHops = 40;
+// Names tried for the new file before the write gives up; with 62^6 names a clash is
+// already rare, so only a folder under attack runs out.
+constexpr int kNameAttempts = 100;
+
 FileFaultHook& Hook() {
   static FileFaultHook hook;
   return hook;
 }
 
-// The fault for the next call of a step (none without a hook).
-InjectedFault FaultFor(FileStep step, int* counts) {
-  const int count = ++counts[static_cast<int>(step)];
-  if (!Hook()) return {};
-  return Hook()(step, count);
-}
+// The calls of each step made so far in one file's write, and the faults for the next.
+class StepCounter {
+ public:
+  InjectedFault next(FileStep step) {
+    const int count = ++counts_[static_cast<int>(step)];
+    if (!Hook()) return {};
+    return Hook()(step, count);
+  }
+
+ private:
+  int counts_[5] = {};
+};
 
 std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
@@ -41,12 +55,158 @@ std::string NameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// A link is replaced at the file it points to, as saving through it is meant to.
-std::string FollowLinks(const std::string& path) {
-  struct stat st;
-  if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-  char resolved[PATH_MAX];
-  return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+std::string Join(const std::string& folder, const std::string& name) {
+  return folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+// Makes `path` the file it names once every symbolic link at its end is followed (a relative
+// link from the link's own folder); that file need not exist. False for a link that cannot
+// be read or a chain of links too long to be anything but a loop.
+bool FollowLinks(std::string& path) {
+  for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+    std::string target(size_t(st.st_size > 0 ? st.st_size : PATH_MAX), '\0');
+    for (;;) {
+      const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+      if (n < 0) return false;
+      if (size_t(n) < target.size()) {
+        target.resize(size_t(n));
+        break;
+      }
+      target.resize(target.size() * 2);  // perhaps cut short: the link changed meanwhile
+    }
+    if (target.empty()) return false;
+    path = target.front() == '/' ? target : Join(FolderOf(path), target);
+  }
+  errno = ELOOP;
+  return false;
+}
+
+// `count` characters out of [A-Za-z0-9], from the system's random source (or, where it
+// has none, from the clock and a counter).
+std::string RandomChars(size_t count) {
+  static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  constexpr size_t kLetters = sizeof kAlphabet - 1;
+  unsigned char raw[32];
+  if (count > sizeof raw) count = sizeof raw;
+  if (::getrandom(raw, count, GRND_NONBLOCK) != ssize_t(count)) {
+    static std::atomic<uint64_t> serial{0};
+    uint64_t x = uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+                 (uint64_t(::getpid()) << 40) ^ (serial++ * 0x9E3779B97F4A7C15ULL);
+    for (size_t i = 0; i < count; ++i) {  // splitmix64
+      uint64_t z = (x += 0x9E3779B97F4A7C15ULL);
+      z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+      z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+      raw[i] = (unsigned char)(z ^ (z >> 31));
+    }
+  }
+  std::string chars(count, ' ');
+  for (size_t i = 0; i < count; ++i) chars[i] = kAlphabet[raw[i] % kLetters];
+  return chars;
+}
+
+bool WriteAll(int fd, std::string_view bytes, StepCounter& steps) {
+  while (!bytes.empty()) {
+    const InjectedFault fault = steps.next(FileStep::Write);
+    ssize_t n;
+    if (fault.error != 0) {
+      errno = fault.error;
+      n = -1;
+    } else {
+      n = ::write(fd, bytes.data(), bytes.size() < fault.maxBytes ? bytes.size() : fault.maxBytes);
+    }
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;  // an error, or a disk that takes nothing more
+    bytes.remove_prefix(size_t(n));
+  }
+  return true;
+}
+
+// fsync, carried on after an interruption. `nothingToSync` is an errno that means the file
+// keeps nothing to sync (a pipe answers EINVAL); 0 for none.
+bool Sync(int fd, StepCounter& steps, int nothingToSync = 0) {
+  for (;;) {
+    const InjectedFault fault = steps.next(FileStep::Sync);
+    if (fault.error != 0)
+      errno = fault.error;
+    else if (::fsync(fd) == 0)
+      return true;
+    if (errno == EINTR) continue;
+    return nothingToSync != 0 && errno == nothingToSync;
+  }
+}
+
+// The descriptor is gone after close() whatever it answers, so it is never retried.
+bool Close(int fd, StepCounter& steps) {
+  const InjectedFault fault = steps.next(FileStep::Close);
+  const int closed = ::close(fd);
+  return fault.error == 0 && closed == 0;
+}
+
+// A device or a pipe keeps nothing that a new file could protect: its own bytes go to it.
+// A pipe without a reader refuses at once rather than waiting for one.
+bool WriteInPlace(const std::string& target, std::string_view bytes, StepCounter& steps) {
+  const InjectedFault fault = steps.next(FileStep::Open);
+  if (fault.error != 0) return false;
+  const int fd = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return false;
+  const int flags = ::fcntl(fd, F_GETFL);
+  const bool blocking = flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
+  const bool written = blocking && WriteAll(fd, bytes, steps) && Sync(fd, steps, EINVAL);
+  return Close(fd, steps) && written;
+}
+
+// Creates the new file in `folder` under a name of its own; -1 when none can be created.
+int CreateNewFile(const std::string& folder, mode_t mode, std::string& name, StepCounter& steps) {
+  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+    name = Join(folder, kNewFilePrefix + RandomChars(kNewFileRandomChars));
+    const InjectedFault fault = steps.next(FileStep::Open);
+    int fd = -1;
+    if (fault.error != 0)
+      errno = fault.error;
+    else
+      fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
+    if (fd >= 0) return fd;
+    if (errno != EEXIST && errno != EINTR) break;  // EEXIST: a leftover's name, try another
+  }
+  name.clear();
+  return -1;
+}
+
+// The bytes to a new file beside `target`, then over it. `old` is the file replaced, or
+// null when there is none yet.
+bool Replace(const std::string& target, const struct stat* old, std::string_view bytes,
+             StepCounter& steps) {
+  const std::string folder = FolderOf(target);
+  std::string temporary;
+  // Unreadable to others until it has the old file's owner and mode.
+  const int fd = CreateNewFile(folder, old ? 0600 : 0666, temporary, steps);
+  if (fd < 0) return false;
+  if (old) {
+    // Where the owner cannot be kept (only the superuser may give a file away), the group
+    // still may be; the mode comes last, as a change of owner clears its set-id bits.
+    if (::fchown(fd, old->st_uid, old->st_gid) != 0) (void)::fchown(fd, uid_t(-1), old->st_gid);
+    (void)::fchmod(fd, old->st_mode & 07777);
+  }
+  bool ok = WriteAll(fd, bytes, steps) && Sync(fd, steps);
+  ok = Close(fd, steps) && ok;
+  if (ok) {
+    const InjectedFault fault = steps.next(FileStep::Rename);
+    ok = fault.error == 0 && ::rename(temporary.c_str(), target.c_str()) == 0;
+  }
+  if (!ok) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  // The new name reaches the disk with the folder; a file system that cannot sync a folder
+  // has still replaced the file, so this answers nothing.
+  const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folderFd >= 0) {
+    (void)::fsync(folderFd);
+    ::close(folderFd);
+  }
+  return true;
 }
 
 }  // namespace
@@ -57,130 +217,20 @@ FileFaultHook SetFileFaultHook(FileFaultHook hook) {
   return previous;
 }
 
-AtomicFileWriter::AtomicFileWriter(std::string path) : path_(FollowLinks(path)) {}
-
-AtomicFileWriter::~AtomicFileWriter() { discard(); }
-
-bool AtomicFileWriter::open() {
-  const std::string name = NameOf(path_);
-  if (name.empty() || fd_ >= 0 || failed_) return false;
-  const std::string folder = FolderOf(path_);
-  // A hidden name beside the target; created exclusively so that nothing else is reused.
-  unsigned long long seed =
-      static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-      (static_cast<unsigned long long>(getpid()) << 32);
-  for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-    seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
-    char suffix[17];
-    std::snprintf(suffix, sizeof suffix, "%08llx", (seed >> 24) & 0xFFFFFFFFULL);
-    const std::string temp = folder + "/." + name + "." + suffix + ".tmp";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) {
-      fd_ = fd;
-      temp_ = temp;
-    } else if (errno != EEXIST) {
-      break;
-    }
-  }
-  if (fd_ < 0) {
-    failed_ = true;
-    return false;
-  }
-  // The replacement keeps the permissions of the file it replaces.
-  struct stat st;
-  if (stat(path_.c_str(), &st) == 0 && S_ISREG(st.st_mode)) fchmod(fd_, st.st_mode & 07777);
-  return true;
-}
-
-bool AtomicFileWriter::writeAll(FileStep step, const char* data, size_t size) {
-  while (size > 0) {
-    const InjectedFault fault = FaultFor(step, counts_);
-    ssize_t n;
-    if (fault.error != 0) {
-      errno = fault.error;
-      n = -1;
-    } else {
-      n = ::write(fd_, data, size < fault.maxBytes ? size : fault.maxBytes);
-    }
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;  // an error, or a disk that takes nothing more
-    data += n;
-    size -= static_cast<size_t>(n);
-  }
-  return true;
-}
-
-bool AtomicFileWriter::write(std::string_view bytes) {
-  if (fd_ < 0 || failed_) return false;
-  while (!bytes.empty()) {
-    if (buffer_.size() == kBlockSize) {
-      if (!writeAll(FileStep::Write, buffer_.data(), buffer_.size())) {
-        failed_ = true;
-        return false;
-      }
-      buffer_.clear();
-    }
-    const size_t take = std::min(kBlockSize - buffer_.size(), bytes.size());
-    buffer_.append(bytes.substr(0, take));
-    bytes.remove_prefix(take);
-  }
-  return true;
-}
-
-bool AtomicFileWriter::commit() {
-  if (fd_ < 0 || failed_) {
-    discard();
-    return false;
-  }
-  bool ok = writeAll(FileStep::Flush, buffer_.data(), buffer_.size());
-  buffer_.clear();
-  if (ok) {
-    for (;;) {
-      const InjectedFault fault = FaultFor(FileStep::Sync, counts_);
-      if (fault.error != 0) errno = fault.error;
-      if ((fault.error == 0 && ::fsync(fd_) == 0)) break;
-      if (errno != EINTR) {
-        ok = false;
-        break;
-      }
-    }
-  }
-  if (ok) {
-    // The descriptor is gone after close() whatever it answers, so it is never retried.
-    const InjectedFault fault = FaultFor(FileStep::Close, counts_);
-    const int fd = std::exchange(fd_, -1);
-    const int closed = ::close(fd);
-    ok = fault.error == 0 && closed == 0;
-  }
-  if (ok) {
-    const InjectedFault fault = FaultFor(FileStep::Rename, counts_);
-    ok = fault.error == 0 && ::rename(temp_.c_str(), path_.c_str()) == 0;
-  }
-  if (!ok) {
-    failed_ = true;
-    discard();
-    return false;
-  }
-  temp_.clear();
-  // The new name reaches the disk with the folder; a file system that cannot sync a folder
-  // has still replaced the file, so this answers nothing.
-  const int folder = ::open(FolderOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folder >= 0) {
-    ::fsync(folder);
-    ::close(folder);
-  }
-  return true;
-}
-
-void AtomicFileWriter::discard() {
-  if (fd_ >= 0) ::close(std::exchange(fd_, -1));
-  if (!temp_.empty()) ::unlink(std::exchange(temp_, std::string()).c_str());
-  buffer_.clear();
-}
-
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  AtomicFileWriter file(path);
-  return file.open() && file.write(bytes) && file.commit();
+  std::string target = path;
+  if (target.empty() || !FollowLinks(target) || NameOf(target).empty()) return false;
+  StepCounter steps;
+  struct stat old;
+  if (::stat(target.c_str(), &old) != 0) {
+    // A new file; a missing folder fails when the file is created in it.
+    return errno == ENOENT && Replace(target, nullptr, bytes, steps);
+  }
+  if (!S_ISREG(old.st_mode)) return WriteInPlace(target, bytes, steps);
+  // Renaming needs only the folder's permission: the file's own is asked as an open for
+  // writing would ask it (effective ids, access lists, a read-only mount).
+  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return false;
+  return Replace(target, &old, bytes, steps);
 }
 
 }  // namespace curvanta

@@ -1,6 +1,7 @@
-// Writing a file so that it is either replaced whole or left as it was: the bytes go to a
-// temporary file beside it that replaces it only after every write, the sync and the close
-// succeeded. Also the fault hook through which tests make any of those steps fail.
+// The one writer of every file the program writes for the user: the bytes go whole to a new
+// file beside the target that replaces it only after every write, the sync and the close
+// succeeded, keeping what the user set on the old file. Also the fault hook through which
+// tests make any system call of a write fail.
 #pragma once
 
 #include <cstddef>
@@ -10,14 +11,15 @@
 
 namespace curvanta {
 
-// The steps of a write that can fail. Write: one system write of a full block while the
-// bytes are taken in; Flush: a system write of the last, partly filled block; Sync: the
-// file's data and metadata to the disk; Close; Rename: the temporary file over the target.
-enum class FileStep { Write, Flush, Sync, Close, Rename };
+// The system calls of a write that can fail. Open: creating the new file (each name tried
+// counts) or opening a device or pipe written in place; Write: one system write; Sync: the
+// file's data and metadata to the disk; Close; Rename: the new file over the target.
+enum class FileStep { Open, Write, Sync, Close, Rename };
 
 // A fault the hook injects into one system call. `error` != 0: the call fails with that
-// errno (nothing is written). Otherwise a write writes at most `maxBytes` bytes, so that
-// short writes can be made.
+// errno (nothing is written; an Open failing with EEXIST makes the writer try another name).
+// Otherwise a write writes at most `maxBytes` bytes, so that a test can make one file take
+// many writes, or short ones.
 struct InjectedFault {
   int error = 0;
   size_t maxBytes = static_cast<size_t>(-1);
@@ -42,42 +44,22 @@ class ScopedFileFaultHook {
   FileFaultHook previous_;
 };
 
-// A file written through a temporary file in the target's folder. The bytes are collected
-// in blocks of kBlockSize; a full block is written when more bytes follow it, the last one
-// by commit(). Destroying the writer before a successful commit() removes the temporary
-// file and leaves the target as it was.
-class AtomicFileWriter {
- public:
-  static constexpr size_t kBlockSize = 8192;
+// The fixed start of the new file's name; a few random characters follow it, so that the
+// name is hidden and short (every name the file system takes for the target can be saved)
+// and a leftover of an earlier crash never stands in the way.
+inline constexpr char kNewFilePrefix[] = ".cvt";
+inline constexpr size_t kNewFileRandomChars = 6;
 
-  explicit AtomicFileWriter(std::string path);
-  ~AtomicFileWriter();
-  AtomicFileWriter(const AtomicFileWriter&) = delete;
-  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
-
-  // Creates the temporary file; false when it cannot be created.
-  bool open();
-  // Takes the bytes in; false once any write failed.
-  bool write(std::string_view bytes);
-  // Writes the last block, syncs and closes the temporary file, renames it over the target
-  // (which keeps its permissions) and syncs the folder. False, with the temporary file
-  // removed and the target untouched, when any of that fails.
-  bool commit();
-
- private:
-  bool writeAll(FileStep step, const char* data, size_t size);
-  void discard();
-
-  std::string path_;    // the target, symbolic links followed
-  std::string temp_;    // the temporary file, while it exists
-  std::string buffer_;  // bytes not yet written, at most one block
-  int fd_ = -1;
-  bool failed_ = false;
-  int counts_[5] = {};
-};
-
-// Writes `bytes` to `path` through an AtomicFileWriter: true when the file now holds
-// exactly them, false when the old file (or none) is still in place.
+// Writes `bytes` as the whole content of the file at `path`. True when the file now holds
+// exactly them; false, with nothing left behind and the old file as
+// it was, when any step failed or the user may not write the file.
+// - A symbolic link stays a link: the file it names (followed link by link, also when that
+//   file does not exist yet) is written.
+// - An existing regular file is refused when a plain write to it would be (its permission
+//   bits, owner, a read-only mount); otherwise it is replaced by a new file that takes its
+//   permission bits and, where the system allows, its owner and group. Other hard links of
+//   it keep the old content.
+// - An existing file of another kind (a device, a pipe) is written in place.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace curvanta

@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <functional>
@@ -18,6 +20,7 @@
 #include <vector>
 
 #include "app/bitmap_file.h"
+#include "common/atomic_file.h"
 #include "common/message_service.h"
 
 using namespace curvanta;
@@ -309,17 +312,22 @@ TEST_F(BitmapFileTest, AnEmptyObjectWritesItsZeroedFileHeader) {
   EXPECT_EQ(ReadAll(path), QByteArray(14, '\0'));
 }
 
-// Makes the n-th call of WriteToFile's system calls fail (n from 0), or only counts them.
+// Makes the n-th system call of a write fail (n from 0), or only counts them; a write takes
+// at most 64 KiB, so that a large bitmap takes several.
 class WriteFault {
  public:
-  explicit WriteFault(int failing = -1) {
-    SetBitmapWriteFault([this, failing](BitmapWriteStep step) {
-      steps.push_back(step);
-      return int(steps.size()) - 1 == failing;
-    });
-  }
-  ~WriteFault() { SetBitmapWriteFault({}); }
-  std::vector<BitmapWriteStep> steps;
+  explicit WriteFault(int failing = -1)
+      : hook_([this, failing](FileStep step, int) {
+          steps.push_back(step);
+          InjectedFault fault;
+          fault.maxBytes = 65536;
+          if (int(steps.size()) - 1 == failing) fault.error = EIO;
+          return fault;
+        }) {}
+  std::vector<FileStep> steps;
+
+ private:
+  ScopedFileFaultHook hook_;
 };
 
 // Every system call of the write made to fail in turn, for a small, a large and an empty
@@ -337,7 +345,7 @@ TEST_F(BitmapFileTest, EveryFailedWriteReturnsFalseAndKeepsTheOldFile) {
   const std::pair<const char*, const BitmapFile*> writers[] = {
       {"small", &small}, {"large", &big}, {"empty", &empty}};
   for (const auto& [what, bitmap] : writers) {
-    std::vector<BitmapWriteStep> steps;
+    std::vector<FileStep> steps;
     {
       WriteAll(path, old);
       WriteFault counting;
@@ -346,8 +354,11 @@ TEST_F(BitmapFileTest, EveryFailedWriteReturnsFalseAndKeepsTheOldFile) {
     }
     // Open, the three parts (the empty object: its header alone), sync, close, rename.
     ASSERT_GE(steps.size(), 5u) << what;
-    EXPECT_EQ(steps.front(), BitmapWriteStep::Open);
-    EXPECT_EQ(steps.back(), BitmapWriteStep::Rename);
+    EXPECT_EQ(steps.front(), FileStep::Open);
+    EXPECT_EQ(steps.back(), FileStep::Rename);
+    if (bitmap == &big) {
+      EXPECT_GE(std::count(steps.begin(), steps.end(), FileStep::Write), 11) << what;
+    }
     for (size_t n = 0; n < steps.size(); ++n) {
       WriteAll(path, old);
       {

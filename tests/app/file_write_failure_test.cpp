@@ -1,7 +1,9 @@
-// Writing a user's file under failure: Save As and the point-table export with each write,
-// the flush, the sync, the close or the rename failing in turn, and with a disk that fills
-// part way; the old file stays byte for byte, no temporary file is left, one message is
-// shown, and a save question's pending command is cancelled.
+// Writing a user's file, by every writer (File > Save, Save As, the point-table export, the
+// bitmap class): with each open, write, sync, close or rename failing in turn and with a
+// disk that fills part way, the old file stays byte for byte, no temporary file is left, one
+// message is shown, and a save question's pending command is cancelled. At the edges of the
+// file system a save keeps what the user set on the file: its write permission, owner and
+// mode, links, long names, and leftovers of earlier crashes.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,15 +12,22 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <grp.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
+#include <set>
 
+#include "app/bitmap_file.h"
 #include "app/file_commands.h"
 #include "app/graph_list.h"
 #include "app/main_window.h"
@@ -44,6 +53,18 @@ void WriteAll(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
+// One writer of a user's file. `prepare(large)` gives it its content (the large one takes
+// many writes); `arm(path)` makes `path` the file it writes where the writer keeps one (File
+// > Save: the document's own file); `save(path)` runs the user's command that writes to
+// `path` through the scripted chooser and says whether the writer reported success.
+struct WriterUnderTest {
+  std::string name;
+  bool showsMessage;  // the bitmap class reports a failure only by its result
+  std::function<void(bool large)> prepare;
+  std::function<void(const std::string& path)> arm;
+  std::function<bool(const std::string& path)> save;
+};
+
 struct WriteFailureTest : ::testing::Test {
   void SetUp() override {
     ResetGlobals();
@@ -54,6 +75,8 @@ struct WriteFailureTest : ::testing::Test {
     options.arguments = {"curvanta"};
   }
   void TearDown() override {
+    table.reset();
+    window.reset();
     ResetSceneGlobals();
     ResetGlobals();
   }
@@ -90,63 +113,119 @@ struct WriteFailureTest : ::testing::Test {
   ScriptedFileChooser chooser;
   ScopedFileChooser scopedChooser{&chooser};
   ScopedMessageRecorder messages;
-};
 
-// One of the two writers: `save(path)` runs the user's command that writes the prepared
-// content to `path` through the scripted chooser and says whether SavedFlag is set (true
-// for the export, which has none).
-struct WriterUnderTest {
-  std::string name;
-  std::function<bool(const std::string& path)> save;
-};
-
-TEST_F(WriteFailureTest, EveryFailingStepLeavesTheOldFileAndShowsOneMessage) {
-  auto window = NewWindow();
+  // Every writer of a user's file, on a window, a table dialog and a bitmap of the fixture's.
+  std::vector<WriterUnderTest> Writers();
+  std::unique_ptr<MainWindow> window;
   std::unique_ptr<Table2DDialog> table;
-  // The content of each writer, small and large (the large ones take several blocks).
-  auto prepareDocument = [&](bool large) {
+  BitmapFile bitmap;
+};
+
+// Each write takes at most this many bytes, so that the large contents take many writes.
+constexpr size_t kWriteCap = 4096;
+InjectedFault CappedWrite() {
+  InjectedFault f;
+  f.maxBytes = kWriteCap;
+  return f;
+}
+
+// A packed 24-bit bitmap of `width` x `height` pixels: its 40-byte header, then the rows.
+std::string PackedBitmap(uint32_t width, uint32_t height) {
+  const uint32_t size = (width * 3 + 3) / 4 * 4 * height;
+  std::string b(40 + size, '\0');
+  auto put32 = [&](size_t at, uint32_t v) {
+    for (size_t i = 0; i < 4; ++i) b[at + i] = char(v >> (8 * i));
+  };
+  put32(0, 40);
+  put32(4, width);
+  put32(8, height);
+  b[12] = 1;   // planes
+  b[14] = 24;  // bits per pixel
+  put32(20, size);
+  for (size_t i = 40; i < b.size(); ++i) b[i] = char(i * 7);
+  return b;
+}
+
+std::vector<WriterUnderTest> WriteFailureTest::Writers() {
+  if (!window) window = NewWindow();
+  const auto document = [this](bool large) {
     window->RunCommand("mnuEditDelAll");
     AddFunction(*window, large ? std::string(60000, 'n') : "p");
   };
-  auto prepareTable = [&](bool large) {
-    Table2DDialogState s = Table2DLoad();
-    s.data.pointCount = large ? "201" : "3";
-    ResetPointTable(s.data);
-    for (int32_t row = 1; row <= (large ? 201 : 3); ++row)
-      for (int32_t col = 1; col <= 2; ++col)
-        s.data.editor.grid.setText(row, col, large ? std::string(200, char('0' + row % 10)) : "7");
-    table = std::make_unique<Table2DDialog>(std::move(s), [](Table2DDialogState&) { return true; });
-  };
-  const WriterUnderTest writers[] = {
-      {"document",
-       [&](const std::string& path) {
+  const auto noArming = [](const std::string&) {};
+  return {
+      {"save", true, document,
+       [this](const std::string& path) {  // File > Save writes to the document's own file
+         window->Files().ForgetDocumentPath();
+         chooser.answers = {path};
+         window->RunCommand("mnuFileSave");
+         ASSERT_EQ(window->Files().DocumentPath(), path);
+       },
+       [this](const std::string&) {
+         window->RunCommand("mnuFileSave");
+         return window->SavedFlag;
+       }},
+      {"save as", true, document, noArming,
+       [this](const std::string& path) {
          chooser.answers = {path};
          window->RunCommand("mnuFileSaveAs");
          return window->SavedFlag;
        }},
-      {"table",
-       [&](const std::string& path) {
+      {"export", true,
+       [this](bool large) {
+         Table2DDialogState s = Table2DLoad();
+         s.data.pointCount = large ? "201" : "3";
+         ResetPointTable(s.data);
+         for (int32_t row = 1; row <= (large ? 201 : 3); ++row)
+           for (int32_t col = 1; col <= 2; ++col)
+             s.data.editor.grid.setText(row, col, large ? std::string(200, char('0' + row % 10)) : "7");
+         table = std::make_unique<Table2DDialog>(std::move(s), [](Table2DDialogState&) { return true; });
+       },
+       noArming,
+       [this](const std::string& path) {  // the export reports a failure only by its message
+         const size_t shown = messages.recorder.messages.size();
          chooser.answers = {path};
          table->findChild<QPushButton*>("Command2")->click();
-         return true;
+         return messages.recorder.messages.size() == shown;
        }},
+      {"bitmap", false,
+       [this](bool large) {
+         const std::string packed = large ? PackedBitmap(100, 100) : PackedBitmap(2, 2);
+         ASSERT_TRUE(bitmap.CreateFromPackedDIBPointer(packed.data(), packed.size()));
+       },
+       noArming, [this](const std::string& path) { return bitmap.WriteToFile(path); }},
   };
+}
+
+// The refusal of a failed write: one message naming the file, where the writer has one.
+void ExpectRefusal(const WriterUnderTest& writer, const std::vector<Message>& shown, const std::string& path) {
+  if (!writer.showsMessage) {
+    EXPECT_TRUE(shown.empty());
+    return;
+  }
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text, "无法写入文件：\n" + path);
+  EXPECT_EQ(shown[0].title, "出错");
+  EXPECT_EQ(shown[0].icon, MsgIcon::Error);
+}
+
+// Every system call of the write failing in turn, for every writer, with a small content
+// and a large one that takes many writes.
+TEST_F(WriteFailureTest, EveryFailingStepLeavesTheOldFileAndShowsOneMessage) {
   const std::string oldBytes = "old bytes\r\n\x08\x00 kept as they were";
   const std::string target = tmp.filePath("target.out").toStdString();
   const std::string probe = tmp.filePath("probe.out").toStdString();
-  for (const WriterUnderTest& writer : writers) {
+  for (const WriterUnderTest& writer : Writers()) {
     for (bool large : {false, true}) {
       SCOPED_TRACE(writer.name + (large ? " large" : " small"));
-      if (writer.name == "document")
-        prepareDocument(large);
-      else
-        prepareTable(large);
+      writer.prepare(large);
       // A write without faults, counting the calls of each step.
       std::map<FileStep, int> calls;
+      writer.arm(probe);
       {
         ScopedFileFaultHook count([&](FileStep step, int n) {
           calls[step] = n;
-          return InjectedFault{};
+          return CappedWrite();
         });
         messages.recorder.clear();
         EXPECT_TRUE(writer.save(probe));
@@ -154,39 +233,33 @@ TEST_F(WriteFailureTest, EveryFailingStepLeavesTheOldFileAndShowsOneMessage) {
       ASSERT_TRUE(messages.recorder.messages.empty());
       const std::string newBytes = ReadAll(probe);
       ASSERT_NE(newBytes, "<missing>");
-      EXPECT_EQ(calls[FileStep::Write], int(newBytes.size() - 1) / int(AtomicFileWriter::kBlockSize));
-      EXPECT_EQ(calls[FileStep::Flush], 1);
+      EXPECT_EQ(calls[FileStep::Write], int((newBytes.size() + kWriteCap - 1) / kWriteCap));
+      for (FileStep step : {FileStep::Open, FileStep::Sync, FileStep::Close, FileStep::Rename})
+        EXPECT_EQ(calls[step], 1) << int(step);
       if (large) {
         EXPECT_GE(calls[FileStep::Write], 7);
       }
 
-      // Every failing step in turn.
-      std::vector<std::pair<FileStep, int>> faults;
+      // Every failing call in turn.
+      std::vector<std::pair<FileStep, int>> faults = {{FileStep::Open, 1}};
       for (int n = 1; n <= calls[FileStep::Write]; ++n) faults.push_back({FileStep::Write, n});
-      for (FileStep step : {FileStep::Flush, FileStep::Sync, FileStep::Close, FileStep::Rename})
-        faults.push_back({step, 1});
+      for (FileStep step : {FileStep::Sync, FileStep::Close, FileStep::Rename}) faults.push_back({step, 1});
+      writer.arm(target);
       for (const auto& [step, at] : faults) {
         SCOPED_TRACE("step " + std::to_string(int(step)) + " call " + std::to_string(at));
         WriteAll(target, oldBytes);
         messages.recorder.clear();
         {
           ScopedFileFaultHook fail([step = step, at = at](FileStep s, int n) {
-            InjectedFault f;
+            InjectedFault f = CappedWrite();
             if (s == step && n == at) f.error = s == FileStep::Write ? ENOSPC : EIO;
             return f;
           });
-          const bool saved = writer.save(target);
-          if (writer.name == "document") {
-            EXPECT_FALSE(saved);
-          }
+          EXPECT_FALSE(writer.save(target));
         }
         EXPECT_EQ(ReadAll(target), oldBytes);
         EXPECT_EQ(Files(tmp.path()), (QStringList{"probe.out", "target.out"}));
-        ASSERT_EQ(messages.recorder.messages.size(), 1u);
-        const Message& m = messages.recorder.messages[0];
-        EXPECT_EQ(m.text, "无法写入文件：\n" + target);
-        EXPECT_EQ(m.title, "出错");
-        EXPECT_EQ(m.icon, MsgIcon::Error);
+        ExpectRefusal(writer, messages.recorder.messages, target);
       }
       // Without a fault the target gets the new content whole.
       messages.recorder.clear();
@@ -196,6 +269,250 @@ TEST_F(WriteFailureTest, EveryFailingStepLeavesTheOldFileAndShowsOneMessage) {
       QFile::remove(QString::fromStdString(target));
       QFile::remove(QString::fromStdString(probe));
     }
+  }
+}
+
+// An ordinary user's ids, for a save without the superuser's rights.
+constexpr uid_t kOrdinaryUser = 65534;
+constexpr gid_t kOrdinaryGroup = 65534;
+
+// What a save run elsewhere reported: its result and its messages.
+struct SaveReport {
+  bool saved = false;
+  std::vector<Message> shown;
+};
+
+// Runs `save` with an ordinary user's rights and what it showed in `recorder`. The superuser
+// gives them up in a child process, so that nothing of it reaches the other tests (the
+// fixture's window is never shown, so the child draws nothing); nothing when the child
+// cannot become that user. Without the superuser's rights `save` runs here.
+std::optional<SaveReport> SaveAsOrdinaryUser(const std::function<bool()>& save,
+                                             RecordingMessageService& recorder) {
+  constexpr int kCannotBecomeTheUser = 3;
+  recorder.clear();
+  if (geteuid() != 0) {
+    SaveReport report{save(), recorder.messages};
+    return report;
+  }
+  int pipeFds[2];
+  if (pipe(pipeFds) != 0) return std::nullopt;
+  const pid_t child = fork();
+  if (child == 0) {
+    close(pipeFds[0]);
+    if (setgroups(0, nullptr) != 0 || setresgid(kOrdinaryGroup, kOrdinaryGroup, kOrdinaryGroup) != 0 ||
+        setresuid(kOrdinaryUser, kOrdinaryUser, kOrdinaryUser) != 0)
+      _exit(kCannotBecomeTheUser);
+    // The result, then per message its icon and its text and title, each ended by a zero byte.
+    std::string out(1, save() ? '1' : '0');
+    for (const Message& m : recorder.messages)
+      out += char('0' + int(m.icon)) + m.text + '\0' + m.title + '\0';
+    for (size_t done = 0; done < out.size();) {
+      const ssize_t n = write(pipeFds[1], out.data() + done, out.size() - done);
+      if (n <= 0) _exit(4);
+      done += size_t(n);
+    }
+    _exit(0);
+  }
+  close(pipeFds[1]);
+  std::string in;
+  char buffer[4096];
+  for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) != 0;) {
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) break;
+    in.append(buffer, size_t(n));
+  }
+  close(pipeFds[0]);
+  int status = 0;
+  if (child < 0 || waitpid(child, &status, 0) != child) return std::nullopt;
+  if (WIFEXITED(status) && WEXITSTATUS(status) == kCannotBecomeTheUser) return std::nullopt;
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || in.empty()) {
+    ADD_FAILURE() << "the save as an ordinary user ended with status " << status;
+    return std::nullopt;
+  }
+  SaveReport report{in[0] == '1', {}};
+  for (size_t at = 1; at < in.size();) {
+    Message m;
+    m.icon = MsgIcon(in[at] - '0');
+    const size_t textEnd = in.find('\0', at + 1);
+    const size_t titleEnd = in.find('\0', textEnd + 1);
+    m.text = in.substr(at + 1, textEnd - at - 1);
+    m.title = in.substr(textEnd + 1, titleEnd - textEnd - 1);
+    report.shown.push_back(m);
+    at = titleEnd + 1;
+  }
+  return report;
+}
+
+// Every entry of `folder`, hidden ones and links included, by name.
+std::set<std::string> Entries(const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(folder)) names.insert(e.path().filename().string());
+  return names;
+}
+
+struct stat StatOf(const std::string& path) {
+  struct stat st {};
+  EXPECT_EQ(stat(path.c_str(), &st), 0) << path;
+  return st;
+}
+
+std::string LinkText(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::read_symlink(path, error).string();
+}
+
+// A save keeps what the user set on the file, by every writer. Each case prepares the
+// folder around the file the writer is told to write, runs the save (as an ordinary user
+// where the case says so) and checks the folder afterwards.
+TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
+  namespace fs = std::filesystem;
+  const bool superuser = geteuid() == 0;
+  // The folder of the cases, which an ordinary user may write into.
+  const std::string folder = tmp.filePath("cases").toStdString();
+  ASSERT_EQ(chmod(tmp.path().toLocal8Bit().constData(), 0755), 0);
+  const std::string oldBytes = "old bytes\r\n\x08\x00 kept";
+  const std::string longName = [] {
+    std::string name;
+    for (int i = 0; i < 84; ++i) name += "图";  // 3 bytes each
+    return name + ".ab";                        // 255 bytes, the longest name a folder takes
+  }();
+  const std::string leftover = ".cvtAbc123";
+
+  struct Case {
+    std::string name;
+    std::string file;  // the name the writer is told, in the folder
+    bool ordinaryUser;  // saved by an ordinary user (the superuser may write any file)
+    bool needsSuperuser;
+    bool saves;
+    std::function<void(const std::string& path)> setUp;
+    // Checks the folder after the save; `newBytes` is what the writer writes.
+    std::function<void(const std::string& path, const std::string& newBytes)> check;
+  };
+  const Case cases[] = {
+      {"a file its owner made read-only", "doc.out", true, false, false,
+       [&](const std::string& path) {
+         WriteAll(path, oldBytes);
+         if (superuser) ASSERT_EQ(chown(path.c_str(), kOrdinaryUser, kOrdinaryGroup), 0);
+         ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+       },
+       [&](const std::string& path, const std::string&) {
+         EXPECT_EQ(ReadAll(path), oldBytes);
+         EXPECT_EQ(StatOf(path).st_mode & 07777, 0444u);
+         EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
+       }},
+      {"another user's file the saver may not write", "doc.out", true, true, false,
+       [&](const std::string& path) {
+         WriteAll(path, oldBytes);
+         ASSERT_EQ(chmod(path.c_str(), 0644), 0);
+       },
+       [&](const std::string& path, const std::string&) {
+         EXPECT_EQ(ReadAll(path), oldBytes);
+         EXPECT_EQ(StatOf(path).st_uid, 0u);
+         EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
+       }},
+      {"another user's file saved by the superuser, with a second hard link", "doc.out", false, true, true,
+       [&](const std::string& path) {
+         WriteAll(path, oldBytes);
+         ASSERT_EQ(chown(path.c_str(), 4321, 4322), 0);
+         ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+         ASSERT_EQ(link(path.c_str(), (folder + "/other name").c_str()), 0);
+       },
+       [&](const std::string& path, const std::string& newBytes) {
+         EXPECT_EQ(ReadAll(path), newBytes);
+         const struct stat st = StatOf(path);
+         EXPECT_EQ(st.st_uid, 4321u);
+         EXPECT_EQ(st.st_gid, 4322u);
+         EXPECT_EQ(st.st_mode & 07777, 0640u);
+         EXPECT_EQ(ReadAll(folder + "/other name"), oldBytes);
+         EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out", "other name"}));
+       }},
+      {"a link to a link to a file not there yet", "doc.out", false, false, true,
+       [&](const std::string& path) {
+         ASSERT_TRUE(fs::create_directory(folder + "/sub"));
+         ASSERT_EQ(symlink("hop", path.c_str()), 0);
+         ASSERT_EQ(symlink("sub/new.out", (folder + "/hop").c_str()), 0);
+       },
+       [&](const std::string& path, const std::string& newBytes) {
+         EXPECT_EQ(LinkText(path), "hop");
+         EXPECT_EQ(LinkText(folder + "/hop"), "sub/new.out");
+         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder + "/sub/new.out")));
+         EXPECT_EQ(ReadAll(folder + "/sub/new.out"), newBytes);
+         EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out", "hop", "sub"}));
+         EXPECT_EQ(Entries(folder + "/sub"), (std::set<std::string>{"new.out"}));
+       }},
+      {"a link into a folder that does not exist", "doc.out", false, false, false,
+       [&](const std::string& path) { ASSERT_EQ(symlink("missing/new.out", path.c_str()), 0); },
+       [&](const std::string& path, const std::string&) {
+         EXPECT_EQ(LinkText(path), "missing/new.out");
+         EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
+       }},
+      {"a name of 255 bytes", longName, false, false, true,
+       [&](const std::string& path) { WriteAll(path, oldBytes); },
+       [&](const std::string& path, const std::string& newBytes) {
+         EXPECT_EQ(ReadAll(path), newBytes);
+         EXPECT_EQ(Entries(folder), (std::set<std::string>{longName}));
+       }},
+      {"leftovers of earlier crashes", "doc.out", false, false, true,
+       [&](const std::string& path) {
+         WriteAll(path, oldBytes);
+         // Names this writer and earlier ones gave their files, numbered ones included.
+         WriteAll(folder + "/" + leftover, "stale");
+         for (int n = 0; n < 1000; ++n)
+           WriteAll(folder + "/.doc.out." + std::to_string(getpid()) + "." + std::to_string(n) + ".tmp", "");
+       },
+       [&](const std::string& path, const std::string& newBytes) {
+         EXPECT_EQ(ReadAll(path), newBytes);
+         EXPECT_EQ(ReadAll(folder + "/" + leftover), "stale");
+         EXPECT_EQ(Entries(folder).size(), 1002u);
+       }},
+  };
+
+  std::set<std::string> notRun;
+  for (const WriterUnderTest& writer : Writers()) {
+    writer.prepare(false);
+    const std::string probe = tmp.filePath("probe.out").toStdString();
+    writer.arm(probe);
+    ASSERT_TRUE(writer.save(probe));
+    const std::string newBytes = ReadAll(probe);
+    for (const Case& c : cases) {
+      SCOPED_TRACE(writer.name + ": " + c.name);
+      if (c.needsSuperuser && !superuser) {
+        notRun.insert(c.name);
+        continue;
+      }
+      fs::remove_all(folder);
+      ASSERT_TRUE(fs::create_directory(folder));
+      ASSERT_EQ(chmod(folder.c_str(), 0777), 0);
+      const std::string path = folder + "/" + c.file;
+      // Armed on a plain file, which the case then replaces with its own.
+      writer.arm(path);
+      fs::remove(path);
+      c.setUp(path);
+      std::optional<SaveReport> report;
+      if (c.ordinaryUser) {
+        report = SaveAsOrdinaryUser([&] { return writer.save(path); }, messages.recorder);
+      } else {
+        messages.recorder.clear();
+        report = SaveReport{writer.save(path), messages.recorder.messages};
+      }
+      if (!report) {
+        notRun.insert(c.name);
+        continue;
+      }
+      EXPECT_EQ(report->saved, c.saves);
+      if (c.saves) {
+        EXPECT_TRUE(report->shown.empty());
+      } else {
+        ExpectRefusal(writer, report->shown, path);
+      }
+      c.check(path, newBytes);
+    }
+    QFile::remove(QString::fromStdString(probe));
+  }
+  if (!notRun.empty()) {
+    std::string names;
+    for (const std::string& n : notRun) names += " [" + n + "]";
+    GTEST_SKIP() << "needs the superuser's rights:" << names;
   }
 }
 
@@ -285,7 +602,7 @@ TEST_F(WriteFailureTest, AFailedSaveAtTheQuestionCancelsThePendingCommand) {
     {
       ScopedFileFaultHook fail([](FileStep s, int) {
         InjectedFault f;
-        if (s == FileStep::Flush) f.error = ENOSPC;
+        if (s == FileStep::Write) f.error = ENOSPC;
         return f;
       });
       EXPECT_FALSE(p.run(*w));

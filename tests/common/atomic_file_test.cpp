@@ -1,8 +1,10 @@
-// The all-or-nothing file writer: short and interrupted writes still give the whole file,
-// the replacement keeps the old file's permissions and writes through a link, and a target
-// that cannot be replaced is left as it was.
+// The writer of the user's files: short and interrupted writes still give the whole file,
+// the replacement keeps the old file's permissions, other hard links and links, the new
+// file's name is short, hidden and never blocked by leftovers, pipes are written in place,
+// and a target that cannot be replaced is left as it was.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +12,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "common/atomic_file.h"
 
@@ -72,27 +76,106 @@ TEST_F(AtomicFileTest, TheReplacementKeepsPermissionsAndLinks) {
   std::ofstream(real) << "old";
   ASSERT_EQ(chmod(real.c_str(), 0640), 0);
   ASSERT_EQ(symlink("real", link.c_str()), 0);
+  ASSERT_EQ(::link(real.c_str(), (dir + "/hard").c_str()), 0);
   ASSERT_TRUE(WriteFileAtomically(link, "new"));
   EXPECT_EQ(ReadAll(real), "new");
+  EXPECT_EQ(ReadAll(dir + "/hard"), "old");
   struct stat st;
   ASSERT_EQ(lstat(link.c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
   ASSERT_EQ(stat(real.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
-  EXPECT_EQ(FileCount(), 2u);
+  EXPECT_EQ(FileCount(), 3u);
 }
 
 TEST_F(AtomicFileTest, TargetsThatCannotBeReplaced) {
   std::filesystem::create_directory(dir + "/folder");
   std::filesystem::create_directory(dir + "/folder/inside");
-  for (const std::string& path : {dir + "/folder/inside", dir + "/folder/", dir + "/missing/f", std::string()}) {
+  ASSERT_EQ(symlink("loop", (dir + "/loop").c_str()), 0);
+  ASSERT_EQ(symlink("missing/f", (dir + "/dangling").c_str()), 0);
+  for (const std::string& path : {dir + "/folder/inside", dir + "/folder/", dir + "/missing/f", std::string(),
+                                  dir + "/loop", dir + "/dangling"}) {
     EXPECT_FALSE(WriteFileAtomically(path, "x")) << path;
   }
   EXPECT_TRUE(std::filesystem::is_directory(dir + "/folder/inside"));
-  EXPECT_EQ(FileCount(), 1u);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir + "/loop"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir + "/dangling"));
+  EXPECT_EQ(FileCount(), 3u);
   size_t inFolder = 0;
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir + "/folder")) ++inFolder;
   EXPECT_EQ(inFolder, 1u);
+}
+
+// The new file is hidden, named by a fixed prefix and a few random characters, different
+// each time; names taken by leftovers are passed over, and a folder where every name tried
+// is taken gives up rather than trying forever.
+TEST_F(AtomicFileTest, TheNewFileHasAShortRandomNameAndLeftoversNeverBlock) {
+  const std::string path = dir + "/f";
+  std::vector<std::string> names;
+  auto newFileName = [&](FileStep step, int) {
+    if (step == FileStep::Sync)  // the new file is complete and not yet renamed
+      for (const auto& e : std::filesystem::directory_iterator(dir))
+        if (e.path().filename() != "f") names.push_back(e.path().filename().string());
+    return InjectedFault{};
+  };
+  for (int n = 0; n < 2; ++n) {
+    ScopedFileFaultHook hook(newFileName);
+    ASSERT_TRUE(WriteFileAtomically(path, "new"));
+  }
+  ASSERT_EQ(names.size(), 2u);
+  for (const std::string& name : names) {
+    EXPECT_EQ(name.size(), sizeof kNewFilePrefix - 1 + kNewFileRandomChars) << name;
+    EXPECT_EQ(name.rfind(kNewFilePrefix, 0), 0u) << name;
+  }
+  EXPECT_NE(names[0], names[1]);
+
+  // Names already taken (as a leftover's would be): the next one is tried.
+  int tried = 0;
+  {
+    ScopedFileFaultHook taken([&](FileStep step, int n) {
+      InjectedFault f;
+      if (step == FileStep::Open) {
+        tried = n;
+        if (n <= 50) f.error = EEXIST;
+      }
+      return f;
+    });
+    ASSERT_TRUE(WriteFileAtomically(path, "newer"));
+  }
+  EXPECT_EQ(tried, 51);
+  EXPECT_EQ(ReadAll(path), "newer");
+  {
+    ScopedFileFaultHook allTaken([&](FileStep step, int n) {
+      InjectedFault f;
+      if (step == FileStep::Open) {
+        tried = n;
+        f.error = EEXIST;
+      }
+      return f;
+    });
+    EXPECT_FALSE(WriteFileAtomically(path, "lost"));
+  }
+  EXPECT_LE(tried, 1000);
+  EXPECT_EQ(ReadAll(path), "newer");
+  EXPECT_EQ(FileCount(), 1u);
+}
+
+// A pipe is written in place when someone reads it, and refused at once when nobody does.
+TEST_F(AtomicFileTest, APipeIsWrittenInPlaceWithoutWaitingForAReader) {
+  const std::string pipe = dir + "/pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_FALSE(WriteFileAtomically(pipe, "nobody reads"));
+  const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  EXPECT_TRUE(WriteFileAtomically(pipe, "read"));
+  char got[16] = {};
+  EXPECT_EQ(::read(reader, got, sizeof got), 4);
+  EXPECT_EQ(std::string(got), "read");
+  ::close(reader);
+  struct stat st;
+  ASSERT_EQ(lstat(pipe.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  EXPECT_EQ(FileCount(), 1u);
 }
 
 }  // namespace
