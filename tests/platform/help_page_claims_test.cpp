@@ -12,11 +12,13 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <QRegularExpression>
+#include <QString>
 
 #include "common/message_service.h"
 #include "common/number_text.h"
@@ -51,11 +53,31 @@ std::string DecodeEntities(std::string s) {
 
 using Attributes = std::map<std::string, std::string>;
 
+// Every match of a pattern in a UTF-8 text, each as its captured groups (0 the whole match)
+// and its byte offset.
+struct Match {
+  std::vector<std::string> groups;
+  size_t at = 0;
+};
+
+std::vector<Match> AllMatches(const std::string& text, const char* pattern) {
+  const QString subject = QString::fromUtf8(text);
+  const QRegularExpression re(QString::fromUtf8(pattern));
+  std::vector<Match> out;
+  for (auto it = re.globalMatch(subject); it.hasNext();) {
+    const QRegularExpressionMatch m = it.next();
+    Match match;
+    for (int g = 0; g <= re.captureCount(); ++g) match.groups.push_back(m.captured(g).toStdString());
+    match.at = size_t(subject.left(int(m.capturedStart())).toUtf8().size());
+    out.push_back(std::move(match));
+  }
+  return out;
+}
+
 Attributes ParseAttributes(const std::string& tagBody) {
   Attributes out;
-  static const std::regex attribute(R"re(([A-Za-z][\w-]*)="([^"]*)")re");
-  for (std::sregex_iterator it(tagBody.begin(), tagBody.end(), attribute), end; it != end; ++it)
-    out[(*it)[1].str()] = DecodeEntities((*it)[2].str());
+  for (const Match& m : AllMatches(tagBody, R"re(([A-Za-z][\w-]*)="([^"]*)")re"))
+    out[m.groups[1]] = DecodeEntities(m.groups[2]);
   return out;
 }
 
@@ -73,18 +95,14 @@ struct CodeElement {
 };
 
 std::vector<CodeElement> CodeElements(const std::string& page) {
-  std::vector<std::pair<size_t, std::string>> sections;
-  static const std::regex heading(R"re(<h2 id="([^"]+)")re");
-  for (std::sregex_iterator it(page.begin(), page.end(), heading), end; it != end; ++it)
-    sections.emplace_back(size_t(it->position()), (*it)[1].str());
+  const std::vector<Match> sections = AllMatches(page, R"re(<h2 id="([^"]+)")re");
   std::vector<CodeElement> out;
-  static const std::regex code(R"re(<code([^>]*)>([\s\S]*?)</code>)re");
-  for (std::sregex_iterator it(page.begin(), page.end(), code), end; it != end; ++it) {
+  for (const Match& m : AllMatches(page, R"re(<code([^>]*)>([\s\S]*?)</code>)re")) {
     CodeElement e;
-    e.attributes = ParseAttributes((*it)[1].str());
-    e.text = DecodeEntities((*it)[2].str());
-    for (const auto& [at, id] : sections)
-      if (at < size_t(it->position())) e.section = id;
+    e.attributes = ParseAttributes(m.groups[1]);
+    e.text = DecodeEntities(m.groups[2]);
+    for (const Match& section : sections)
+      if (section.at < m.at) e.section = section.groups[1];
     out.push_back(std::move(e));
   }
   return out;
@@ -172,10 +190,10 @@ void ExpectOutcome(const CodeElement& e) {
     EXPECT_FALSE(o.accepted);
     ASSERT_EQ(o.messages.size(), 1u);
     EXPECT_EQ(o.messages[0].title, "语法错误");
-    EXPECT_TRUE(std::regex_match(o.messages[0].text,
-                                 std::regex("字符 [0-9]+：  " + std::regex_replace(
-                                     rest("syntax:"), std::regex(R"([.^$|()\[\]{}*+?\\])"),
-                                     R"(\$&)"))));
+    const QRegularExpression shape(
+        QStringLiteral("\\A字符 [0-9]+：  ") +
+        QRegularExpression::escape(QString::fromStdString(rest("syntax:"))) + QStringLiteral("\\z"));
+    EXPECT_TRUE(shape.match(QString::fromStdString(o.messages[0].text)).hasMatch());
   } else if (startsWith("message:")) {
     EXPECT_FALSE(o.accepted);
     ASSERT_EQ(o.messages.size(), 1u);
@@ -409,9 +427,8 @@ struct DomainRow {
 
 std::vector<DomainRow> DomainRows(const std::string& page) {
   std::vector<DomainRow> rows;
-  static const std::regex row(R"re(<tr([^>]*\bdata-domain="[^"]*"[^>]*)>)re");
-  for (std::sregex_iterator it(page.begin(), page.end(), row), end; it != end; ++it) {
-    const Attributes a = ParseAttributes((*it)[1].str());
+  for (const Match& m : AllMatches(page, R"re(<tr([^>]*\bdata-domain="[^"]*"[^>]*)>)re")) {
+    const Attributes a = ParseAttributes(m.groups[1]);
     DomainRow r;
     r.function = a.count("data-function") ? a.at("data-function") : "";
     r.domain = a.at("data-domain");
