@@ -446,7 +446,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   closing_ = true;
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w != this && w->isVisible() && w->isWindow() && !qobject_cast<QMenu*>(w)) w->close();
-  picDraw_->StopSpinning();
+  picDraw_->StopSpinningForGood();
   timer1_->stop();
   event->accept();
 }
@@ -487,7 +487,7 @@ void MainWindow::ApplyKindSettings(int kind) {
   ViewScene.RotPitch = kind == 1 ? 0.0f : -15.0f;
   ViewScene.RotYaw = kind == 1 ? 0.0f : 45.0f;
   picDraw_->navigator().ToolsOff();
-  if (kind == 1) picDraw_->StopTurning();  // the presets are off in 2D: start level
+  if (kind == 1) picDraw_->StopSpinAndShowSceneAngles();  // the presets are off in 2D: start level
   GraphMode = kind;
   DocAxes().BetterFonts = true;
   if (kind != 1) DocAxes().SetDefault();

@@ -49,7 +49,7 @@ class OpenDocumentWindow : public ShownWindowBase {
   }
   // A new window that opens `path` from its command line, then shows.
   void RestartWith(const std::string& path) {
-    window->picDraw()->StopSpinning();
+    window->picDraw()->StopSpinningForGood();
     window.reset();
     ResetSceneGlobals();
     ResetGlobals();

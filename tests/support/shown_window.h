@@ -41,7 +41,7 @@ class ShownWindowBase : public ::testing::Test {
     if (!area->isValid()) FAIL() << "no OpenGL context (tests run under xvfb-run, see scripts/test)";
   }
   void TearDown() override {
-    if (window) window->picDraw()->StopSpinning();
+    if (window) window->picDraw()->StopSpinningForGood();
     window.reset();
     ResetSceneGlobals();
     ResetGlobals();
