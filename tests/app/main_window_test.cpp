@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTemporaryDir>
 #include <QToolBar>
 
 #include "app/command_sets.h"
@@ -23,6 +22,8 @@
 #include <QPlainTextEdit>
 #include <QMouseEvent>
 #include <QTest>
+
+#include "support/main_window_setup.h"
 
 using namespace curvanta;
 
@@ -42,16 +43,7 @@ QStringList Entries(QMenu* m) {
   return out;
 }
 
-struct WindowFixture : ::testing::Test {
-  void SetUp() override {
-    ResetGlobals();
-    ASSERT_TRUE(tmp.isValid());
-    options.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
-    options.processRunner = [](const QString&, const QStringList&) {};
-    options.arguments = {"curvanta"};
-  }
-  QTemporaryDir tmp;
-  MainWindow::LoadOptions options;
+struct WindowFixture : ::testing::Test, MainWindowTestSetUp {
   // Save dialogs answer "cancelled" unless a test scripts a file.
   ScriptedFileChooser chooser;
   ScopedFileChooser scopedChooser{&chooser};

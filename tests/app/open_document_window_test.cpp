@@ -53,12 +53,8 @@ class OpenDocumentWindow : public ShownWindowBase {
     window.reset();
     ResetSceneGlobals();
     ResetGlobals();
-    MainWindow::LoadOptions options;
-    options.arguments = {"curvanta", QString::fromStdString(path)};
-    options.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
-    options.processRunner = [](const QString&, const QStringList&) {};
     window = std::make_unique<MainWindow>();
-    window->Load(options);
+    window->Load(LoadOptionsWith({"curvanta", QString::fromStdString(path)}));
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     area = window->picDraw();
