@@ -175,7 +175,7 @@ void DrawArea::StopSpinningForGood() {
   spin_.stop();
 }
 
-void DrawArea::StopSpinKeepingTheTurn() {
+void DrawArea::StopSpin() {
   navigator_.state.Spinning = false;
   spin_.stop();
 }

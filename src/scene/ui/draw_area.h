@@ -44,9 +44,9 @@ class DrawArea : public QOpenGLWidget, public NavigationEffects {
   // Three ways to stop a spin; they differ in what may happen next and in what is shown:
   // The window is closing: the spin stops and no drag starts one again.
   void StopSpinningForGood();
-  // The spin stops where the model stands (an opened document); the next turning drag
-  // spins again.
-  void StopSpinKeepingTheTurn();
+  // The spin stops, nothing more: the model stays as the spin left it and the next turning
+  // drag spins again (an opened document).
+  void StopSpin();
   // The spin stops and the trackball lets go of the angles, so the scene's own angles show
   // again at once (New 2D starts level); the view can still be turned and spun afterwards.
   void StopSpinAndShowSceneAngles();
