@@ -412,17 +412,8 @@ TEST_F(WindowFixture, ShrinkingToTheSmallestSizeBringsBothBarsBackInside) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
   QWidget* bar = w.findChild<QWidget*>("Splitter");
   QWidget* bar2 = w.findChild<QWidget*>("Splitter2");
-  auto drag = [&](QWidget* b, QPoint to) {
-    for (auto [t, held] : {std::pair{QEvent::MouseButtonPress, Qt::MouseButtons(Qt::LeftButton)},
-                           std::pair{QEvent::MouseMove, Qt::MouseButtons(Qt::LeftButton)},
-                           std::pair{QEvent::MouseButtonRelease, Qt::MouseButtons(Qt::NoButton)}}) {
-      QPoint p = t == QEvent::MouseButtonPress ? QPoint(1, 1) : to;
-      QMouseEvent e(t, QPointF(p), b->mapToGlobal(QPointF(p)), Qt::LeftButton, held, Qt::NoModifier);
-      QApplication::sendEvent(b, &e);
-    }
-  };
-  drag(bar, {2000, 1});   // to the right-hand limit
-  drag(bar2, {1, 2000});  // to the bottom limit H - 3T
+  DragSplitterBar(bar, {2000, 1});   // to the right-hand limit
+  DragSplitterBar(bar2, {1, 2000});  // to the bottom limit H - 3T
   ASSERT_GT(w.SplitterLeft() / 15, 640);
   w.resize(300, 200);  // below the smallest size
   QTest::qWait(50);

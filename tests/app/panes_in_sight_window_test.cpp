@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
-#include <QApplication>
-#include <QMouseEvent>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -73,19 +71,11 @@ TEST_F(PanesInSight, BarsDraggedToTheirLimitsGiveWayAndComeBack) {
   w.resize(1400, 1000);
   w.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-  auto drag = [&](const char* barName, QPoint to) {
-    QWidget* bar = w.findChild<QWidget*>(barName);
-    ASSERT_TRUE(bar);
-    for (auto [type, held] : {std::pair{QEvent::MouseButtonPress, Qt::MouseButtons(Qt::LeftButton)},
-                              std::pair{QEvent::MouseMove, Qt::MouseButtons(Qt::LeftButton)},
-                              std::pair{QEvent::MouseButtonRelease, Qt::MouseButtons(Qt::NoButton)}}) {
-      const QPoint p = type == QEvent::MouseButtonPress ? QPoint(1, 1) : to;
-      QMouseEvent e(type, QPointF(p), bar->mapToGlobal(QPointF(p)), Qt::LeftButton, held, Qt::NoModifier);
-      QApplication::sendEvent(bar, &e);
-    }
-  };
-  drag("Splitter", {2000, 1});   // to the right-hand limit: a narrow drawing area
-  drag("Splitter2", {1, 2000});  // to the bottom limit
+  QWidget* bar = w.findChild<QWidget*>("Splitter");
+  QWidget* bar2 = w.findChild<QWidget*>("Splitter2");
+  ASSERT_TRUE(bar && bar2);
+  DragSplitterBar(bar, {2000, 1});   // to the right-hand limit: a narrow drawing area
+  DragSplitterBar(bar2, {1, 2000});  // to the bottom limit
   const int left = w.SplitterLeft(), top = w.Splitter2Top();
   const QRect list = w.List1()->geometry(), result = w.Result()->geometry();
   SizeTo(w, QSize(640, 480));
@@ -98,9 +88,8 @@ TEST_F(PanesInSight, BarsDraggedToTheirLimitsGiveWayAndComeBack) {
   EXPECT_EQ(w.Result()->geometry(), result);
   // A drag in the small window starts where the bar is seen.
   SizeTo(w, QSize(640, 480));
-  QWidget* bar2 = w.findChild<QWidget*>("Splitter2");
   const int seenTop = bar2->y();
-  drag("Splitter2", {1, -100});
+  DragSplitterBar(bar2, {1, -100});
   EXPECT_EQ(bar2->y(), seenTop - 100);
   ExpectInSight(w);
 }

@@ -1,11 +1,15 @@
 // What a main-window test sets up before it makes its window: fresh globals, and load
-// options that keep the file association in a temporary folder and run no desktop command.
+// options that keep the file association in a temporary folder and run no desktop command;
+// and a drag on a splitter bar.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <utility>
 
 #include "app/main_window.h"
 #include "common/globals.h"
@@ -36,6 +40,18 @@ struct MainWindowTestSetUp {
     o.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
     o.processRunner = [](const QString&, const QStringList&) {};
     return o;
+  }
+
+  // A left-button drag on a splitter bar: pressed near its corner, moved and released at `to`
+  // (relative to the bar).
+  static void DragSplitterBar(QWidget* bar, QPoint to) {
+    for (auto [type, held] : {std::pair{QEvent::MouseButtonPress, Qt::MouseButtons(Qt::LeftButton)},
+                              std::pair{QEvent::MouseMove, Qt::MouseButtons(Qt::LeftButton)},
+                              std::pair{QEvent::MouseButtonRelease, Qt::MouseButtons(Qt::NoButton)}}) {
+      const QPoint p = type == QEvent::MouseButtonPress ? QPoint(1, 1) : to;
+      QMouseEvent e(type, QPointF(p), bar->mapToGlobal(QPointF(p)), Qt::LeftButton, held, Qt::NoModifier);
+      QApplication::sendEvent(bar, &e);
+    }
   }
 
   QTemporaryDir tmp;
