@@ -46,8 +46,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 
   lblTitle = new QLabel(QStringLiteral("Curvanta 2.4"), this);
   lblTitle->setObjectName(QStringLiteral("lblTitle"));
-  QFont titleFont(QStringLiteral("Times New Roman"));
-  titleFont.setStyleHint(QFont::Serif);
+  // The interface's own face, only larger and bold.
+  QFont titleFont = lblTitle->font();
   titleFont.setBold(true);
   titleFont.setPointSize(18);
   lblTitle->setFont(titleFont);

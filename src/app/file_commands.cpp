@@ -122,7 +122,7 @@ void FileCommands::clearDocument() { window_.mnuGraphDelAll_Click(); }
 
 void FileCommands::setUpKind(int32_t graphMode) {
   DrawArea* area = window_.picDraw();
-  area->EndSpin();  // a continuing spin ends; the next turning drag spins again
+  area->StopSpin();  // not for good: the next turning drag spins again
   area->navigator().state.TrackballActive = false;
   if (graphMode == 1) window_.EnableCommands2D();
   if (graphMode == 2) window_.EnableCommands25D();

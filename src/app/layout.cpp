@@ -1,6 +1,8 @@
 // The main window's pane placement.
 #include "app/layout.h"
 
+#include <algorithm>
+
 namespace curvanta {
 
 namespace {
@@ -22,6 +24,17 @@ LayoutResult ComputeLayout(const LayoutInput& in) {
   int resultHeight = r.result ? r.result->height : in.resultHeight;
   r.list1 = Rect(0, 2 * T, in.splitterLeft, H - 2 * T - S - kSplitter2Height - resultHeight);
   return r;
+}
+
+LayoutInput BarsKeepingPanesInSight(LayoutInput in, int leastPane) {
+  // The upper bound is applied last, so it wins when the two cross.
+  auto hold = [](int v, int lower, int upper) { return std::min(std::max(v, lower), upper); };
+  // Left pane width = Left; drawing area width = W - Left - 60 - T.
+  in.splitterLeft =
+      hold(in.splitterLeft, leastPane, in.W - in.T - kSplitterWidth - leastPane);
+  // List height = Top - 2T + 20; result height = H - 60 - S - Top (as ComputeLayout places them).
+  in.splitter2Top = hold(in.splitter2Top, 2 * in.T - 20 + leastPane, in.H - 60 - in.S - leastPane);
+  return in;
 }
 
 int InitialSplitter2Top(int H, int T) { return H - 3 * T - 40; }

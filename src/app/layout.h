@@ -31,6 +31,13 @@ struct LayoutResult {
 
 LayoutResult ComputeLayout(const LayoutInput& in);
 
+// The bar positions a layout uses: `in`'s positions (where the user left the bars, or where
+// they opened) moved only as far as needed for the graph list, the result box and the
+// drawing area to keep at least `leastPane` twips each way (in a window too small for that,
+// the drawing area and the result box come first). Callers keep their own positions, so the
+// bars go back to them when the window grows again.
+LayoutInput BarsKeepingPanesInSight(LayoutInput in, int leastPane);
+
 // Splitter2.Top at load: H - 3T - 40.
 int InitialSplitter2Top(int H, int T);
 

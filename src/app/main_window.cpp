@@ -15,9 +15,13 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QStatusBar>
+#include <QStyle>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
+#include <cmath>
 
 #include "app/about_dialog.h"
 #include "app/command_line.h"
@@ -446,7 +450,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   closing_ = true;
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w != this && w->isVisible() && w->isWindow() && !qobject_cast<QMenu*>(w)) w->close();
-  picDraw_->StopSpinning();
+  picDraw_->StopSpinningForGood();
   timer1_->stop();
   event->accept();
 }
@@ -487,7 +491,7 @@ void MainWindow::ApplyKindSettings(int kind) {
   ViewScene.RotPitch = kind == 1 ? 0.0f : -15.0f;
   ViewScene.RotYaw = kind == 1 ? 0.0f : 45.0f;
   picDraw_->navigator().ToolsOff();
-  if (kind == 1) picDraw_->StopTurning();  // the presets are off in 2D: start level
+  if (kind == 1) picDraw_->StopSpinAndShowSceneAngles();  // the presets are off in 2D: start level
   GraphMode = kind;
   DocAxes().BetterFonts = true;
   if (kind != 1) DocAxes().SetDefault();
@@ -591,19 +595,20 @@ void MainWindow::Form_Resize() {
   const int k = TwipsPerPixel();
   const int T = ToolbarThicknessTwips();
   const int S = StatusHeightTwips();
-  const int W = (central_->width() + toolbars_[2]->width()) * k;
+  // The right-hand toolbar can be a pixel wider than the top one is high: the drawing area
+  // ends at the client area's own right edge.
+  const int W = central_->width() * k + T;
   const int H = central_->height() * k + 2 * T + S;
   if (!splitter2Placed_ && isVisible()) {
     splitter2Top_ = InitialSplitter2Top(H, T);
     splitter2Placed_ = true;
   }
-  // A bar that a shrinking window left outside the panes comes back inside.
-  // (The right-hand toolbar can be a pixel wider than the top one is high: the client area's
-  // own width is the limit.)
-  splitterLeft_ = std::max(0, std::min(splitterLeft_, central_->width() * k - kSplitterWidth));
-  splitter2Top_ = std::max(2 * T, std::min(splitter2Top_, H - S - kSplitter2Height));
-
+  // In a small window the bars give way as far as the list, the result box and the drawing
+  // area need to stay in sight; the positions the user chose are kept for a larger window.
   LayoutInput in{W, H, T, S, splitterLeft_, splitter2Top_, result_->height() * k};
+  in = BarsKeepingPanesInSight(in, LeastPaneTwips());
+  shownSplitterLeft_ = in.splitterLeft;
+  shownSplitter2Top_ = in.splitter2Top;
   LayoutResult r = ComputeLayout(in);
   auto place = [&](QWidget* w, const std::optional<TwipRect>& rect) {
     if (!rect) return;
@@ -617,7 +622,23 @@ void MainWindow::Form_Resize() {
   picDraw_->update();
 }
 
+int MainWindow::LeastPaneTwips() const {
+  auto twoLines = [](const QAbstractScrollArea* pane, int rowHeight, int margins) {
+    return 2 * rowHeight + 2 * pane->frameWidth() + margins;
+  };
+  // A list row is as high as its check box when that is taller than the text.
+  const int listRow = std::max(list1_->fontMetrics().lineSpacing(),
+                               list1_->style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, list1_));
+  const int resultMargins = 2 * static_cast<int>(std::ceil(result_->document()->documentMargin()));
+  const int pixels = std::max(twoLines(list1_, listRow, 0),
+                              twoLines(result_, result_->fontMetrics().lineSpacing(), resultMargins));
+  return (pixels + 1) * TwipsPerPixel();  // a pixel more for the rounding down to pixels
+}
+
 void MainWindow::OnSplitterPressed(bool vertical) {
+  // A drag starts from where the bar is seen, which a small window may have moved.
+  splitterLeft_ = shownSplitterLeft_;
+  splitter2Top_ = shownSplitter2Top_;
   splitterDragging_ = true;
   (vertical ? splitter_ : splitter2_)->SetPressedLook(true);
 }

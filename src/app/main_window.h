@@ -102,6 +102,7 @@ class MainWindow : public QMainWindow {
 
   // Window fields of the life cycle.
   bool SavedFlag = false;
+  // Where the user left the bars (twips); a small window may show them moved (Form_Resize).
   int SplitterLeft() const { return splitterLeft_; }
   int Splitter2Top() const { return splitter2Top_; }
   bool SplitterDragging() const { return splitterDragging_; }
@@ -136,6 +137,9 @@ class MainWindow : public QMainWindow {
   int TwipsPerPixel() const { return 15; }
   int ToolbarThicknessTwips() const;
   int StatusHeightTwips() const;
+  // The least height (and width) a pane keeps: two lines of the list's and the result box's
+  // text with their frames.
+  int LeastPaneTwips() const;
   void OnSplitterPressed(bool vertical);
   void OnSplitterMoved(bool vertical, int deltaPixels);
   void OnSplitterReleased(bool vertical);
@@ -163,6 +167,9 @@ class MainWindow : public QMainWindow {
 
   int splitterLeft_ = curvanta::kSplitterStartLeft;
   int splitter2Top_ = 0;
+  // Where the last layout put the bars (twips): a drag starts from there.
+  int shownSplitterLeft_ = curvanta::kSplitterStartLeft;
+  int shownSplitter2Top_ = 0;
   bool splitter2Placed_ = false;
   bool splitterDragging_ = false;
   bool loaded_ = false;

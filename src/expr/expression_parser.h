@@ -72,8 +72,13 @@ class PostfixProgram {
   static bool Shape(const std::vector<Instr>& tokens, std::vector<Instr>& code, int32_t& depth);
   // The program for rows: the token list with constant and variable operands fused.
   static std::vector<Instr> Fuse(const std::vector<Instr>& tokens);
-  // Evaluate for texts deeper than the stack that Evaluate keeps in its frame.
-  bool EvaluateDeep(bool bolDegree, float& sngResult, const VarValues& vars) const;
+  // Evaluate and EvaluateQuietly run the program here. `deepStack` holds pointDepth_ + 1
+  // items for a text deeper than the stack the evaluation keeps in its own frame (null for
+  // the others); the caller owns it, so that a quiet evaluation that stops at a fault leaves
+  // nothing allocated behind. Run itself owns nothing.
+  bool Run(bool bolDegree, float& sngResult, const VarValues& vars, double* deepStack) const;
+  // Whether Run needs a deep stack for this program.
+  bool NeedsDeepStack() const;
   bool EvaluateBlock(bool bolDegree, const VarValues& base, int rowVar, const float* rowValues,
                      size_t n, float* out, RowReuse* reuse, size_t block, size_t first) const;
 

@@ -147,8 +147,11 @@ inline const double kHalfPi = 2 * std::atan(1.0);  // 2·Atn(1)
   return Dv(1, result);
 }
 
+// The largest magnitude of a whole constant exponent taken by IntPower (kPowIntC, kVarPowInt).
+inline constexpr int kMaxWholePower = 16;
+
 inline bool IsSmallWhole(double exponent) {
-  return exponent == std::floor(exponent) && std::fabs(exponent) <= 16;
+  return exponent == std::floor(exponent) && std::fabs(exponent) <= kMaxWholePower;
 }
 
 [[gnu::always_inline]] inline double Power(double base, double exponent) {

@@ -3,6 +3,7 @@
 // intermediate value is tested for finiteness, so that faults never depend on
 // floating-point traps.
 #include <algorithm>
+#include <cassert>
 #include <cfloat>
 #include <cmath>
 #include <csetjmp>
@@ -192,30 +193,26 @@ namespace {
 // Stack items an evaluation keeps in its own frame; one spare slot, because the first push
 // stores the (meaningless) initial top.
 constexpr int32_t kLocalDepth = 64;
-// The heap stack that EvaluateDeep lends to the one evaluation it starts.
-thread_local double* tLentStack = nullptr;
 }  // namespace
 
-bool PostfixProgram::EvaluateDeep(bool bolDegree, float& sngResult, const VarValues& vars) const {
-  std::vector<double> heap(size_t(pointDepth_) + 1);
-  tLentStack = heap.data();
-  return Evaluate(bolDegree, sngResult, vars);
+bool PostfixProgram::NeedsDeepStack() const { return pointDepth_ + 1 > kLocalDepth; }
+
+bool PostfixProgram::Evaluate(bool bolDegree, float& sngResult, const VarValues& vars) const {
+  if (NeedsDeepStack()) [[unlikely]] {
+    std::vector<double> deepStack(size_t(pointDepth_) + 1);
+    return Run(bolDegree, sngResult, vars, deepStack.data());
+  }
+  return Run(bolDegree, sngResult, vars, nullptr);
 }
 
 bool PostfixProgram::EvaluateQuietly(bool bolDegree, float& sngResult, const VarValues& vars,
                                      bool& faulted) const {
   faulted = false;
-  if (pointDepth_ + 1 > kLocalDepth) [[unlikely]] {
-    // Texts this deep are rare: their faults are caught.
-    try {
-      return Evaluate(bolDegree, sngResult, vars);
-    } catch (const ArithmeticError&) {
-    } catch (const EngineError&) {
-    }
-    faulted = true;
-    return false;
-  }
-  // A fault jumps back here. Evaluate holds nothing to destroy, so nothing is left undone.
+  // Made before the jump target, so that it is freed however the evaluation ends.
+  std::vector<double> deepStack;
+  if (NeedsDeepStack()) [[unlikely]]
+    deepStack.resize(size_t(pointDepth_) + 1);
+  // A fault jumps back here. Run holds nothing to destroy, so nothing is left undone.
   struct Restore {
     std::jmp_buf* outer = tQuietStop;
     ~Restore() { tQuietStop = outer; }
@@ -226,19 +223,15 @@ bool PostfixProgram::EvaluateQuietly(bool bolDegree, float& sngResult, const Var
     return false;
   }
   tQuietStop = &stop;
-  return Evaluate(bolDegree, sngResult, vars);
+  return Run(bolDegree, sngResult, vars, deepStack.empty() ? nullptr : deepStack.data());
 }
 
-bool PostfixProgram::Evaluate(bool bolDegree, float& sngResult, const VarValues& vars) const {
+bool PostfixProgram::Run(bool bolDegree, float& sngResult, const VarValues& vars,
+                         double* deepStack) const {
+  assert(deepStack || !NeedsDeepStack());
   if (code_.empty()) return false;
   double local[kLocalDepth];
-  double* sp = local;
-  if (pointDepth_ + 1 > kLocalDepth) [[unlikely]] {
-    // Deeper texts run on a heap stack that EvaluateDeep lends to this one evaluation (taken
-    // at once, so evaluations started meanwhile get their own): this frame owns nothing.
-    sp = std::exchange(tLentStack, nullptr);
-    if (!sp) return EvaluateDeep(bolDegree, sngResult, vars);
-  }
+  double* sp = deepStack ? deepStack : local;
   // The top of the stack lives in `top`; the items below it in the array. Variables are read
   // one at a time where they are used: a copy of all eight would first wait for the caller's
   // separate stores of them to reach memory.

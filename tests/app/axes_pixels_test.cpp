@@ -1,7 +1,6 @@
 // Pictures of the coordinate system grabbed from the drawing area's framebuffer (under Xvfb).
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/main_window.h"
@@ -11,16 +10,15 @@
 #include "scene/scene.h"
 #include "scene/scene_globals.h"
 #include "scene/ui/draw_area.h"
+#include "support/main_window_setup.h"
 
 using namespace curvanta;
 
 namespace {
 
-class AxesPicture : public ::testing::Test {
+class AxesPicture : public ::testing::Test, public MainWindowTestSetUp {
  protected:
   void SetUp() override {
-    ResetGlobals();
-    ASSERT_TRUE(tmp.isValid());
     // A graph that draws nothing of its own and spans [-half, half] in x and y (z 0 in 2D).
     oldBoxer = SetItemBoxer([this](GraphItem&, std::optional<int32_t>) {
       Box b;
@@ -31,10 +29,6 @@ class AxesPicture : public ::testing::Test {
       return b;
     });
     oldDrawer = SetItemDrawer([](GraphItem&, std::optional<int32_t>) {});
-    MainWindow::LoadOptions options;
-    options.arguments = {"curvanta"};
-    options.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
-    options.processRunner = [](const QString&, const QStringList&) {};
     window = std::make_unique<MainWindow>();
     window->Load(options);
     window->resize(900, 700);
@@ -62,7 +56,6 @@ class AxesPicture : public ::testing::Test {
   static bool Dark(QColor c) { return c.red() < 128 && c.green() < 128 && c.blue() < 128; }
   static bool White(QColor c) { return c.red() > 250 && c.green() > 250 && c.blue() > 250; }
 
-  QTemporaryDir tmp;
   ForwardingGl gl;
   ScopedGl scoped{&gl};
   float half = 4;  // the graph spans [-half, half]

@@ -8,7 +8,6 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QListWidget>
-#include <QTemporaryDir>
 
 #include "app/file_commands.h"
 #include "app/graph_list.h"
@@ -23,26 +22,17 @@
 #include "platform/url_opener.h"
 #include "scene/scene_globals.h"
 #include "scene/ui/draw_area.h"
+#include "support/main_window_setup.h"
 
 using namespace curvanta;
 
 namespace {
 
-struct FileCommandsTest : ::testing::Test {
+struct FileCommandsTest : ::testing::Test, MainWindowTestSetUp {
   void SetUp() override {
-    ResetGlobals();
-    ResetSceneGlobals();
-    ASSERT_TRUE(tmp.isValid());
-    options.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
-    options.processRunner = [](const QString&, const QStringList&) {};
-    options.arguments = {"curvanta"};
     previousOpener = SetUrlOpener([this](const QUrl& url) { opened << url; });
   }
-  void TearDown() override {
-    SetUrlOpener(previousOpener);
-    ResetSceneGlobals();
-    ResetGlobals();
-  }
+  void TearDown() override { SetUrlOpener(previousOpener); }
   std::unique_ptr<MainWindow> NewWindow() {
     auto w = std::make_unique<MainWindow>();
     w->Load(options);
@@ -74,8 +64,6 @@ struct FileCommandsTest : ::testing::Test {
     return r.status == ParseStatus::Parsed ? int(r.document.graphs.size()) : -1;
   }
 
-  QTemporaryDir tmp;
-  MainWindow::LoadOptions options;
   ScriptedFileChooser chooser;
   ScopedFileChooser scopedChooser{&chooser};
   ScopedMessageRecorder messages;

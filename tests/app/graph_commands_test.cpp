@@ -4,26 +4,20 @@
 
 #include <QAction>
 #include <QListWidget>
-#include <QTemporaryDir>
 
 #include "app/main_window.h"
 #include "common/globals.h"
 #include "common/message_service.h"
 #include "dialogs/function/function_2d_ok.h"
 #include "scene/scene_globals.h"
+#include "support/main_window_setup.h"
 
 using namespace curvanta;
 
 namespace {
 
-struct GraphCommands : ::testing::Test {
+struct GraphCommands : ::testing::Test, MainWindowTestSetUp {
   void SetUp() override {
-    ResetGlobals();
-    ResetSceneGlobals();
-    ASSERT_TRUE(tmp.isValid());
-    options.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
-    options.processRunner = [](const QString&, const QStringList&) {};
-    options.arguments = {"curvanta"};
     previous = SetFunction2DDialogRunner([this](Function2DDialogState s, curvanta::DocumentHost& host) {
       presets.push_back(s);
       s.expression = expression;
@@ -33,14 +27,8 @@ struct GraphCommands : ::testing::Test {
       Function2DCommandOk(s, host);
     });
   }
-  void TearDown() override {
-    SetFunction2DDialogRunner(previous);
-    ResetSceneGlobals();
-    ResetGlobals();
-  }
+  void TearDown() override { SetFunction2DDialogRunner(previous); }
   curvanta::ScopedMessageRecorder rec;
-  QTemporaryDir tmp;
-  MainWindow::LoadOptions options;
   Function2DDialogRunner previous;
   std::vector<Function2DDialogState> presets;
   std::string expression = "sin(x)";

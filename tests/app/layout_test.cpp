@@ -24,6 +24,37 @@ TEST(Layout, NegativeSizesSkipTheirRow) {
   EXPECT_TRUE(r.splitter2.has_value());
 }
 
+// In a small window the bars give way just as far as every pane needs to keep `least`.
+TEST(Layout, BarsGiveWaySoThatEveryPaneKeepsItsLeast) {
+  const int least = 700;
+  struct Case {
+    const char* what;
+    int W, H, left, top;
+    int expectedLeft, expectedTop;
+  } cases[] = {
+      {"room for all", 12000, 9000, 5220, 7700, 5220, 7700},
+      {"result box below the bottom", 12000, 6000, 5220, 7700, 5220, 6000 - 60 - 300 - least},
+      {"list above its least", 12000, 9000, 5220, 900, 5220, 2 * 420 - 20 + least},
+      {"drawing area too narrow", 9000, 9000, 8500, 7700, 9000 - 420 - 60 - least, 7700},
+      {"left pane too narrow", 9000, 9000, 200, 7700, least, 7700},
+      // Too small for all: the drawing area and the result box come first.
+      {"too small", 1500, 2000, 5220, 7700, 1500 - 420 - 60 - least, 2000 - 60 - 300 - least},
+  };
+  for (const Case& c : cases) {
+    const LayoutInput in = BarsKeepingPanesInSight({c.W, c.H, 420, 300, c.left, c.top, 0}, least);
+    EXPECT_EQ(in.splitterLeft, c.expectedLeft) << c.what;
+    EXPECT_EQ(in.splitter2Top, c.expectedTop) << c.what;
+    if (c.W < 2000) continue;
+    const LayoutResult r = ComputeLayout(in);
+    ASSERT_TRUE(r.list1 && r.result && r.picDraw) << c.what;
+    EXPECT_GE(r.list1->height, least) << c.what;
+    EXPECT_GE(r.result->height, least) << c.what;
+    EXPECT_GE(r.picDraw->width, least) << c.what;
+    EXPECT_GE(r.list1->width, least) << c.what;
+    EXPECT_LE(r.result->top + r.result->height, c.H - 300) << c.what;  // above the status bar
+  }
+}
+
 TEST(Layout, ReleaseLimits) {
   struct Case {
     int in, size, T, expected;

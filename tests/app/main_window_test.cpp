@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTemporaryDir>
 #include <QToolBar>
 
 #include "app/command_sets.h"
@@ -23,6 +22,8 @@
 #include <QPlainTextEdit>
 #include <QMouseEvent>
 #include <QTest>
+
+#include "support/main_window_setup.h"
 
 using namespace curvanta;
 
@@ -42,16 +43,7 @@ QStringList Entries(QMenu* m) {
   return out;
 }
 
-struct WindowFixture : ::testing::Test {
-  void SetUp() override {
-    ResetGlobals();
-    ASSERT_TRUE(tmp.isValid());
-    options.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
-    options.processRunner = [](const QString&, const QStringList&) {};
-    options.arguments = {"curvanta"};
-  }
-  QTemporaryDir tmp;
-  MainWindow::LoadOptions options;
+struct WindowFixture : ::testing::Test, MainWindowTestSetUp {
   // Save dialogs answer "cancelled" unless a test scripts a file.
   ScriptedFileChooser chooser;
   ScopedFileChooser scopedChooser{&chooser};
@@ -420,17 +412,8 @@ TEST_F(WindowFixture, ShrinkingToTheSmallestSizeBringsBothBarsBackInside) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
   QWidget* bar = w.findChild<QWidget*>("Splitter");
   QWidget* bar2 = w.findChild<QWidget*>("Splitter2");
-  auto drag = [&](QWidget* b, QPoint to) {
-    for (auto [t, held] : {std::pair{QEvent::MouseButtonPress, Qt::MouseButtons(Qt::LeftButton)},
-                           std::pair{QEvent::MouseMove, Qt::MouseButtons(Qt::LeftButton)},
-                           std::pair{QEvent::MouseButtonRelease, Qt::MouseButtons(Qt::NoButton)}}) {
-      QPoint p = t == QEvent::MouseButtonPress ? QPoint(1, 1) : to;
-      QMouseEvent e(t, QPointF(p), b->mapToGlobal(QPointF(p)), Qt::LeftButton, held, Qt::NoModifier);
-      QApplication::sendEvent(b, &e);
-    }
-  };
-  drag(bar, {2000, 1});   // to the right-hand limit
-  drag(bar2, {1, 2000});  // to the bottom limit H - 3T
+  DragSplitterBar(bar, {2000, 1});   // to the right-hand limit
+  DragSplitterBar(bar2, {1, 2000});  // to the bottom limit H - 3T
   ASSERT_GT(w.SplitterLeft() / 15, 640);
   w.resize(300, 200);  // below the smallest size
   QTest::qWait(50);

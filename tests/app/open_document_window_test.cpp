@@ -49,16 +49,12 @@ class OpenDocumentWindow : public ShownWindowBase {
   }
   // A new window that opens `path` from its command line, then shows.
   void RestartWith(const std::string& path) {
-    window->picDraw()->StopSpinning();
+    window->picDraw()->StopSpinningForGood();
     window.reset();
     ResetSceneGlobals();
     ResetGlobals();
-    MainWindow::LoadOptions options;
-    options.arguments = {"curvanta", QString::fromStdString(path)};
-    options.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
-    options.processRunner = [](const QString&, const QStringList&) {};
     window = std::make_unique<MainWindow>();
-    window->Load(options);
+    window->Load(LoadOptionsWith({"curvanta", QString::fromStdString(path)}));
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     area = window->picDraw();

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QTemporaryDir>
 
 #include "app/main_window.h"
 #include "common/globals.h"
@@ -11,19 +10,14 @@
 #include "dialogs/function/function_3d_ok.h"
 #include "dialogs/function/strip_ok.h"
 #include "scene/scene_globals.h"
+#include "support/main_window_setup.h"
 
 using namespace curvanta;
 
 namespace {
 
-struct SurfaceCommands : ::testing::Test {
+struct SurfaceCommands : ::testing::Test, MainWindowTestSetUp {
   void SetUp() override {
-    ResetGlobals();
-    ResetSceneGlobals();
-    ASSERT_TRUE(tmp.isValid());
-    options.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
-    options.processRunner = [](const QString&, const QStringList&) {};
-    options.arguments = {"curvanta"};
     // Every dialog is cancelled; only its preset is kept.
     previousStrip = InstallDialogRunner<StripDialogState>(
         [this](StripDialogState s, DocumentHost&) { opened.push_back({0, s.coordSystem, s.animated}); });
@@ -33,8 +27,6 @@ struct SurfaceCommands : ::testing::Test {
   void TearDown() override {
     InstallDialogRunner<StripDialogState>(previousStrip);
     InstallDialogRunner<Function3DDialogState>(previous3D);
-    ResetSceneGlobals();
-    ResetGlobals();
   }
   struct Opened {
     int dialog;  // 0 strip, 1 3D function
@@ -43,8 +35,6 @@ struct SurfaceCommands : ::testing::Test {
     bool operator==(const Opened&) const = default;
   };
   ScopedMessageRecorder rec;
-  QTemporaryDir tmp;
-  MainWindow::LoadOptions options;
   DialogRunner<StripDialogState> previousStrip;
   DialogRunner<Function3DDialogState> previous3D;
   std::vector<Opened> opened;

@@ -1,6 +1,7 @@
 // Message routing: collapsing within an operation and queueing while lists compile.
 #include <gtest/gtest.h>
 
+#include "common/carried_messages.h"
 #include "common/message_record.h"
 #include "common/message_service.h"
 
@@ -53,6 +54,54 @@ TEST(MessageService, PutOffWorkContinuesItsOperation) {
   std::vector<std::string> shown;
   for (const Message& m : rec.recorder.messages) shown.push_back(m.text);
   EXPECT_EQ(shown, (std::vector<std::string>{"a", "b", "c", "d", "e", "c", "a"}));
+}
+
+// Many operations waiting on one piece of work (every compile while there is no GL context)
+// are held as two records at most, and the work still shows none of their messages.
+TEST(MessageService, CarriedMessagesStayBoundedAndKeepWhatWasShown) {
+  ScopedMessageRecorder rec;
+  CarriedMessages carried;
+  carried.Carry(nullptr);  // no operation open: nothing to carry
+  EXPECT_TRUE(carried.Empty());
+  for (int i = 0; i < 1000; ++i) {
+    MessageOperation op;
+    ShowMessage(i % 2 ? "odd" : "even", "t", MsgIcon::Error);
+    carried.Carry(CurrentOperationRecord());
+    carried.Carry(CurrentOperationRecord());  // a second compile of the same operation
+  }
+  EXPECT_EQ(carried.EndedMessageCount(), 2u);
+  {
+    MessageOperation op;
+    carried.Carry(CurrentOperationRecord());
+    ShowMessage("late", "t", MsgIcon::Error);  // shown after its work was put off
+  }
+  std::vector<ShownMessages> records = carried.Take();
+  EXPECT_LE(records.size(), 2u);
+  EXPECT_TRUE(carried.Empty());
+  rec.recorder.messages.clear();
+  {
+    ContinuedOperation work(records);
+    for (const char* text : {"even", "odd", "late", "new", "new"}) ShowMessage(text, "t", MsgIcon::Error);
+  }
+  ASSERT_EQ(rec.recorder.messages.size(), 1u);
+  EXPECT_EQ(rec.recorder.messages[0].text, "new");
+
+  // Distinct messages of ended operations: the latest ones are kept.
+  const size_t many = CarriedMessages::kMaxEndedMessages + 10;
+  for (size_t i = 0; i <= many; ++i) {
+    MessageOperation op;
+    ShowMessage("m" + std::to_string(i), "t", MsgIcon::Error);
+    carried.Carry(CurrentOperationRecord());
+  }
+  EXPECT_EQ(carried.EndedMessageCount(), CarriedMessages::kMaxEndedMessages);
+  records = carried.Take();
+  rec.recorder.messages.clear();
+  {
+    ContinuedOperation work(records);
+    ShowMessage("m" + std::to_string(many), "t", MsgIcon::Error);      // the open one's
+    ShowMessage("m" + std::to_string(many - 1), "t", MsgIcon::Error);  // the latest ended one
+  }
+  EXPECT_TRUE(rec.recorder.messages.empty());
 }
 
 TEST(MessageService, DeferralQueuesAndFlushesDistinctInOrder) {

@@ -53,6 +53,11 @@ TEST(Function2DAccept, RefusalsInTheirOrder) {
   tRange.segmentsT = "10";
   tRange.maxX = "1";
   tRange.maxT = "0";
+  auto tEqualOnceStored = tRange;  // both ends are stored as 1.0f
+  tEqualOnceStored.minT = "1";
+  tEqualOnceStored.maxT = "1.00000001";
+  auto tNextFloat = tEqualOnceStored;
+  tNextFloat.maxT = "1.0000002";
   auto integral = Explicit("x", "0", "1", "10");
   integral.integral.from = "1/2";
   auto integralDisabled = integral;
@@ -79,6 +84,8 @@ TEST(Function2DAccept, RefusalsInTheirOrder) {
       {"inequality empty second range", inequality, "请输入所有必需的参数"},
       {"t segments before missing fields", animated, "段数 t 必须大于 1"},
       {"t range", tRange, "最小 t 必须小于最大 t"},
+      {"t ends equal once stored", tEqualOnceStored, "最小 t 必须小于最大 t"},
+      {"t ends one float apart", tNextFloat, "accepted"},
       {"enabled option filtered", integral, "存在不合法的表达式或数值"},
       {"disabled option not filtered", integralDisabled, "accepted"},
       {"segments beyond 32 bits", tooManySegments, "存在不合法的表达式或数值"},

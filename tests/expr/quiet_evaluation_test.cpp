@@ -2,6 +2,7 @@
 // the raising evaluation on the value, the messages shown and the random numbers drawn.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,43 @@ TEST_F(QuietEvaluation, AgreesWithTheRaisingEvaluationAtEveryPoint) {
   EXPECT_GT(faults, 100);
   EXPECT_GT(values, 100);
   EXPECT_GT(messages, 50);
+}
+
+TEST_F(QuietEvaluation, TextsDeeperThanTheFrameStackAgreeToo) {
+  // sin(x)+(sin(x)+(...(log(y)+exp(1000*x))...)): 150 items on the stack at once, far more
+  // than an evaluation keeps in its own frame.
+  constexpr int kTerms = 150;
+  std::string infix;
+  for (int i = 0; i < kTerms; ++i) infix += "sin(x)+(";
+  infix += "log(y)+exp(1000*x)" + std::string(kTerms, ')');
+  ExpressionEngine engine;
+  std::string postfix;
+  ASSERT_EQ(engine.InfixToPostfix(infix, postfix), 0);
+  const PostfixProgram deep = PostfixProgram::Compile(postfix);
+  const PostfixProgram deepUnknown = PostfixProgram::Compile(postfix + "bad ");
+  int faults = 0, messages = 0;
+  for (float x : {0.0f, 0.001f, 1.0f}) {
+    for (float y : {-1.0f, 2.0f}) {
+      VarValues v;
+      v.X = x;
+      v.Y = y;
+      const std::string where = std::to_string(x) + ", " + std::to_string(y);
+      const Outcome raising = Raising(deep, v);
+      const Outcome quiet = Quiet(deep, v);
+      EXPECT_EQ(quiet, raising) << where;
+      faults += raising.kind == Outcome::Fault;
+      messages += !raising.messages.empty();
+      if (raising.kind == Outcome::Value) {
+        const double exact = kTerms * std::sin(double(x)) + std::log(double(y)) + std::exp(1000.0 * x);
+        EXPECT_NEAR(quiet.value, exact, 1e-5 * exact) << where;
+      }
+      // The unrecognised token at the end raises unless log's box ended the evaluation.
+      EXPECT_EQ(Quiet(deepUnknown, v), Raising(deepUnknown, v)) << where;
+      EXPECT_EQ(Quiet(deepUnknown, v).kind, y > 0 ? Outcome::Fault : Outcome::Failed) << where;
+    }
+  }
+  EXPECT_EQ(faults, 1);    // x = 1, y = 2: exp(1000) overflows
+  EXPECT_EQ(messages, 3);  // y = -1: log's box comes first
 }
 
 TEST_F(QuietEvaluation, LeavesTheResultAloneAndRaisingOnAfterwards) {

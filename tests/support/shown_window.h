@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <memory>
@@ -18,20 +17,14 @@
 #include "draw/graph_draw.h"
 #include "scene/scene_globals.h"
 #include "scene/ui/draw_area.h"
+#include "support/main_window_setup.h"
 
 using namespace curvanta;
 
-class ShownWindowBase : public ::testing::Test {
+class ShownWindowBase : public ::testing::Test, public MainWindowTestSetUp {
  protected:
   void SetUp() override {
-    ResetGlobals();
-    ResetSceneGlobals();
     curvanta::InstallGraphDrawing();
-    ASSERT_TRUE(tmp.isValid());
-    MainWindow::LoadOptions options;
-    options.arguments = {"curvanta"};
-    options.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
-    options.processRunner = [](const QString&, const QStringList&) {};
     window = std::make_unique<MainWindow>();
     window->Load(options);
     window->show();
@@ -41,10 +34,8 @@ class ShownWindowBase : public ::testing::Test {
     if (!area->isValid()) FAIL() << "no OpenGL context (tests run under xvfb-run, see scripts/test)";
   }
   void TearDown() override {
-    if (window) window->picDraw()->StopSpinning();
+    if (window) window->picDraw()->StopSpinningForGood();
     window.reset();
-    ResetSceneGlobals();
-    ResetGlobals();
   }
   void Send(QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons) {
     QMouseEvent e(type, QPointF(p), area->mapToGlobal(QPointF(p)), button, buttons,
@@ -77,7 +68,6 @@ class ShownWindowBase : public ::testing::Test {
     return false;
   }
 
-  QTemporaryDir tmp;
   curvanta::ForwardingGl gl;
   curvanta::ScopedGl scoped{&gl};
   std::unique_ptr<MainWindow> window;

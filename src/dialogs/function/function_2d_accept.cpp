@@ -220,11 +220,13 @@ Function2DAcceptOutcome Function2DAccept(Function2DDialogState& s, int32_t provi
   // 7. Animation.
   if (s.animated) {
     out.playbackEnabled = true;
-    if (!(Read(s.minT) < Read(s.maxT))) return refuse(Notice("最小 t 必须小于最大 t"));
     Reader t;
     const float minT = t.f(s.minT);
     const float maxT = t.f(s.maxT);
     if (t.bad) return refuse(Invalid());
+    // Compared as stored: ends that differ only beyond a float's precision would give every
+    // frame the same t.
+    if (!(minT < maxT)) return refuse(Notice("最小 t 必须小于最大 t"));
     g.Animation = true;
     g.GraphType = 9;
     g.MinT = minT;

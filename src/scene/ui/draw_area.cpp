@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QOpenGLContext>
-#include <algorithm>
 #include <optional>
 
 #include "common/globals.h"
@@ -67,14 +66,10 @@ void DrawArea::showEvent(QShowEvent* event) {
 void DrawArea::Compile(bool content) {
   if (!HasContext()) {
     pendingContent_ = true;
-    const ShownMessages record = CurrentOperationRecord();
-    if (record && std::find(carriedMessages_.begin(), carriedMessages_.end(), record) ==
-                      carriedMessages_.end())
-      carriedMessages_.push_back(record);
+    carriedMessages_.Carry(CurrentOperationRecord());
     return;
   }
-  std::vector<ShownMessages> carried;
-  carried.swap(carriedMessages_);
+  const std::vector<ShownMessages> carried = carriedMessages_.Take();
   bool queued = false;
   {
     std::optional<ContinuedOperation> continued;
@@ -174,18 +169,18 @@ void DrawArea::SpinTick() {
   SyncSpinTimer();
 }
 
-void DrawArea::StopSpinning() {
+void DrawArea::StopSpinningForGood() {
   navigator_.state.Spinning = false;
   navigator_.state.Closing = true;
   spin_.stop();
 }
 
-void DrawArea::EndSpin() {
+void DrawArea::StopSpin() {
   navigator_.state.Spinning = false;
   spin_.stop();
 }
 
-void DrawArea::StopTurning() {
+void DrawArea::StopSpinAndShowSceneAngles() {
   spin_.stop();
   NavigationState& s = navigator_.state;
   if (!s.Spinning && !s.TrackballActive) return;  // the angles hold already

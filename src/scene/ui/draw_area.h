@@ -10,7 +10,7 @@
 
 class QOpenGLContext;
 
-#include "common/message_record.h"
+#include "common/carried_messages.h"
 #include "scene/navigation.h"
 #include "scene/scene_frame.h"
 
@@ -41,13 +41,15 @@ class DrawArea : public QOpenGLWidget, public NavigationEffects {
   void SetPopupHandler(std::function<void(const QPoint& globalPos)> h) { popup_ = std::move(h); }
   void SetViewDialogHandler(std::function<void()> h) { viewDialog_ = std::move(h); }
 
-  // Ends the spin for good (the window is closing).
-  void StopSpinning();
-  // Ends a continuing spin (an opened document); the next turning drag spins again.
-  void EndSpin();
-  // Ends a spin and the trackball's hold on the angles, so that the scene's angles hold
-  // again; the view can still be turned afterwards.
-  void StopTurning();
+  // Three ways to stop a spin; they differ in what may happen next and in what is shown:
+  // The window is closing: the spin stops and no drag starts one again.
+  void StopSpinningForGood();
+  // The spin stops, nothing more: the model stays as the spin left it and the next turning
+  // drag spins again (an opened document).
+  void StopSpin();
+  // The spin stops and the trackball lets go of the angles, so the scene's own angles show
+  // again at once (New 2D starts level); the view can still be turned and spun afterwards.
+  void StopSpinAndShowSceneAngles();
   QTimer* spinTimer() { return &spin_; }
   // True while the lists wait for a compile (before the GL context exists).
   bool listsStale() const { return pendingContent_; }
@@ -78,9 +80,9 @@ class DrawArea : public QOpenGLWidget, public NavigationEffects {
   bool contextChecked_ = false;
   QOpenGLContext* watchedContext_ = nullptr;
   QMetaObject::Connection contextWatch_;
-  // The message records of the operations (a document load) whose compile waits for the
-  // context: the compile continues them and so shows none of their messages again.
-  std::vector<ShownMessages> carriedMessages_;
+  // The messages of the operations (a document load) whose compile waits for the context:
+  // the compile continues them and so shows none of them again.
+  CarriedMessages carriedMessages_;
   std::function<void(const QPoint&)> popup_;
   std::function<void()> viewDialog_;
 };
