@@ -38,6 +38,7 @@
 #include "dialogs/data/table_2d_dialog.h"
 #include "dialogs/data/table_2d_dialog_state.h"
 #include "scene/scene_globals.h"
+#include "support/main_window_setup.h"
 
 using namespace curvanta;
 
@@ -65,20 +66,10 @@ struct WriterUnderTest {
   std::function<bool(const std::string& path)> save;
 };
 
-struct WriteFailureTest : ::testing::Test {
-  void SetUp() override {
-    ResetGlobals();
-    ResetSceneGlobals();
-    ASSERT_TRUE(tmp.isValid());
-    options.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
-    options.processRunner = [](const QString&, const QStringList&) {};
-    options.arguments = {"curvanta"};
-  }
+struct WriteFailureTest : ::testing::Test, MainWindowTestSetUp {
   void TearDown() override {
     table.reset();
     window.reset();
-    ResetSceneGlobals();
-    ResetGlobals();
   }
   std::unique_ptr<MainWindow> NewWindow() {
     auto w = std::make_unique<MainWindow>();
@@ -108,8 +99,6 @@ struct WriteFailureTest : ::testing::Test {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
   }
 
-  QTemporaryDir tmp;
-  MainWindow::LoadOptions options;
   ScriptedFileChooser chooser;
   ScopedFileChooser scopedChooser{&chooser};
   ScopedMessageRecorder messages;
@@ -392,7 +381,9 @@ TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
       {"a file its owner made read-only", "doc.out", true, false, false,
        [&](const std::string& path) {
          WriteAll(path, oldBytes);
-         if (superuser) ASSERT_EQ(chown(path.c_str(), kOrdinaryUser, kOrdinaryGroup), 0);
+         if (superuser) {
+           ASSERT_EQ(chown(path.c_str(), kOrdinaryUser, kOrdinaryGroup), 0);
+         }
          ASSERT_EQ(chmod(path.c_str(), 0444), 0);
        },
        [&](const std::string& path, const std::string&) {

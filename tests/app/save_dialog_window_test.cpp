@@ -24,6 +24,7 @@
 #include "dialogs/data/table_2d_dialog.h"
 #include "dialogs/data/table_2d_dialog_state.h"
 #include "scene/scene_globals.h"
+#include "support/main_window_setup.h"
 
 using namespace curvanta;
 
@@ -73,21 +74,7 @@ QString DriveSaveDialog(const QString& typed, QMessageBox::StandardButton answer
   return question;
 }
 
-struct SaveDialogTest : ::testing::Test {
-  void SetUp() override {
-    ResetGlobals();
-    ResetSceneGlobals();
-    ASSERT_TRUE(tmp.isValid());
-    options.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
-    options.processRunner = [](const QString&, const QStringList&) {};
-    options.arguments = {"curvanta"};
-  }
-  void TearDown() override {
-    ResetSceneGlobals();
-    ResetGlobals();
-  }
-  QTemporaryDir tmp;
-  MainWindow::LoadOptions options;
+struct SaveDialogTest : ::testing::Test, MainWindowTestSetUp {
   ScopedFileChooser realDialogs{nullptr};
   ScopedMessageRecorder messages;
 };
