@@ -6,14 +6,9 @@
 // end and at the peak of the process: run one benchmark per process for the peak.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <memory>
 
 #include <QGuiApplication>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
-#include <QSurfaceFormat>
 
 #include "common/gl_api.h"
 #include "common/globals.h"
@@ -22,6 +17,7 @@
 #include "common/ui/gl_format.h"
 #include "draw/graph_draw.h"
 #include "draw/report_sink.h"
+#include "gl_bench_target.h"
 #include "graph/graph_item.h"
 #include "scene/camera.h"
 #include "scene/scene_frame.h"
@@ -29,33 +25,10 @@
 #include "scene/trackball.h"
 
 using namespace curvanta;
+using curvanta::bench::GlTarget;
+using curvanta::bench::ResidentMiB;
 
 namespace {
-
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
-
-struct GlTarget {
-  GlTarget() {
-    surface.setFormat(QSurfaceFormat::defaultFormat());
-    surface.create();
-    context.setFormat(QSurfaceFormat::defaultFormat());
-    ok = context.create() && context.makeCurrent(&surface);
-    if (ok) {
-      fbo = std::make_unique<QOpenGLFramebufferObject>(
-          kWidth, kHeight, QOpenGLFramebufferObject::CombinedDepthStencil);
-      ok = fbo->bind();
-    }
-  }
-  ~GlTarget() {
-    fbo.reset();
-    context.doneCurrent();
-  }
-  QOffscreenSurface surface;
-  QOpenGLContext context;
-  std::unique_ptr<QOpenGLFramebufferObject> fbo;
-  bool ok = false;
-};
 
 std::shared_ptr<GraphItem> StillSurface() {
   auto item = GraphItem::Init(1, "", GraphKind::Surface3D, CoordKind::Cartesian3D, "x", "y",
@@ -107,64 +80,61 @@ struct FreshGlobals {
   ~FreshGlobals() { ResetSceneGlobals(); }
 };
 
-void ResidentMiB(double& now, double& peak) {
-  now = peak = 0;
-  FILE* f = std::fopen("/proc/self/status", "r");
-  if (!f) return;
-  char line[256];
-  while (std::fgets(line, sizeof line, f)) {
-    long kb = 0;
-    if (std::sscanf(line, "VmRSS: %ld kB", &kb) == 1) now = double(kb) / 1024.0;
-    if (std::sscanf(line, "VmHWM: %ld kB", &kb) == 1) peak = double(kb) / 1024.0;
+// The context, the shown scene (the still item, then the point when `frames` > 0), sampled,
+// and the drawing area's frame.
+struct Rig {
+  Rig(bool surface, int32_t frames)
+      : frame(ViewScene, DocView, DocLight, trackballActive, quat) {
+    GraphMode = surface ? 3 : 1;
+    AnimFrameCount = frames > 0 ? frames : 10;
+    InstallGraphDrawing();
+    if (!target.ok) return;
+    frame.Initialize();
+    int32_t h = bench::kTargetHeight;
+    DocView.SetScreen(bench::kTargetWidth, h);
+    still = surface ? StillSurface() : AnalysedFunction();
+    if (frames > 0) point = AnimatedPoint(surface ? CoordKind::Cartesian3D : CoordKind::Plane);
+    sampled = still->GetPoints() && (!point || point->GetPoints());
+    ViewScene.FunSurfs.Add(still, "1");
+    if (point) ViewScene.FunSurfs.Add(point, "2");
   }
-  std::fclose(f);
-}
-
-// One still item, alone or beside an animated point over `frames` frames.
-void RunScene(benchmark::State& state, bool surface) {
-  const int32_t frames = int32_t(state.range(0));
-  FreshGlobals globals;
-  GlTarget target;
-  if (!target.ok) {
-    state.SkipWithError("no GL context");
-    return;
+  bool Ready(benchmark::State& state) {
+    if (!target.ok) state.SkipWithError("no GL context");
+    else if (!sampled) state.SkipWithError("sampling failed");
+    return target.ok && sampled;
   }
-  ForwardingGl gl;
-  ScopedGl guard(&gl);
-  ScopedStringReport report;  // the result box
-  bool trackballActive = false;
-  Vec4 quat = kIdentityQuat;
-  SceneFrame frame(ViewScene, DocView, DocLight, trackballActive, quat);
-  GraphMode = surface ? 3 : 1;
-  AnimFrameCount = frames > 0 ? frames : 10;
-  InstallGraphDrawing();
-  frame.Initialize();
-  int32_t h = kHeight;
-  DocView.SetScreen(kWidth, h);
-
-  auto still = surface ? StillSurface() : AnalysedFunction();
-  std::shared_ptr<GraphItem> point;
-  if (frames > 0) point = AnimatedPoint(surface ? CoordKind::Cartesian3D : CoordKind::Plane);
-  if (!still->GetPoints() || (point && !point->GetPoints())) {
-    state.SkipWithError("sampling failed");
-    return;
-  }
-  DocScene.FunSurfs.Add(still, "1");
-  ViewScene.FunSurfs.Add(still, "1");
-  if (point) {
-    DocScene.FunSurfs.Add(point, "2");
-    ViewScene.FunSurfs.Add(point, "2");
-  }
-  for (auto _ : state) {
+  void CompileAndPaint() {
     frame.Compile(true);
     frame.Paint(1);
     gl.glFinish();
   }
-  double now = 0, peak = 0;
-  ResidentMiB(now, peak);
-  state.counters["rss_MiB"] = now;
-  state.counters["peak_rss_MiB"] = peak;
-  state.counters["report_chars"] = double(report.text().size());
+  void CountMemory(benchmark::State& state) {
+    double now = 0, peak = 0;
+    ResidentMiB(now, peak);
+    state.counters["rss_MiB"] = now;
+    state.counters["peak_rss_MiB"] = peak;
+  }
+
+  FreshGlobals globals;
+  GlTarget target;
+  ForwardingGl gl;
+  ScopedGl guard{&gl};
+  ScopedStringReport report;  // the result box
+  bool trackballActive = false;
+  Vec4 quat = kIdentityQuat;
+  SceneFrame frame;
+  std::shared_ptr<GraphItem> still;
+  std::shared_ptr<GraphItem> point;
+  bool sampled = false;
+};
+
+// One still item, alone or beside an animated point over `frames` frames.
+void RunScene(benchmark::State& state, bool surface) {
+  Rig rig(surface, int32_t(state.range(0)));
+  if (!rig.Ready(state)) return;
+  for (auto _ : state) rig.CompileAndPaint();
+  rig.CountMemory(state);
+  state.counters["report_chars"] = double(rig.report.text().size());
 }
 
 void BM_StillSurface200(benchmark::State& state) { RunScene(state, true); }
@@ -173,49 +143,17 @@ void BM_StillAnalysedFunction10000(benchmark::State& state) { RunScene(state, fa
 // After the first compile the point is sampled again and the lists compiled anew: what
 // ticking its line again costs.
 void RunPointRetick(benchmark::State& state, bool surface) {
-  const int32_t frames = int32_t(state.range(0));
-  FreshGlobals globals;
-  GlTarget target;
-  if (!target.ok) {
-    state.SkipWithError("no GL context");
-    return;
-  }
-  ForwardingGl gl;
-  ScopedGl guard(&gl);
-  ScopedStringReport report;
-  bool trackballActive = false;
-  Vec4 quat = kIdentityQuat;
-  SceneFrame frame(ViewScene, DocView, DocLight, trackballActive, quat);
-  GraphMode = surface ? 3 : 1;
-  AnimFrameCount = frames;
-  InstallGraphDrawing();
-  frame.Initialize();
-  int32_t h = kHeight;
-  DocView.SetScreen(kWidth, h);
-  auto still = surface ? StillSurface() : AnalysedFunction();
-  auto point = AnimatedPoint(surface ? CoordKind::Cartesian3D : CoordKind::Plane);
-  if (!still->GetPoints() || !point->GetPoints()) {
-    state.SkipWithError("sampling failed");
-    return;
-  }
-  ViewScene.FunSurfs.Add(still, "1");
-  ViewScene.FunSurfs.Add(point, "2");
-  frame.Compile(true);
-  frame.Paint(1);
-  gl.glFinish();
+  Rig rig(surface, int32_t(state.range(0)));
+  if (!rig.Ready(state)) return;
+  rig.CompileAndPaint();
   for (auto _ : state) {
-    if (!point->GetPoints()) {
+    if (!rig.point->GetPoints()) {
       state.SkipWithError("sampling failed");
       return;
     }
-    frame.Compile(true);
-    frame.Paint(1);
-    gl.glFinish();
+    rig.CompileAndPaint();
   }
-  double now = 0, peak = 0;
-  ResidentMiB(now, peak);
-  state.counters["rss_MiB"] = now;
-  state.counters["peak_rss_MiB"] = peak;
+  rig.CountMemory(state);
 }
 
 void BM_PointRetickBesideSurface200(benchmark::State& state) { RunPointRetick(state, true); }
