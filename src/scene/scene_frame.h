@@ -55,8 +55,11 @@ class SceneFrame {
   // earlier context.
   void Initialize();
   // With the context current. `content` true: what is drawn changed (graphs, their data,
-  // the axes, the frame count): the content lists compile anew. Either way the rotation
-  // lists are rebuilt from the current model rotation.
+  // the axes, the frame count): the content lists compile anew. In an animation a still
+  // item's own list is kept while the item's Revision, the frame count, the document kind
+  // and DivZeroIsError stay; when only still items changed, their lists and the axes are
+  // all that compiles. Either way the rotation lists are rebuilt from the current model
+  // rotation.
   void Compile(bool content);
   // With the context current: light, shading, projection, clear, the list of the frame.
   void Paint(int32_t animFrame);
