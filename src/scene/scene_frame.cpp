@@ -211,9 +211,15 @@ void SceneFrame::CompileAnimation(int32_t n, bool withAxes) {
   stillInputs_ = inputs;
   // Only still items changed: their lists are drawn again under their own numbers, which the
   // steps call, and the steps stay as they are.
-  const bool stepsCurrent = contentBase_ != 0 && animated_ && frameCount_ == n &&
-                            withAxes == stepsWithAxes_ && steps_ == StepEntries() &&
-                            int32_t(animatedBoxes_.size()) == n + 1;
+  bool stepsCurrent = contentBase_ != 0 && animated_ && frameCount_ == n &&
+                      withAxes == stepsWithAxes_ && steps_ == StepEntries() &&
+                      int32_t(animatedBoxes_.size()) == n + 1;
+  // The steps call each still item's list by its number: an item without one needs them anew.
+  for (const auto& entry : scene_.FunSurfs) {
+    if (entry.second->Animation) continue;
+    const StillList* s = StillListOf(*entry.second);
+    stepsCurrent = stepsCurrent && s && s->list != 0;
+  }
   if (stepsCurrent && UpdateStillLists()) {
     // The steps raise what their still items raised when drawn, as a full compile would.
     for (const auto& entry : scene_.FunSurfs)
