@@ -16,6 +16,7 @@
 #include <QSurfaceFormat>
 
 #include "common/gl_api.h"
+#include "gl_bench_target.h"
 #include "common/globals.h"
 #include "common/heap_tuning.h"
 #include "common/ui/forwarding_gl.h"
@@ -26,6 +27,7 @@
 #include "scene/scene_globals.h"
 
 using namespace curvanta;
+using curvanta::bench::GlTarget;
 
 namespace {
 
@@ -92,28 +94,6 @@ void BM_AllFailingStillGrid(benchmark::State& state) {
   state.counters["peak_rss_MB"] = PeakResidentMegabytes();
 }
 BENCHMARK(BM_AllFailingStillGrid)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
-
-struct GlTarget {
-  GlTarget() {
-    surface.setFormat(QSurfaceFormat::defaultFormat());
-    surface.create();
-    context.setFormat(QSurfaceFormat::defaultFormat());
-    ok = context.create() && context.makeCurrent(&surface);
-    if (ok) {
-      fbo = std::make_unique<QOpenGLFramebufferObject>(
-          800, 600, QOpenGLFramebufferObject::CombinedDepthStencil);
-      ok = fbo->bind();
-    }
-  }
-  ~GlTarget() {
-    fbo.reset();
-    context.doneCurrent();
-  }
-  QOffscreenSurface surface;
-  QOpenGLContext context;
-  std::unique_ptr<QOpenGLFramebufferObject> fbo;
-  bool ok = false;
-};
 
 // An animated relation alone in the scene, compiled with all its frames into display lists:
 // 0 sin(x*y+t) < 0 on [-4, 4]², 1 exp(1000+x)+t = 0 on [-25, 25]² (every point fails).

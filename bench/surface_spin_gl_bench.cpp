@@ -19,6 +19,7 @@
 #include <QOpenGLFramebufferObject>
 #include <QSurfaceFormat>
 
+#include "gl_bench_target.h"
 #include "common/gl_api.h"
 #include "common/globals.h"
 #include "common/heap_tuning.h"
@@ -32,33 +33,13 @@
 #include "scene/trackball.h"
 
 using namespace curvanta;
+using curvanta::bench::GlTarget;
+using curvanta::bench::ResidentMiB;
 
 namespace {
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
-
-struct GlTarget {
-  GlTarget() {
-    surface.setFormat(QSurfaceFormat::defaultFormat());
-    surface.create();
-    context.setFormat(QSurfaceFormat::defaultFormat());
-    ok = context.create() && context.makeCurrent(&surface);
-    if (ok) {
-      fbo = std::make_unique<QOpenGLFramebufferObject>(
-          kWidth, kHeight, QOpenGLFramebufferObject::CombinedDepthStencil);
-      ok = fbo->bind();
-    }
-  }
-  ~GlTarget() {
-    fbo.reset();
-    context.doneCurrent();
-  }
-  QOffscreenSurface surface;
-  QOpenGLContext context;
-  std::unique_ptr<QOpenGLFramebufferObject> fbo;
-  bool ok = false;
-};
+constexpr int kWidth = bench::kTargetWidth;
+constexpr int kHeight = bench::kTargetHeight;
 
 std::shared_ptr<GraphItem> LitSurface(int32_t kind, const char* z, int32_t steps) {
   auto item = GraphItem::Init(1, "", kind, CoordKind::Cartesian3D, "x", "y", z, steps, steps, -3,
@@ -151,20 +132,6 @@ bool CheckPicture(benchmark::State& state, Rig& rig) {
 double HeapInUse() {
   const struct mallinfo2 m = mallinfo2();
   return double(m.uordblks) + double(m.hblkhd);
-}
-
-// Resident memory of the process now and at its peak, in MiB.
-void ResidentMiB(double& now, double& peak) {
-  now = peak = 0;
-  FILE* f = std::fopen("/proc/self/status", "r");
-  if (!f) return;
-  char line[256];
-  while (std::fgets(line, sizeof line, f)) {
-    long kb = 0;
-    if (std::sscanf(line, "VmRSS: %ld kB", &kb) == 1) now = double(kb) / 1024.0;
-    if (std::sscanf(line, "VmHWM: %ld kB", &kb) == 1) peak = double(kb) / 1024.0;
-  }
-  std::fclose(f);
 }
 
 void BM_SurfaceContentCompileGL(benchmark::State& state) {

@@ -16,6 +16,7 @@ std::shared_ptr<std::vector<Message>> g_shownInOperation;
 int g_deferralDepth = 0;
 std::vector<Message> g_queue;
 size_t g_raisedWhileDeferred = 0;
+MessageCapture* g_capture = nullptr;
 
 bool SameBox(const Message& a, const Message& b) {
   return a.text == b.text && a.title == b.title && a.icon == b.icon;
@@ -44,6 +45,10 @@ MessageService* CurrentMessageService() { return g_service; }
 MsgAnswer ShowMessage(const std::string& text, const std::string& title, MsgIcon icon,
                       MsgButtons buttons) {
   Message m{text, title, icon, buttons};
+  if (g_capture) {
+    g_capture->add(m);
+    return Dismissed(buttons);
+  }
   if (g_operationDepth > 0) {
     auto seen = std::find_if(g_shownInOperation->begin(), g_shownInOperation->end(),
                              [&](const Message& s) { return SameBox(s, m); });
@@ -58,6 +63,20 @@ MsgAnswer ShowMessage(const std::string& text, const std::string& title, MsgIcon
     return Dismissed(buttons);
   }
   return Deliver(m);
+}
+
+MessageCapture::MessageCapture() : outer_(g_capture) { g_capture = this; }
+
+MessageCapture::~MessageCapture() { g_capture = outer_; }
+
+void MessageCapture::add(const Message& message) {
+  auto seen = std::find_if(messages_.begin(), messages_.end(),
+                           [&](const Message& s) { return SameBox(s, message); });
+  if (seen == messages_.end()) messages_.push_back(message);
+}
+
+void ShowMessages(const std::vector<Message>& messages) {
+  for (const Message& m : messages) ShowMessage(m.text, m.title, m.icon, m.buttons);
 }
 
 MessageOperation::MessageOperation() {

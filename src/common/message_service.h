@@ -63,6 +63,28 @@ class MessageDeferral {
   size_t raisedAtStart_;
 };
 
+// While one of these lives (the innermost one counts), messages are neither shown nor
+// queued: each distinct one (text, title, icon) is kept here once, in the order raised, for
+// work that is done once and stands in for itself later (a still item's own display list)
+// to raise them again with ShowMessages where that work belongs.
+class MessageCapture {
+ public:
+  MessageCapture();
+  ~MessageCapture();
+  MessageCapture(const MessageCapture&) = delete;
+  MessageCapture& operator=(const MessageCapture&) = delete;
+  const std::vector<Message>& messages() const { return messages_; }
+  std::vector<Message> take() { return std::move(messages_); }
+  void add(const Message& message);
+
+ private:
+  MessageCapture* outer_;
+  std::vector<Message> messages_;
+};
+
+// Raises each message with ShowMessage, in order.
+void ShowMessages(const std::vector<Message>& messages);
+
 // Test service: records every message shown and answers from a script.
 class RecordingMessageService : public MessageService {
  public:

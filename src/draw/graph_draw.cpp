@@ -109,6 +109,7 @@ void InstallGraphDrawing() {
   SetItemDrawer([](GraphItem& item, std::optional<int32_t> lngAnimStep) {
     DrawGraphItem(item, lngAnimStep.value_or(0));
   });
+  SetDrawEffectsRecorder(RecordReport);
 }
 
 }  // namespace curvanta

@@ -12,7 +12,8 @@ class GraphItem;
 // the result box first; a 2D function item writes its report there.
 void DrawGraphItem(GraphItem& item, int32_t lngAnimStep = 0);
 
-// Registers DrawGraphItem as the scene's item drawing (the program calls it at start-up).
+// Registers DrawGraphItem as the scene's item drawing, and the recording of the report it
+// writes (the program calls it at start-up).
 void InstallGraphDrawing();
 
 }  // namespace curvanta

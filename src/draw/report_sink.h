@@ -2,7 +2,9 @@
 // tests read a plain string. Without a sink the report goes nowhere.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace curvanta {
 
@@ -38,5 +40,10 @@ class ScopedStringReport {
  private:
   ReportSink* previous_;
 };
+
+// Runs `draw` with a sink that passes everything on to the installed one and keeps a copy;
+// returns a function that writes the same into whatever sink is installed when it is called.
+// A fault of `draw` reaches the caller.
+std::function<void()> RecordReport(const std::function<void()>& draw);
 
 }  // namespace curvanta

@@ -9,6 +9,13 @@ namespace curvanta {
 
 int32_t GraphItem::StepT() const { return AnimFrameCount; }
 
+uint64_t GraphItem::NextRevision() {
+  static uint64_t last = 0;  // items live on the interface thread only
+  return ++last;
+}
+
+void GraphItem::MarkChanged() { revision_ = NextRevision(); }
+
 std::shared_ptr<Point> GraphItem::VertTab3D(int32_t intU, int32_t intV) {
   if (intU < 0 || intU > kTableUpper || intV < 0 || intV > kTableUpper)
     return std::make_shared<Point>();
@@ -22,6 +29,7 @@ void GraphItem::SetVertTab3D(int32_t intU, int32_t intV, std::shared_ptr<Point> 
   if (intU < 0 || intU > kTableUpper || intV < 0 || intV > kTableUpper) return;
   if (tab_.empty()) tab_.resize(static_cast<size_t>(kTableUpper + 1) * (kTableUpper + 1));
   tab_[static_cast<size_t>(intU) * (kTableUpper + 1) + static_cast<size_t>(intV)] = std::move(p);
+  MarkChanged();
 }
 
 std::shared_ptr<GraphItem> GraphItem::Init(int32_t lngID, const std::string& strName, int32_t gtpGraphType,
@@ -70,6 +78,7 @@ void GraphItem::Equal(const std::string& strName, int32_t gtpGraphType, int32_t 
                  int32_t lngLineWidth, int32_t MatType, int32_t shwShow, int32_t smtSmooth,
                  bool bolShowCon, bool bolShowVec, bool bolShowColormap, int32_t lngConLevel,
                  int32_t ffFunForm) {
+  MarkChanged();
   NameS = strName;
   GraphType = gtpGraphType;
   CoordType = ctpCoordType;
@@ -99,6 +108,7 @@ void GraphItem::Equal(const std::string& strName, int32_t gtpGraphType, int32_t 
 
 void GraphItem::EqualTo(const GraphItem& fsfNew) {
   if (&fsfNew == this) return;
+  MarkChanged();
   NameS = fsfNew.NameS;
   GraphType = fsfNew.GraphType;
   CoordType = fsfNew.CoordType;
@@ -209,6 +219,7 @@ void GraphItem::EqualTo(const GraphItem& fsfNew) {
 
 void GraphItem::TabEqualTo(GraphItem& fsfNew) {
   if (&fsfNew == this) return;
+  MarkChanged();
   NameS = fsfNew.NameS;
   LineColor = fsfNew.LineColor;
   LineWidth = fsfNew.LineWidth;

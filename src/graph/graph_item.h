@@ -158,11 +158,11 @@ class GraphItem {
   // Positions of curvature circles, tangents and normals: indices 0..50, used from 1 to
   // the count. Reads outside give 0, writes outside are ignored.
   float CurvX(int32_t intT) const { return PositionAt(CurvX_, intT); }
-  void SetCurvX(int32_t intT, float value) { PositionPut(CurvX_, intT, value); }
+  void SetCurvX(int32_t intT, float value) { PositionPut(CurvX_, intT, value); MarkChanged(); }
   float QieX(int32_t intT) const { return PositionAt(QieX_, intT); }
-  void SetQieX(int32_t intT, float value) { PositionPut(QieX_, intT, value); }
+  void SetQieX(int32_t intT, float value) { PositionPut(QieX_, intT, value); MarkChanged(); }
   float NmlX(int32_t intT) const { return PositionAt(NmlX_, intT); }
-  void SetNmlX(int32_t intT, float value) { PositionPut(NmlX_, intT, value); }
+  void SetNmlX(int32_t intT, float value) { PositionPut(NmlX_, intT, value); MarkChanged(); }
 
   // ---- Display of a 2D data table
   bool Show2DLine = true;
@@ -219,19 +219,29 @@ class GraphItem {
   // the last sampling, or before any, give the origin; writes outside are ignored.
   const Point& Vert3D(int32_t intU, int32_t intV) const { return Vert3D_.Get(intU, intV); }
   Point& Vert3D(int32_t intU, int32_t intV) { return Vert3D_.Ref(intU, intV); }
-  void SetVert3D(int32_t intU, int32_t intV, const Point& p) { Vert3D_.Set(intU, intV, p); }
+  void SetVert3D(int32_t intU, int32_t intV, const Point& p) {
+    Vert3D_.Set(intU, intV, p);
+    MarkChanged();
+  }
   const Point& Anim1D(int32_t intT) const { return Anim1D_.Get(intT); }
   Point& Anim1D(int32_t intT) { return Anim1D_.Ref(intT); }
-  void SetAnim1D(int32_t intT, const Point& p) { Anim1D_.Set(intT, p); }
+  void SetAnim1D(int32_t intT, const Point& p) {
+    Anim1D_.Set(intT, p);
+    MarkChanged();
+  }
   const Point& Anim2D(int32_t intU, int32_t intT) const { return Anim2D_.Get(intU, intT); }
   Point& Anim2D(int32_t intU, int32_t intT) { return Anim2D_.Ref(intU, intT); }
-  void SetAnim2D(int32_t intU, int32_t intT, const Point& p) { Anim2D_.Set(intU, intT, p); }
+  void SetAnim2D(int32_t intU, int32_t intT, const Point& p) {
+    Anim2D_.Set(intU, intT, p);
+    MarkChanged();
+  }
   const Point& Anim3D(int32_t intU, int32_t intV, int32_t intT) const {
     return Anim3D_.Get(intU, intV, intT);
   }
   Point& Anim3D(int32_t intU, int32_t intV, int32_t intT) { return Anim3D_.Ref(intU, intV, intT); }
   void SetAnim3D(int32_t intU, int32_t intV, int32_t intT, const Point& p) {
     Anim3D_.Set(intU, intV, intT, p);
+    MarkChanged();
   }
 
   // The arrays the item's own drawing and box read (private to the item in its design;
@@ -328,6 +338,13 @@ class GraphItem {
   std::string NegateArgument(const std::string& expression) const;
   static bool IsAsciiLetter(const std::string& s);
 
+  // A number that changes whenever what the item draws may have changed: its settings set
+  // through Equal, EqualTo or TabEqualTo, a sampling, a point, table cell or position set
+  // through the item. No two changes, of this item or any other, get the same number. Code
+  // that writes the public settings of a shown item directly calls MarkChanged afterwards.
+  uint64_t Revision() const { return revision_; }
+  void MarkChanged();
+
  private:
   using Positions = std::array<float, kMaxPositions + 1>;
   static float PositionAt(const Positions& a, int32_t i) {
@@ -358,6 +375,9 @@ class GraphItem {
 
   // 201 x 201 cells, allocated on the first table access.
   std::vector<std::shared_ptr<Point>> tab_;
+
+  static uint64_t NextRevision();
+  uint64_t revision_ = NextRevision();
 };
 
 // The parity text as a free function of the item's two codes.

@@ -2,6 +2,7 @@
 #include "graph/point_grid.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <new>
 
 #if defined(__linux__)
@@ -12,28 +13,51 @@ namespace curvanta {
 
 namespace {
 
-// Blocks from this size on are aligned to, and asked for in, the system's large pages where it
-// has them: a long animation's points then fault in a few hundred times instead of tens of
-// thousands of times.
+// Blocks from this size on get a mapping of their own, aligned to and asked for in the
+// system's large pages where it has them: a long animation's points then fault in a few
+// hundred times instead of tens of thousands of times, and the large-page request goes with
+// the block when it is freed instead of staying on heap memory that later serves others.
 constexpr size_t kLargePage = size_t(2) << 20;
 constexpr size_t kLargeBlock = 2 * kLargePage;
+
+size_t MappedBytes(size_t count) {
+  const size_t bytes = count * sizeof(Point);
+  return (bytes + kLargePage - 1) / kLargePage * kLargePage;
+}
 
 Point* NewBlock(size_t count) {
   const size_t bytes = count * sizeof(Point);
   if (bytes < kLargeBlock) return static_cast<Point*>(::operator new(bytes));
-  const size_t rounded = (bytes + kLargePage - 1) / kLargePage * kLargePage;
-  void* block = ::operator new(rounded, std::align_val_t(kLargePage));
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
+#if defined(__linux__)
+  const size_t rounded = MappedBytes(count);
+  if (rounded > static_cast<size_t>(-1) - kLargePage) throw std::bad_alloc();
+  // Room for one more large page, so that an aligned start lies inside; the ends go back.
+  void* raw = mmap(nullptr, rounded + kLargePage, PROT_READ | PROT_WRITE,
+                   MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (raw == MAP_FAILED) throw std::bad_alloc();
+  const uintptr_t start = reinterpret_cast<uintptr_t>(raw);
+  const uintptr_t aligned = (start + kLargePage - 1) / kLargePage * kLargePage;
+  if (aligned > start) munmap(raw, aligned - start);
+  const size_t tail = (start + rounded + kLargePage) - (aligned + rounded);
+  if (tail > 0) munmap(reinterpret_cast<void*>(aligned + rounded), tail);
+  void* block = reinterpret_cast<void*>(aligned);
+#if defined(MADV_HUGEPAGE)
   madvise(block, rounded, MADV_HUGEPAGE);  // a hint; without it the block works the same
 #endif
   return static_cast<Point*>(block);
+#else
+  return static_cast<Point*>(::operator new(bytes));
+#endif
 }
 
 void DeleteBlock(Point* block, size_t count) {
-  if (count * sizeof(Point) < kLargeBlock)
-    ::operator delete(block);
-  else
-    ::operator delete(block, std::align_val_t(kLargePage));
+#if defined(__linux__)
+  if (count * sizeof(Point) >= kLargeBlock) {
+    munmap(block, MappedBytes(count));
+    return;
+  }
+#endif
+  ::operator delete(block);
 }
 
 }  // namespace

@@ -49,6 +49,7 @@ bool IsSurfaceKind(int32_t kind) {
 }  // namespace
 
 void GraphItem::ClearSamples() {
+  MarkChanged();
   Vert3D_.Clear();
   VertCurve_.Clear();
   VertExp2_.Clear();
@@ -629,6 +630,7 @@ bool SamplingRun::Run(int32_t frames) {
 
 bool GraphItem::GetPoints() {
   curvanta::MessageOperation operation;  // a repeated message of this sampling shows once
+  MarkChanged();  // whatever the outcome, the arrays are new
 
   // Counts below 1 become 1; a table's counts are its number of points and stay.
   const bool tableKind = IsTableKind(GraphType);

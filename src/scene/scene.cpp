@@ -15,6 +15,11 @@ ItemBoxer& Boxer() {
   return boxer;
 }
 
+DrawEffectsRecorder& Recorder() {
+  static DrawEffectsRecorder recorder;
+  return recorder;
+}
+
 std::optional<int32_t> FrameFor(const GraphItem& item, int32_t lngAnimStep) {
   if (item.Animation) return lngAnimStep;
   return std::nullopt;
@@ -32,6 +37,45 @@ ItemBoxer SetItemBoxer(ItemBoxer boxer) {
   ItemBoxer previous = std::move(Boxer());
   Boxer() = std::move(boxer);
   return previous;
+}
+
+DrawEffectsRecorder SetDrawEffectsRecorder(DrawEffectsRecorder recorder) {
+  DrawEffectsRecorder previous = std::move(Recorder());
+  Recorder() = std::move(recorder);
+  return previous;
+}
+
+std::function<void()> RecordDrawEffects(const std::function<void()>& draw) {
+  if (const DrawEffectsRecorder& recorder = Recorder()) return recorder(draw);
+  draw();
+  return [] {};
+}
+
+void WidenBox(Box& into, const Box& box) {
+  if (box.MinX < into.MinX) into.MinX = box.MinX;
+  if (box.MaxX > into.MaxX) into.MaxX = box.MaxX;
+  if (box.MinY < into.MinY) into.MinY = box.MinY;
+  if (box.MaxY > into.MaxY) into.MaxY = box.MaxY;
+  if (box.MinZ < into.MinZ) into.MinZ = box.MinZ;
+  if (box.MaxZ > into.MaxZ) into.MaxZ = box.MaxZ;
+}
+
+Box EmptyUnionBox() {
+  Box b;
+  b.MinX = b.MinY = b.MinZ = 9999999.0f;
+  b.MaxX = b.MaxY = b.MaxZ = -9999999.0f;
+  return b;
+}
+
+Box PadBox(const Box& box) {
+  Box out;
+  out.MinX = static_cast<float>(double(box.MinX) - 0.1);
+  out.MaxX = static_cast<float>(double(box.MaxX) + 0.1);
+  out.MinY = static_cast<float>(double(box.MinY) - 0.1);
+  out.MaxY = static_cast<float>(double(box.MaxY) + 0.1);
+  out.MinZ = static_cast<float>(double(box.MinZ) - 0.1);
+  out.MaxZ = static_cast<float>(double(box.MaxZ) + 0.1);
+  return out;
 }
 
 bool GraphCollection::Contains(const std::string& key) const {
@@ -92,33 +136,16 @@ bool Scene::Animation() const {
   return false;
 }
 
+Box Scene::ItemBox(GraphItem& item, int32_t lngAnimStep) {
+  const std::optional<int32_t> frame = curvanta::FrameFor(item, lngAnimStep);
+  if (const curvanta::ItemBoxer& boxer = curvanta::Boxer()) return boxer(item, frame);
+  return frame ? item.GetBox(*frame) : item.GetBox();
+}
+
 Box Scene::GetBox(int32_t lngAnimStep) const {
-  float minX = 9999999.0f, minY = 9999999.0f, minZ = 9999999.0f;
-  float maxX = -9999999.0f, maxY = -9999999.0f, maxZ = -9999999.0f;
-  const curvanta::ItemBoxer& boxer = curvanta::Boxer();
-  for (const auto& entry : FunSurfs) {
-    GraphItem& item = *entry.second;
-    const std::optional<int32_t> frame = curvanta::FrameFor(item, lngAnimStep);
-    Box box;
-    if (boxer)
-      box = boxer(item, frame);
-    else
-      box = frame ? item.GetBox(*frame) : item.GetBox();
-    if (box.MinX < minX) minX = box.MinX;
-    if (box.MaxX > maxX) maxX = box.MaxX;
-    if (box.MinY < minY) minY = box.MinY;
-    if (box.MaxY > maxY) maxY = box.MaxY;
-    if (box.MinZ < minZ) minZ = box.MinZ;
-    if (box.MaxZ > maxZ) maxZ = box.MaxZ;
-  }
-  Box out;
-  out.MinX = static_cast<float>(minX - 0.1);
-  out.MaxX = static_cast<float>(maxX + 0.1);
-  out.MinY = static_cast<float>(minY - 0.1);
-  out.MaxY = static_cast<float>(maxY + 0.1);
-  out.MinZ = static_cast<float>(minZ - 0.1);
-  out.MaxZ = static_cast<float>(maxZ + 0.1);
-  return out;
+  Box u = EmptyUnionBox();
+  for (const auto& entry : FunSurfs) WidenBox(u, ItemBox(*entry.second, lngAnimStep));
+  return PadBox(u);
 }
 
 void Scene::Draw(int32_t lngAnimStep) const {
@@ -127,6 +154,22 @@ void Scene::Draw(int32_t lngAnimStep) const {
   // A copy of the holders: a drawing that changes the collection cannot pull it away.
   const std::vector<curvanta::GraphCollection::Entry> items(FunSurfs.begin(), FunSurfs.end());
   for (const auto& entry : items) drawer(*entry.second, curvanta::FrameFor(*entry.second, lngAnimStep));
+}
+
+void Scene::DrawAnimatedItems(int32_t lngAnimStep,
+                              const std::function<void(GraphItem& item)>& still) const {
+  const std::vector<curvanta::GraphCollection::Entry> items(FunSurfs.begin(), FunSurfs.end());
+  for (const auto& entry : items) {
+    if (entry.second->Animation)
+      DrawItem(*entry.second, lngAnimStep);
+    else
+      still(*entry.second);
+  }
+}
+
+void Scene::DrawItem(GraphItem& item, int32_t lngAnimStep) {
+  if (const curvanta::ItemDrawer& drawer = curvanta::Drawer())
+    drawer(item, curvanta::FrameFor(item, lngAnimStep));
 }
 
 }  // namespace curvanta

@@ -59,9 +59,26 @@ using ItemDrawer = std::function<void(GraphItem& item, std::optional<int32_t> ln
 // How the scene boxes one item; the default asks the item's own GetBox (with the frame for
 // an animated item, without an argument otherwise). Tests may put fakes in.
 using ItemBoxer = std::function<Box(GraphItem& item, std::optional<int32_t> lngAnimStep)>;
+// Runs `draw` (one item's drawing) and records what it did besides the GL calls (the text
+// it left in the result box); returns a function that does that again when called. The
+// drawing subsystem registers one; without it nothing is recorded and the returned
+// function does nothing. A fault of `draw` reaches the caller.
+using DrawEffectsRecorder =
+    std::function<std::function<void()>(const std::function<void()>& draw)>;
 // Install (an empty function restores the default); each returns the one it replaces.
 ItemDrawer SetItemDrawer(ItemDrawer drawer);
 ItemBoxer SetItemBoxer(ItemBoxer boxer);
+DrawEffectsRecorder SetDrawEffectsRecorder(DrawEffectsRecorder recorder);
+// Runs `draw` through the registered recorder (see DrawEffectsRecorder).
+std::function<void()> RecordDrawEffects(const std::function<void()>& draw);
+
+// Widens `into` by `box`: a side replaces the running one only when strictly smaller (a
+// minimum) or larger (a maximum), so an empty box (minimum above maximum) adds nothing.
+void WidenBox(Box& into, const Box& box);
+// The start of a union: minima 9999999, maxima -9999999.
+Box EmptyUnionBox();
+// The margin of 0.1 on every side, added once to a union.
+Box PadBox(const Box& box);
 
 class Scene {
  public:
@@ -90,6 +107,14 @@ class Scene {
   // Asks every item in order to draw itself (the frame to animated items only). Sets no
   // GL state of its own; an item's fault reaches the caller.
   void Draw(int32_t lngAnimStep) const;
+  // As Draw, but each still item is handed to `still` in its place instead of drawn.
+  void DrawAnimatedItems(int32_t lngAnimStep,
+                         const std::function<void(GraphItem& item)>& still) const;
+
+  // One item as GetBox and Draw ask it (the frame only to an animated item); the box is
+  // the item's own, without the margin.
+  static Box ItemBox(GraphItem& item, int32_t lngAnimStep);
+  static void DrawItem(GraphItem& item, int32_t lngAnimStep);
 };
 
 }  // namespace curvanta

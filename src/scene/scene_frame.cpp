@@ -24,13 +24,6 @@ class ListGuard {
   ListGuard& operator=(const ListGuard&) = delete;
 };
 
-Box EmptyUnion() {
-  Box b;
-  b.MinX = b.MinY = b.MinZ = 9999999.0f;
-  b.MaxX = b.MaxY = b.MaxZ = -9999999.0f;
-  return b;
-}
-
 }  // namespace
 
 void SceneFrame::Initialize() {
@@ -39,6 +32,9 @@ void SceneFrame::Initialize() {
   contentBase_ = 0;
   contentCount_ = 0;
   frameListsMade_ = 0;
+  still_.clear();
+  steps_.clear();
+  lastStepText_ = nullptr;
   GlApi& gl = Gl();
   gl.glClearColor(1, 1, 1, 1);
   gl.glEnable(GL_DITHER);
@@ -52,6 +48,13 @@ void SceneFrame::FreeContent() {
   if (contentBase_ != 0) Gl().glDeleteLists(contentBase_, contentCount_);
   contentBase_ = 0;
   contentCount_ = 0;
+}
+
+void SceneFrame::FreeStillLists() {
+  for (const StillList& s : still_)
+    if (s.list != 0) Gl().glDeleteLists(s.list, 1);
+  still_.clear();
+  steps_.clear();
 }
 
 void SceneFrame::ReserveSceneLists(bool animated, int32_t frameCount) {
@@ -85,65 +88,14 @@ void SceneFrame::Compile(bool content) {
   const int32_t n = AnimFrameCount < 0 ? 0 : AnimFrameCount;
   // An animation's steps share one more list: the axes, drawn once for all of them.
   const bool withAxes = scene_.FunSurfs.Count() >= 1 && axesShown_ && axesShown_();
-  const int32_t needed = animated ? n + 1 + (withAxes ? 1 : 0) : 1;
   if (!compiled_ || animated != animated_ || (animated && n != frameCount_) || contentBase_ == 0)
     content = true;
 
   if (content) {
-    FreeContent();
-    ReserveSceneLists(animated, n);
-    uint32_t base = gl.glGenLists(needed);
-    contentBase_ = base;
-    contentCount_ = base ? needed : 0;
-    if (animated) {
-      // Each step is drawn before its box is read: some items box what their drawing plotted.
-      // The axes list that every step calls is compiled last, for the union of the steps'
-      // boxes padded once more, so still and animated items get the same axes.
-      const uint32_t axesList = contentBase_ + uint32_t(n + 1);
-      Box u = EmptyUnion();
-      for (int32_t e = 0; e <= n && contentBase_ != 0; ++e) {
-        {
-          ListGuard list(contentBase_ + uint32_t(e));
-          try {
-            scene_.Draw(e);
-            if (withAxes) gl.glCallList(axesList);
-          } catch (const std::exception&) {
-            // A drawing fault leaves this step as far as it got.
-          }
-        }
-        Box b = scene_.GetBox(e);
-        if (b.MinX < u.MinX) u.MinX = b.MinX;
-        if (b.MinY < u.MinY) u.MinY = b.MinY;
-        if (b.MinZ < u.MinZ) u.MinZ = b.MinZ;
-        if (b.MaxX > u.MaxX) u.MaxX = b.MaxX;
-        if (b.MaxY > u.MaxY) u.MaxY = b.MaxY;
-        if (b.MaxZ > u.MaxZ) u.MaxZ = b.MaxZ;
-      }
-      u.MinX = static_cast<float>(double(u.MinX) - 0.1);
-      u.MinY = static_cast<float>(double(u.MinY) - 0.1);
-      u.MinZ = static_cast<float>(double(u.MinZ) - 0.1);
-      u.MaxX = static_cast<float>(double(u.MaxX) + 0.1);
-      u.MaxY = static_cast<float>(double(u.MaxY) + 0.1);
-      u.MaxZ = static_cast<float>(double(u.MaxZ) + 0.1);
-      if (withAxes && contentBase_ != 0) {
-        ListGuard list(axesList);
-        try {
-          if (axesDrawer_) axesDrawer_(u);
-        } catch (const std::exception&) {
-        }
-      }
-    } else if (contentBase_ != 0) {
-      ListGuard list(contentBase_);
-      try {
-        scene_.Draw(0);
-        if (withAxes) {
-          curvanta::AxesBox = scene_.GetBox(0);
-          Box box = curvanta::AxesBox;
-          if (axesDrawer_) axesDrawer_(box);
-        }
-      } catch (const std::exception&) {
-      }
-    }
+    if (animated)
+      CompileAnimation(n, withAxes);
+    else
+      CompileStill(withAxes);
     box0_ = scene_.GetBox(0);
     ++contentCompiles_;
   }
@@ -170,6 +122,193 @@ void SceneFrame::Compile(bool content) {
   animated_ = animated;
   frameCount_ = n;
   compiled_ = true;
+}
+
+void SceneFrame::CompileStill(bool withAxes) {
+  FreeContent();
+  FreeStillLists();
+  ReserveSceneLists(false, 0);
+  const uint32_t base = Gl().glGenLists(1);
+  contentBase_ = base;
+  contentCount_ = base ? 1 : 0;
+  if (base == 0) return;
+  ListGuard list(contentBase_);
+  try {
+    scene_.Draw(0);
+    if (withAxes) {
+      curvanta::AxesBox = scene_.GetBox(0);
+      Box box = curvanta::AxesBox;
+      if (axesDrawer_) axesDrawer_(box);
+    }
+  } catch (const std::exception&) {
+  }
+}
+
+SceneFrame::StillList* SceneFrame::StillListOf(const GraphItem& item) {
+  for (StillList& s : still_)
+    if (s.item.lock().get() == &item) return &s;
+  return nullptr;
+}
+
+std::vector<SceneFrame::StepEntry> SceneFrame::StepEntries() const {
+  std::vector<StepEntry> entries;
+  for (const auto& entry : scene_.FunSurfs) {
+    const GraphItem& item = *entry.second;
+    entries.push_back({&item, item.Animation ? item.Revision() : 0});
+  }
+  return entries;
+}
+
+bool SceneFrame::UpdateStillLists() {
+  GlApi& gl = Gl();
+  // Lists of items that are gone or animated now.
+  for (size_t i = 0; i < still_.size();) {
+    const std::shared_ptr<GraphItem> item = still_[i].item.lock();
+    bool shown = false;
+    if (item && !item->Animation)
+      for (const auto& entry : scene_.FunSurfs) shown = shown || entry.second == item;
+    if (shown) {
+      ++i;
+      continue;
+    }
+    if (still_[i].list != 0) gl.glDeleteLists(still_[i].list, 1);
+    still_.erase(still_.begin() + std::ptrdiff_t(i));
+  }
+  bool drawn = false;
+  for (const auto& entry : scene_.FunSurfs) {
+    GraphItem& item = *entry.second;
+    if (item.Animation) continue;
+    StillList* s = StillListOf(item);
+    if (s && s->list != 0 && s->revision == item.Revision()) continue;
+    if (!s) {
+      still_.push_back(StillList{entry.second, 0, 0, {}, nullptr});
+      s = &still_.back();
+    }
+    if (s->list == 0) s->list = gl.glGenLists(1);
+    if (s->list == 0) continue;  // no list to be had: the steps leave the item out
+    MessageCapture capture;
+    {
+      ListGuard list(s->list);
+      s->resultText = RecordDrawEffects([&item] {
+        try {
+          Scene::DrawItem(item, 0);
+        } catch (const std::exception&) {
+          // A drawing fault leaves the item's list as far as it got; the steps go on.
+        }
+      });
+    }
+    s->messages = capture.take();
+    ++stillListCompiles_;
+    drawn = true;
+  }
+  return drawn;
+}
+
+void SceneFrame::CompileAnimation(int32_t n, bool withAxes) {
+  GlApi& gl = Gl();
+  const DrawingInputs inputs{n, GraphMode, DivZeroIsError};
+  if (inputs != stillInputs_) FreeStillLists();
+  stillInputs_ = inputs;
+  // Only still items changed: their lists are drawn again under their own numbers, which the
+  // steps call, and the steps stay as they are.
+  bool stepsCurrent = contentBase_ != 0 && animated_ && frameCount_ == n &&
+                      withAxes == stepsWithAxes_ && steps_ == StepEntries() &&
+                      int32_t(animatedBoxes_.size()) == n + 1;
+  // The steps call each still item's list by its number: an item without one needs them anew.
+  for (const auto& entry : scene_.FunSurfs) {
+    if (entry.second->Animation) continue;
+    const StillList* s = StillListOf(*entry.second);
+    stepsCurrent = stepsCurrent && s && s->list != 0;
+  }
+  if (stepsCurrent && UpdateStillLists()) {
+    // The steps raise what their still items raised when drawn, as a full compile would.
+    for (const auto& entry : scene_.FunSurfs)
+      if (const StillList* s = StillListOf(*entry.second)) ShowMessages(s->messages);
+    CompileAxes(n, withAxes);
+    RestoreResultText();
+    for (StillList& s : still_)
+      if (auto item = s.item.lock()) s.revision = item->Revision();
+    return;
+  }
+
+  FreeContent();
+  ReserveSceneLists(true, n);
+  UpdateStillLists();
+  const int32_t needed = n + 1 + (withAxes ? 1 : 0);
+  const uint32_t base = gl.glGenLists(needed);
+  contentBase_ = base;
+  contentCount_ = base ? needed : 0;
+  animatedBoxes_.assign(size_t(n) + 1, EmptyUnionBox());
+  lastStepText_ = nullptr;
+  if (base != 0) {
+    // Each step is drawn before its box is read: some items box what their drawing plotted.
+    // The axes list that every step calls is compiled last, for the union of the steps'
+    // boxes padded once more, so still and animated items get the same axes.
+    const uint32_t axesList = contentBase_ + uint32_t(n + 1);
+    for (int32_t e = 0; e <= n; ++e) {
+      auto drawStep = [&] {
+        try {
+          scene_.DrawAnimatedItems(e, [&](GraphItem& item) {
+            const StillList* s = StillListOf(item);
+            if (!s || s->list == 0) return;
+            gl.glCallList(s->list);
+            if (e == 0) ShowMessages(s->messages);
+          });
+          if (withAxes) gl.glCallList(axesList);
+        } catch (const std::exception&) {
+          // A drawing fault leaves this step as far as it got.
+        }
+      };
+      {
+        ListGuard list(contentBase_ + uint32_t(e));
+        if (e == n)
+          lastStepText_ = RecordDrawEffects(drawStep);
+        else
+          drawStep();
+      }
+      for (const auto& entry : scene_.FunSurfs)
+        if (entry.second->Animation)
+          WidenBox(animatedBoxes_[size_t(e)], Scene::ItemBox(*entry.second, e));
+    }
+    CompileAxes(n, withAxes);
+    RestoreResultText();
+  }
+  ++stepCompiles_;
+  // Recorded after drawing and boxing, which may renew what an item holds.
+  for (StillList& s : still_)
+    if (auto item = s.item.lock()) s.revision = item->Revision();
+  steps_ = StepEntries();
+  stepsWithAxes_ = withAxes;
+}
+
+void SceneFrame::CompileAxes(int32_t n, bool withAxes) {
+  // The still items' boxes are the same in every step.
+  Box stillBox = EmptyUnionBox();
+  for (const auto& entry : scene_.FunSurfs)
+    if (!entry.second->Animation) WidenBox(stillBox, Scene::ItemBox(*entry.second, 0));
+  Box u = EmptyUnionBox();
+  for (int32_t e = 0; e <= n; ++e) {
+    Box step = animatedBoxes_[size_t(e)];
+    WidenBox(step, stillBox);
+    WidenBox(u, PadBox(step));
+  }
+  u = PadBox(u);
+  if (!withAxes || contentBase_ == 0) return;
+  ListGuard list(contentBase_ + uint32_t(n + 1));
+  try {
+    if (axesDrawer_) axesDrawer_(u);
+  } catch (const std::exception&) {
+  }
+}
+
+void SceneFrame::RestoreResultText() {
+  // Each item's drawing empties the result box first, so the box shows what the last item
+  // in the scene's order left in the last step.
+  if (lastStepText_) lastStepText_();
+  if (scene_.FunSurfs.Count() < 1) return;
+  const GraphItem& last = *scene_.FunSurfs.Item(scene_.FunSurfs.Count());
+  if (last.Animation) return;
+  if (const StillList* s = StillListOf(last); s && s->resultText) s->resultText();
 }
 
 uint32_t SceneFrame::ListForFrame(int32_t animFrame) const {

@@ -1,10 +1,16 @@
 // The OpenGL frame of the drawing area: the fixed GL state, the compiled scene (what is drawn
 // in display lists of its own, and small lists 900 / 1001 + e that apply the model rotation
 // and call them) and the per-frame set-up of light and projection that replays one list.
+// In an animation each still item is drawn once, into a list of its own that every step
+// calls in the item's place.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <vector>
+
+#include "common/message_service.h"
 
 #include "graph/box.h"
 #include "scene/trackball.h"
@@ -15,6 +21,7 @@ namespace curvanta {
 extern Box AxesBox;
 
 class Camera;
+class GraphItem;
 class Scene;
 class Light;
 
@@ -48,8 +55,11 @@ class SceneFrame {
   // earlier context.
   void Initialize();
   // With the context current. `content` true: what is drawn changed (graphs, their data,
-  // the axes, the frame count): the content lists compile anew. Either way the rotation
-  // lists are rebuilt from the current model rotation.
+  // the axes, the frame count): the content lists compile anew. In an animation a still
+  // item's own list is kept while the item's Revision, the frame count, the document kind
+  // and DivZeroIsError stay; when only still items changed, their lists and the axes are
+  // all that compiles. Either way the rotation lists are rebuilt from the current model
+  // rotation.
   void Compile(bool content);
   // With the context current: light, shading, projection, clear, the list of the frame.
   void Paint(int32_t animFrame);
@@ -57,6 +67,9 @@ class SceneFrame {
   // Compiles so far (the tests count them).
   int contentCompiles() const { return contentCompiles_; }
   int rotationCompiles() const { return rotationCompiles_; }
+  // Content compiles that drew the animation's steps, and still items' own lists drawn.
+  int stepCompiles() const { return stepCompiles_; }
+  int stillListCompiles() const { return stillListCompiles_; }
   bool compiled() const { return compiled_; }
   // What the last compile recorded: animated, its frame count, the frame-0 box.
   bool compiledAnimated() const { return animated_; }
@@ -65,10 +78,44 @@ class SceneFrame {
   uint32_t ListForFrame(int32_t animFrame) const;
 
  private:
+  // A still item of an animation, drawn once into its own list.
+  struct StillList {
+    std::weak_ptr<GraphItem> item;
+    uint32_t list = 0;
+    uint64_t revision = 0;               // the item's revision when it was last compiled
+    std::vector<Message> messages;       // what its drawing raised, raised again per compile
+    std::function<void()> resultText;    // sets the result box as its drawing left it
+  };
+  // What a still item's drawing reads besides the item: a change draws every one anew.
+  struct DrawingInputs {
+    int32_t frameCount = -1;
+    int32_t graphMode = 0;
+    bool divZeroIsError = false;
+    bool operator==(const DrawingInputs&) const = default;
+  };
+  // An animated item by its revision, a still one by itself: what the step lists show.
+  struct StepEntry {
+    const GraphItem* item = nullptr;
+    uint64_t revision = 0;
+    bool operator==(const StepEntry&) const = default;
+  };
+
   void ApplyModelRotation();
   void FreeContent();
+  void FreeStillLists();
   // Takes the fixed numbers this compile writes, so that no content list is given one.
   void ReserveSceneLists(bool animated, int32_t frameCount);
+  void CompileStill(bool withAxes);
+  void CompileAnimation(int32_t n, bool withAxes);
+  // Draws the still items whose lists are missing or out of date; drops the lists of items
+  // no longer shown. True when any was drawn.
+  bool UpdateStillLists();
+  StillList* StillListOf(const GraphItem& item);
+  std::vector<StepEntry> StepEntries() const;
+  // The union of the steps' boxes, padded, into the axes list.
+  void CompileAxes(int32_t n, bool withAxes);
+  // The result box as drawing the whole last step would leave it.
+  void RestoreResultText();
 
   Scene& scene_;
   Camera& camera_;
@@ -88,6 +135,15 @@ class SceneFrame {
   int32_t contentCount_ = 0;
   int contentCompiles_ = 0;
   int rotationCompiles_ = 0;
+  int stepCompiles_ = 0;
+  int stillListCompiles_ = 0;
+
+  std::vector<StillList> still_;
+  DrawingInputs stillInputs_;
+  std::vector<StepEntry> steps_;        // what the step lists were compiled for
+  bool stepsWithAxes_ = false;
+  std::vector<Box> animatedBoxes_;      // per step: the union of the animated items' boxes
+  std::function<void()> lastStepText_;  // the result box as the last step's drawing left it
 };
 
 }  // namespace curvanta

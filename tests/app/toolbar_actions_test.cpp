@@ -6,6 +6,7 @@
 
 #include <QListWidget>
 #include <QTest>
+#include <map>
 #include <memory>
 
 #include "support/shown_window.h"
@@ -105,6 +106,35 @@ TEST_F(ToolbarActions, CheckedLineChangesOnlyItsGraphAndCompilesTheScene) {
     EXPECT_EQ(graphs[0]->Smoothness, 1);
   }
   EXPECT_TRUE(rec.recorder.messages.empty());
+}
+
+// Beside an animated graph the changed still graph alone is drawn again, into its own list;
+// the animation's steps and the other still graph are left as they were.
+TEST_F(ToolbarActions, InAnAnimationOnlyTheChangedStillGraphIsDrawnAgain) {
+  auto animated = std::make_shared<GraphItem>();
+  animated->ID = 3;
+  animated->Animation = true;
+  graphs.push_back(animated);
+  DocScene.FunSurfs.Add(animated);
+  auto* line = new QListWidgetItem(QStringLiteral("graph 3"), window->List1());
+  line->setFlags(line->flags() | Qt::ItemIsUserCheckable);
+  line->setCheckState(Qt::Unchecked);
+  Show(0);
+  Show(1);
+  Show(2);
+  window->List1()->setCurrentRow(1);
+  std::map<int32_t, int> draws;
+  SetItemDrawer([&draws](GraphItem& g, std::optional<int32_t>) { ++draws[g.ID]; });
+  EXPECT_GE(Press(14), 1);
+  ASSERT_TRUE(area->frame().compiledAnimated());
+  draws.clear();
+  const int steps = area->frame().stepCompiles();
+  EXPECT_GE(Press(19), 1);
+  EXPECT_EQ(graphs[1]->Smoothness, 2);
+  EXPECT_EQ(draws[2], 1);
+  EXPECT_EQ(draws[1] + draws[3], 0);
+  EXPECT_EQ(area->frame().stepCompiles(), steps);
+  SetItemDrawer([](GraphItem&, std::optional<int32_t>) {});
 }
 
 }  // namespace

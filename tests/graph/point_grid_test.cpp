@@ -2,9 +2,16 @@
 // and copies that own their points.
 #include <gtest/gtest.h>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <utility>
+#include <vector>
 
+#include "common/heap_tuning.h"
 #include "graph/point_grid.h"
 
 using namespace curvanta;
@@ -51,6 +58,44 @@ TEST(PointGrid, DimensioningAgainGivesNewPointsWithinTheNewBoundsOnly) {
   EXPECT_THROW(grid.Allocate(-1), std::bad_alloc);
   EXPECT_FALSE(grid.Allocated());
   EXPECT_EQ(grid.Count(), 0u);
+}
+
+// True when every page of [start, start + bytes) is mapped in the process.
+bool Mapped(const void* start, size_t bytes) {
+  const size_t page = size_t(sysconf(_SC_PAGESIZE));
+  std::vector<unsigned char> resident((bytes + page - 1) / page);
+  return mincore(const_cast<void*>(start), bytes, resident.data()) == 0;
+}
+
+// A block of 4 MB or more is a mapping of its own, on a large-page boundary, and goes back
+// to the system when freed, also where the heap keeps blocks of up to 32 MB (as the program
+// has it): the large-page request never stays on memory the heap hands to others.
+TEST(PointGrid, LargeBlocksAreMappingsOfTheirOwn) {
+  KeepFreedMemoryForRedraws();
+  constexpr size_t kLargePage = size_t(2) << 20;
+  for (int32_t upper : {149999, 160000, 600000}) {  // just below 4 MB, above, about 16 MB
+    PointGrid grid;
+    grid.Allocate(upper);
+    Mark(grid);
+    const Point* start = grid.Data();
+    const size_t bytes = grid.Count() * sizeof(Point);
+    ASSERT_TRUE(Mapped(start, bytes));
+    const bool large = bytes >= 2 * kLargePage;
+    if (large) EXPECT_EQ(reinterpret_cast<uintptr_t>(start) % kLargePage, 0u) << upper;
+    // A copy and a move keep their own blocks.
+    PointGrid copy = grid;
+    EXPECT_EQ(copy.Get(upper).z, float(upper));
+    PointGrid moved = std::move(copy);
+    EXPECT_EQ(moved.Get(upper).z, float(upper));
+    grid.Clear();
+    if (large) EXPECT_FALSE(Mapped(start, bytes)) << upper;
+  }
+  // More than the address space holds: a failed allocation, the array left empty.
+  PointGrid huge;
+  huge.Allocate(10);
+  EXPECT_THROW(huge.Allocate(2000000000, 20000, 0), std::bad_alloc);
+  EXPECT_FALSE(huge.Allocated());
+  EXPECT_EQ(huge.Count(), 0u);
 }
 
 TEST(PointGrid, CopiesOwnTheirPointsAndMovesLeaveAnEmptyArray) {
