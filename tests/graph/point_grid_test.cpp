@@ -81,14 +81,18 @@ TEST(PointGrid, LargeBlocksAreMappingsOfTheirOwn) {
     const size_t bytes = grid.Count() * sizeof(Point);
     ASSERT_TRUE(Mapped(start, bytes));
     const bool large = bytes >= 2 * kLargePage;
-    if (large) EXPECT_EQ(reinterpret_cast<uintptr_t>(start) % kLargePage, 0u) << upper;
+    if (large) {
+      EXPECT_EQ(reinterpret_cast<uintptr_t>(start) % kLargePage, 0u) << upper;
+    }
     // A copy and a move keep their own blocks.
     PointGrid copy = grid;
     EXPECT_EQ(copy.Get(upper).z, float(upper));
     PointGrid moved = std::move(copy);
     EXPECT_EQ(moved.Get(upper).z, float(upper));
     grid.Clear();
-    if (large) EXPECT_FALSE(Mapped(start, bytes)) << upper;
+    if (large) {
+      EXPECT_FALSE(Mapped(start, bytes)) << upper;
+    }
   }
   // More than the address space holds: a failed allocation, the array left empty.
   PointGrid huge;
