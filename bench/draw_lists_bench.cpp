@@ -12,6 +12,7 @@
 #include "graph/graph_item.h"
 #include "scene/scene_frame.h"
 #include "scene/scene_globals.h"
+#include "support/analysed_function.h"
 
 using namespace curvanta;
 
@@ -32,29 +33,6 @@ class CountingGl : public curvanta::NullGl {
   long primitives = 0;
   long vertices = 0;
 };
-
-std::shared_ptr<GraphItem> AnalysedFunction() {
-  auto item = GraphItem::Init(1, "", GraphKind::Function2D, CoordKind::Plane, "0", "x",
-                         "x*sin(x)+x^2/10", 1, 400, 0, 1, -10, 10, 4, 0, 0, 255, 2, 4, 2, 2,
-                         false, false, false, 0);
-  GraphItem& g = *item;
-  g.FunForm = FormKind::Explicit;
-  g.Show2DCurve = g.ShowInverse = g.ShowDev = g.ShowJO = g.ShowRoot = true;
-  g.ShowMax = g.ShowMin = g.ShowGuai = g.ShowLen = true;
-  g.ShowQie = g.ShowNml = g.ShowCurv = true;
-  g.MaxSize = g.MinSize = g.GuaiSize = 3;
-  g.MaxSymbol = g.MinSymbol = g.GuaiSymbol = 1;
-  g.QieWidth = g.NmlWidth = g.CurvWidth = g.InvWidth = g.JOWidth = 1;
-  g.LenFrom = -5;
-  g.LenTo = 5;
-  g.QieNum = g.NmlNum = g.CurvNum = 10;
-  for (int k = 1; k <= 10; ++k) {
-    g.SetQieX(k, -9.0f + 1.8f * k);
-    g.SetNmlX(k, -8.5f + 1.7f * k);
-    g.SetCurvX(k, -9.5f + 1.9f * k);
-  }
-  return item;
-}
 
 // Pitch 1/40 over [-2.5, 2.5] in x and y: 201 x 201 grid points.
 std::shared_ptr<GraphItem> ImplicitPlot() {
@@ -80,7 +58,7 @@ void DrawItem(benchmark::State& state, std::shared_ptr<GraphItem> item, const ch
 }
 
 void BM_AnalysedFunction2D(benchmark::State& state) {
-  DrawItem(state, AnalysedFunction(), "primitives");
+  DrawItem(state, AnalysedFunction(1, 400, -10, 10, 10), "primitives");
 }
 BENCHMARK(BM_AnalysedFunction2D)->Unit(benchmark::kMillisecond);
 
@@ -91,7 +69,7 @@ BENCHMARK(BM_ImplicitPlot201x201)->Unit(benchmark::kMillisecond);
 // spin step (only the rotation changed: the small rotation lists compile anew and the
 // frame is painted). Argument 0: the analysed 2D function; 1: the implicit plot.
 std::shared_ptr<GraphItem> SceneItem(int which) {
-  return which == 0 ? AnalysedFunction() : ImplicitPlot();
+  return which == 0 ? AnalysedFunction(1, 400, -10, 10, 10) : ImplicitPlot();
 }
 
 struct SceneFixture {

@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 
-#include <QGuiApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
@@ -18,9 +17,7 @@
 #include "common/gl_api.h"
 #include "gl_bench_target.h"
 #include "common/globals.h"
-#include "common/heap_tuning.h"
 #include "common/ui/forwarding_gl.h"
-#include "common/ui/gl_format.h"
 #include "draw/graph_draw.h"
 #include "graph/graph_item.h"
 #include "scene/scene_frame.h"
@@ -142,12 +139,4 @@ BENCHMARK(BM_AnimatedRelationCompileGL)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  KeepFreedMemoryForRedraws();  // as the program does at start-up
-  SetDefaultGlFormat();
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunGlBenchmarks(argc, argv); }

@@ -8,13 +8,10 @@
 
 #include <memory>
 
-#include <QGuiApplication>
 
 #include "common/gl_api.h"
 #include "common/globals.h"
-#include "common/heap_tuning.h"
 #include "common/ui/forwarding_gl.h"
-#include "common/ui/gl_format.h"
 #include "draw/graph_draw.h"
 #include "draw/report_sink.h"
 #include "gl_bench_target.h"
@@ -23,9 +20,11 @@
 #include "scene/scene_frame.h"
 #include "scene/scene_globals.h"
 #include "scene/trackball.h"
+#include "support/analysed_function.h"
 
 using namespace curvanta;
 using curvanta::bench::GlTarget;
+using curvanta::bench::FreshGlobals;
 using curvanta::bench::ResidentMiB;
 
 namespace {
@@ -39,29 +38,6 @@ std::shared_ptr<GraphItem> StillSurface() {
   return item;
 }
 
-// Every analysis option of a 2D function, 50 tangents, normals and curvature circles.
-std::shared_ptr<GraphItem> AnalysedFunction() {
-  auto item = GraphItem::Init(1, "", GraphKind::Function2D, CoordKind::Plane, "0", "x",
-                              "x*sin(x)+x^2/10", 1, 10000, 0, 1, -10, 10, 4, 0, 0, 255, 2, 4, 2,
-                              2, false, false, false, 0);
-  GraphItem& g = *item;
-  g.FunForm = FormKind::Explicit;
-  g.Show2DCurve = g.ShowInverse = g.ShowDev = g.ShowJO = g.ShowRoot = true;
-  g.ShowMax = g.ShowMin = g.ShowGuai = g.ShowLen = true;
-  g.ShowQie = g.ShowNml = g.ShowCurv = true;
-  g.MaxSize = g.MinSize = g.GuaiSize = 3;
-  g.MaxSymbol = g.MinSymbol = g.GuaiSymbol = 1;
-  g.QieWidth = g.NmlWidth = g.CurvWidth = g.InvWidth = g.JOWidth = 1;
-  g.LenFrom = -5;
-  g.LenTo = 5;
-  g.QieNum = g.NmlNum = g.CurvNum = 50;
-  for (int k = 1; k <= 50; ++k) {
-    g.SetQieX(k, -9.9f + 0.39f * float(k));
-    g.SetNmlX(k, -9.8f + 0.39f * float(k));
-    g.SetCurvX(k, -9.7f + 0.39f * float(k));
-  }
-  return item;
-}
 
 std::shared_ptr<GraphItem> AnimatedPoint(int32_t coord) {
   auto item = GraphItem::Init(2, "", GraphKind::PointAnim, coord, "t", "t/2", "0", 1, 1, 0, 0, 0,
@@ -71,14 +47,6 @@ std::shared_ptr<GraphItem> AnimatedPoint(int32_t coord) {
   item->MaxT = 1;
   return item;
 }
-
-struct FreshGlobals {
-  FreshGlobals() {
-    ResetGlobals();
-    ResetSceneGlobals();
-  }
-  ~FreshGlobals() { ResetSceneGlobals(); }
-};
 
 // The context, the shown scene (the still item, then the point when `frames` > 0), sampled,
 // and the drawing area's frame.
@@ -92,7 +60,7 @@ struct Rig {
     frame.Initialize();
     int32_t h = bench::kTargetHeight;
     DocView.SetScreen(bench::kTargetWidth, h);
-    still = surface ? StillSurface() : AnalysedFunction();
+    still = surface ? StillSurface() : AnalysedFunction(1, 10000, -10, 10, 50);
     if (frames > 0) point = AnimatedPoint(surface ? CoordKind::Cartesian3D : CoordKind::Plane);
     sampled = still->GetPoints() && (!point || point->GetPoints());
     ViewScene.FunSurfs.Add(still, "1");
@@ -177,12 +145,4 @@ BENCHMARK(BM_PointRetickBesideAnalysedFunction)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  KeepFreedMemoryForRedraws();  // as the program does at start-up
-  SetDefaultGlFormat();
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunGlBenchmarks(argc, argv); }

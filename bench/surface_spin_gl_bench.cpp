@@ -12,7 +12,6 @@
 #include <cstring>
 #include <memory>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
@@ -22,9 +21,7 @@
 #include "gl_bench_target.h"
 #include "common/gl_api.h"
 #include "common/globals.h"
-#include "common/heap_tuning.h"
 #include "common/ui/forwarding_gl.h"
-#include "common/ui/gl_format.h"
 #include "draw/graph_draw.h"
 #include "graph/graph_item.h"
 #include "scene/camera.h"
@@ -34,6 +31,7 @@
 
 using namespace curvanta;
 using curvanta::bench::GlTarget;
+using curvanta::bench::FreshGlobals;
 using curvanta::bench::ResidentMiB;
 
 namespace {
@@ -56,14 +54,6 @@ std::shared_ptr<GraphItem> LitSurface(int32_t kind, const char* z, int32_t steps
 
 // The context, one item in the scene (not sampled yet) and the scene's frame, with the GL
 // layer installed before the frame and the viewport are set, as the drawing area does.
-struct FreshGlobals {
-  FreshGlobals() {
-    ResetGlobals();
-    ResetSceneGlobals();
-  }
-  ~FreshGlobals() { ResetSceneGlobals(); }
-};
-
 struct Rig {
   explicit Rig(std::shared_ptr<GraphItem> shown, int32_t frames = 0)
       : item(std::move(shown)), frame(ViewScene, DocView, DocLight, trackballActive, quat) {
@@ -216,12 +206,4 @@ BENCHMARK(BM_AnimatedSurfaceFirstFrameGL)->Unit(benchmark::kMillisecond)->Iterat
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  KeepFreedMemoryForRedraws();  // as the program does at start-up
-  SetDefaultGlFormat();
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunGlBenchmarks(argc, argv); }

@@ -19,6 +19,7 @@
 #include "scene/light.h"
 #include "scene/scene.h"
 #include "scene/scene_frame.h"
+#include "support/analysed_function.h"
 
 using namespace curvanta;
 
@@ -26,30 +27,6 @@ namespace {
 
 constexpr int32_t kFrames = 4;  // steps 0..4
 
-// A 2D function with extrema, inflections, tangents, normals, curvature, arc length,
-// inverse, derivative and parity curves.
-std::shared_ptr<GraphItem> AnalysedFunction(int32_t id) {
-  auto item = GraphItem::Init(id, "", GraphKind::Function2D, CoordKind::Plane, "0", "x",
-                              "x*sin(x)+x^2/10", 1, 120, 0, 1, -6, 6, 4, 0, 0, 255, 2, 4, 2, 2,
-                              false, false, false, 0);
-  GraphItem& g = *item;
-  g.FunForm = FormKind::Explicit;
-  g.Show2DCurve = g.ShowInverse = g.ShowDev = g.ShowJO = g.ShowRoot = true;
-  g.ShowMax = g.ShowMin = g.ShowGuai = g.ShowLen = true;
-  g.ShowQie = g.ShowNml = g.ShowCurv = true;
-  g.MaxSize = g.MinSize = g.GuaiSize = 3;
-  g.MaxSymbol = g.MinSymbol = g.GuaiSymbol = 1;
-  g.QieWidth = g.NmlWidth = g.CurvWidth = g.InvWidth = g.JOWidth = 1;
-  g.LenFrom = -2;
-  g.LenTo = 2;
-  g.QieNum = g.NmlNum = g.CurvNum = 2;
-  for (int k = 1; k <= 2; ++k) {
-    g.SetQieX(k, -3.0f + 2.0f * float(k));
-    g.SetNmlX(k, -2.5f + 2.0f * float(k));
-    g.SetCurvX(k, -3.5f + 2.0f * float(k));
-  }
-  return item;
-}
 
 std::shared_ptr<GraphItem> Relation(int32_t id, const std::string& f, int32_t coord, float u0,
                                     float u1, float v0, float v1) {
@@ -197,7 +174,7 @@ TEST_F(StillItemLists, EveryFrameDrawsAsTheSceneDrawnStepByStep) {
   ScopedGl use(&gl);
   Add(Relation(1, "r-1", CoordKind::Polar, 0, 3.2f, 0, 1.5f));
   Add(AnimatedPoint(2));
-  Add(AnalysedFunction(3));
+  Add(AnalysedFunction(3, 120, -6, 6, 2));
   const Compiled compiled = CompileContent();
   ASSERT_TRUE(gl.Errors().empty()) << gl.Errors().front();
 
@@ -230,7 +207,7 @@ TEST_F(StillItemLists, EveryFrameDrawsAsTheSceneDrawnStepByStep) {
 // comes last; a still item's messages are shown again by each compile.
 TEST_F(StillItemLists, ResultTextAndMessagesAsEachStepDrawn) {
   ScopedGl use(&gl);
-  Add(AnalysedFunction(1));
+  Add(AnalysedFunction(1, 120, -6, 6, 2));
   Add(Relation(2, "log(x)+y", CoordKind::Plane, -1, 1, -1, 1));  // fails left of x = 0
   Add(AnimatedPoint(3));
   const Compiled compiled = CompileContent();
@@ -268,7 +245,7 @@ TEST_F(StillItemLists, AChangeCompilesOnlyWhatItShows) {
   ScopedGl use(&gl);
   auto implicit = Relation(1, "x^2+y^2-1", CoordKind::Plane, -1.5f, 1.5f, -1.5f, 1.5f);
   auto point = AnimatedPoint(2);
-  auto function = AnalysedFunction(3);
+  auto function = AnalysedFunction(3, 120, -6, 6, 2);
   Add(implicit);
   Add(point);
   Add(function);
@@ -282,7 +259,7 @@ TEST_F(StillItemLists, AChangeCompilesOnlyWhatItShows) {
   const std::vector<GlCall> implicitList = gl.ListContents(lists[0]);
 
   // The function edited as the dialogs do: its list alone is drawn again, under its number.
-  auto edited = AnalysedFunction(3);
+  auto edited = AnalysedFunction(3, 120, -6, 6, 2);
   edited->LineColor = 0xff00;
   edited->StepV = 60;
   function->EqualTo(*edited);
