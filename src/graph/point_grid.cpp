@@ -29,8 +29,10 @@ Point* NewBlock(size_t count) {
   const size_t bytes = count * sizeof(Point);
   if (bytes < kLargeBlock) return static_cast<Point*>(::operator new(bytes));
 #if defined(__linux__)
+  // Rounded up to whole large pages, with one more for the alignment, the size must still
+  // be a number: near the top of the range the rounding would pass it and come out small.
+  if (bytes > static_cast<size_t>(-1) - 2 * kLargePage) throw std::bad_alloc();
   const size_t rounded = MappedBytes(count);
-  if (rounded > static_cast<size_t>(-1) - kLargePage) throw std::bad_alloc();
   // Room for one more large page, so that an aligned start lies inside; the ends go back.
   void* raw = mmap(nullptr, rounded + kLargePage, PROT_READ | PROT_WRITE,
                    MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -121,9 +123,16 @@ void PointGrid::Dimension(int32_t upper0, int32_t upper1, int32_t upper2) {
     Clear();
     throw std::bad_alloc();
   }
+  // A number of points beyond what a size holds is memory that is not there.
   size_t count = static_cast<size_t>(upper0) + 1;
-  if (rank >= 2) count *= static_cast<size_t>(upper1) + 1;
-  if (rank >= 3) count *= static_cast<size_t>(upper2) + 1;
+  bool beyond = false;
+  if (rank >= 2) beyond = __builtin_mul_overflow(count, static_cast<size_t>(upper1) + 1, &count);
+  if (rank >= 3)
+    beyond = __builtin_mul_overflow(count, static_cast<size_t>(upper2) + 1, &count) || beyond;
+  if (beyond) {
+    Clear();
+    throw std::bad_alloc();
+  }
   rank_ = 0;
   upper_[0] = upper_[1] = upper_[2] = -1;
   count_ = 0;

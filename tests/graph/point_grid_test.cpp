@@ -94,12 +94,22 @@ TEST(PointGrid, LargeBlocksAreMappingsOfTheirOwn) {
       EXPECT_FALSE(Mapped(start, bytes)) << upper;
     }
   }
-  // More than the address space holds: a failed allocation, the array left empty.
-  PointGrid huge;
-  huge.Allocate(10);
-  EXPECT_THROW(huge.Allocate(2000000000, 20000, 0), std::bad_alloc);
-  EXPECT_FALSE(huge.Allocated());
-  EXPECT_EQ(huge.Count(), 0u);
+  // More than the address space holds: a failed allocation, the array left empty. Also
+  // bounds whose size in bytes lies just below the top of the address range (rounded up to
+  // whole large pages it would pass the top and come out as nothing) and bounds whose
+  // number of points itself passes the top (2^66 points).
+  const int32_t tooLarge[][3] = {
+      {2000000000, 20000, 0},
+      {2147483642, 306783378, -1},  // 2^64 - 100 bytes
+      {2147483647, 2147483647, 15},
+  };
+  for (const auto& b : tooLarge) {
+    PointGrid huge;
+    huge.Allocate(10);
+    EXPECT_THROW(huge.Allocate(b[0], b[1], b[2]), std::bad_alloc) << b[0] << " " << b[1];
+    EXPECT_FALSE(huge.Allocated());
+    EXPECT_EQ(huge.Count(), 0u);
+  }
 }
 
 TEST(PointGrid, CopiesOwnTheirPointsAndMovesLeaveAnEmptyArray) {
