@@ -224,7 +224,14 @@ bool Replace(const std::string& target, const struct stat* old, std::string_view
     // Where the owner cannot be kept (only the superuser may give a file away), the group
     // still may be; the mode comes last, as a change of owner clears its set-id bits.
     if (::fchown(fd, old->st_uid, old->st_gid) != 0) (void)::fchown(fd, uid_t(-1), old->st_gid);
-    (void)::fchmod(fd, old->st_mode & 07777);
+    // A set-id bit runs the file as its owner or group: it stays only where they were kept,
+    // never turning into one that runs as the saver.
+    mode_t mode = old->st_mode & 07777;
+    struct stat now;
+    const bool known = ::fstat(fd, &now) == 0;
+    if (!known || now.st_uid != old->st_uid) mode &= ~mode_t(S_ISUID);
+    if (!known || now.st_gid != old->st_gid) mode &= ~mode_t(S_ISGID);
+    (void)::fchmod(fd, mode);
   }
   bool ok = WriteAll(fd, bytes, steps) && Sync(fd, steps);
   ok = Close(fd, steps) && ok;
