@@ -94,4 +94,39 @@ TEST_F(PanesInSight, BarsDraggedToTheirLimitsGiveWayAndComeBack) {
   ExpectInSight(w);
 }
 
+// A drag of one bar in the small window moves that bar only: the other one, pushed aside
+// there, still goes back to where the user left it when the window grows.
+TEST_F(PanesInSight, ADragInASmallWindowLeavesTheOtherBarsPlace) {
+  for (const bool dragVertical : {true, false}) {
+    SCOPED_TRACE(dragVertical ? "vertical bar dragged" : "horizontal bar dragged");
+    MainWindow w;
+    w.Load(options);
+    w.resize(1400, 1000);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QWidget* bar = w.findChild<QWidget*>("Splitter");
+    QWidget* bar2 = w.findChild<QWidget*>("Splitter2");
+    ASSERT_TRUE(bar && bar2);
+    DragSplitterBar(bar, {2000, 1});
+    DragSplitterBar(bar2, {1, 2000});
+    const int left = w.SplitterLeft(), top = w.Splitter2Top();
+    const QPoint seenLeft = bar->pos(), seenTop = bar2->pos();
+    SizeTo(w, QSize(640, 480));
+    if (dragVertical) {
+      DragSplitterBar(bar, {-10, 1});
+      EXPECT_EQ(w.Splitter2Top(), top);
+    } else {
+      DragSplitterBar(bar2, {1, -10});
+      EXPECT_EQ(w.SplitterLeft(), left);
+    }
+    ExpectInSight(w);
+    SizeTo(w, QSize(1400, 1000));
+    ExpectInSight(w);
+    if (dragVertical)
+      EXPECT_EQ(bar2->y(), seenTop.y());
+    else
+      EXPECT_EQ(bar->x(), seenLeft.x());
+  }
+}
+
 }  // namespace
