@@ -637,9 +637,12 @@ int MainWindow::LeastPaneTwips() const {
 }
 
 void MainWindow::OnSplitterPressed(bool vertical) {
-  // A drag starts from where the bar is seen, which a small window may have moved.
-  splitterLeft_ = shownSplitterLeft_;
-  splitter2Top_ = shownSplitter2Top_;
+  // A drag starts from where the bar is seen, which a small window may have moved; the
+  // other bar keeps the place the user left it at.
+  if (vertical)
+    splitterLeft_ = shownSplitterLeft_;
+  else
+    splitter2Top_ = shownSplitter2Top_;
   splitterDragging_ = true;
   (vertical ? splitter_ : splitter2_)->SetPressedLook(true);
 }

@@ -4,6 +4,8 @@
 #include "common/atomic_file.h"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -144,9 +146,44 @@ bool Close(int fd, StepCounter& steps) {
   return fault.error == 0 && closed == 0;
 }
 
+// Writing to a pipe whose reader has gone raises SIGPIPE, which ends the program by default.
+// Held back in this thread for the life of the guard, the write fails with EPIPE instead; a
+// SIGPIPE the write raised is then taken away, one that was waiting before is left.
+class SigPipeHeldBack {
+ public:
+  SigPipeHeldBack() {
+    sigemptyset(&pipe_);
+    sigaddset(&pipe_, SIGPIPE);
+    sigset_t pending;
+    waiting_ = sigpending(&pending) == 0 && sigismember(&pending, SIGPIPE) == 1;
+    held_ = pthread_sigmask(SIG_BLOCK, &pipe_, &previous_) == 0;
+  }
+  ~SigPipeHeldBack() {
+    if (!held_) return;
+    const int error = errno;
+    if (!waiting_) {
+      const timespec now{0, 0};
+      while (sigtimedwait(&pipe_, nullptr, &now) < 0 && errno == EINTR) {
+      }
+    }
+    pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+    errno = error;
+  }
+  SigPipeHeldBack(const SigPipeHeldBack&) = delete;
+  SigPipeHeldBack& operator=(const SigPipeHeldBack&) = delete;
+
+ private:
+  sigset_t pipe_;
+  sigset_t previous_;
+  bool waiting_ = false;
+  bool held_ = false;
+};
+
 // A device or a pipe keeps nothing that a new file could protect: its own bytes go to it.
-// A pipe without a reader refuses at once rather than waiting for one.
+// A pipe without a reader refuses at once rather than waiting for one; one whose reader
+// leaves during the write fails it.
 bool WriteInPlace(const std::string& target, std::string_view bytes, StepCounter& steps) {
+  const SigPipeHeldBack sigPipe;
   const InjectedFault fault = steps.next(FileStep::Open);
   if (fault.error != 0) return false;
   const int fd = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
@@ -187,7 +224,14 @@ bool Replace(const std::string& target, const struct stat* old, std::string_view
     // Where the owner cannot be kept (only the superuser may give a file away), the group
     // still may be; the mode comes last, as a change of owner clears its set-id bits.
     if (::fchown(fd, old->st_uid, old->st_gid) != 0) (void)::fchown(fd, uid_t(-1), old->st_gid);
-    (void)::fchmod(fd, old->st_mode & 07777);
+    // A set-id bit runs the file as its owner or group: it stays only where they were kept,
+    // never turning into one that runs as the saver.
+    mode_t mode = old->st_mode & 07777;
+    struct stat now;
+    const bool known = ::fstat(fd, &now) == 0;
+    if (!known || now.st_uid != old->st_uid) mode &= ~mode_t(S_ISUID);
+    if (!known || now.st_gid != old->st_gid) mode &= ~mode_t(S_ISGID);
+    (void)::fchmod(fd, mode);
   }
   bool ok = WriteAll(fd, bytes, steps) && Sync(fd, steps);
   ok = Close(fd, steps) && ok;

@@ -57,8 +57,8 @@ inline constexpr size_t kNewFileRandomChars = 6;
 //   file does not exist yet) is written.
 // - An existing regular file is refused when a plain write to it would be (its permission
 //   bits, owner, a read-only mount); otherwise it is replaced by a new file that takes its
-//   permission bits and, where the system allows, its owner and group. Other hard links of
-//   it keep the old content.
+//   permission bits and, where the system allows, its owner and group (a set-id bit only
+//   with the owner or group it names). Other hard links of it keep the old content.
 // - An existing file of another kind (a device, a pipe) is written in place.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 

@@ -417,6 +417,22 @@ TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
          EXPECT_EQ(ReadAll(folder + "/other name"), oldBytes);
          EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out", "other name"}));
        }},
+      {"another user's set-id file an ordinary user may write", "doc.out", true, true, true,
+       [&](const std::string& path) {
+         WriteAll(path, oldBytes);
+         ASSERT_EQ(chown(path.c_str(), 4321, 4322), 0);
+         ASSERT_EQ(chmod(path.c_str(), 06666), 0);
+       },
+       [&](const std::string& path, const std::string& newBytes) {
+         // The saver cannot give the file away, so it is theirs now: "run as its owner" or
+         // "as its group" would now name the saver, which no one asked for.
+         EXPECT_EQ(ReadAll(path), newBytes);
+         const struct stat st = StatOf(path);
+         EXPECT_EQ(st.st_uid, kOrdinaryUser);
+         EXPECT_EQ(st.st_gid, kOrdinaryGroup);
+         EXPECT_EQ(st.st_mode & 07777, 0666u);
+         EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
+       }},
       {"a link to a link to a file not there yet", "doc.out", false, false, true,
        [&](const std::string& path) {
          ASSERT_TRUE(fs::create_directory(folder + "/sub"));

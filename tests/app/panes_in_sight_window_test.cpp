@@ -41,6 +41,19 @@ struct PanesInSight : ::testing::Test, MainWindowTestSetUp {
     EXPECT_TRUE(QTest::qWaitFor([&] { return w.size() == size; }, 2000));
     QTest::qWait(20);
   }
+  // Shows the window at 1400 x 1000 with the vertical bar dragged to its right-hand limit (a
+  // narrow drawing area) and the horizontal one to its bottom limit; gives the two bars.
+  void ShowWithBarsAtTheirLimits(MainWindow& w, QWidget*& bar, QWidget*& bar2) {
+    w.Load(options);
+    w.resize(1400, 1000);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    bar = w.findChild<QWidget*>("Splitter");
+    bar2 = w.findChild<QWidget*>("Splitter2");
+    ASSERT_TRUE(bar && bar2);
+    DragSplitterBar(bar, {2000, 1});
+    DragSplitterBar(bar2, {1, 2000});
+  }
 };
 
 TEST_F(PanesInSight, ShrinkingToTheSmallestWindowAndGrowingAgain) {
@@ -67,15 +80,9 @@ TEST_F(PanesInSight, ShrinkingToTheSmallestWindowAndGrowingAgain) {
 
 TEST_F(PanesInSight, BarsDraggedToTheirLimitsGiveWayAndComeBack) {
   MainWindow w;
-  w.Load(options);
-  w.resize(1400, 1000);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-  QWidget* bar = w.findChild<QWidget*>("Splitter");
-  QWidget* bar2 = w.findChild<QWidget*>("Splitter2");
+  QWidget *bar = nullptr, *bar2 = nullptr;
+  ShowWithBarsAtTheirLimits(w, bar, bar2);
   ASSERT_TRUE(bar && bar2);
-  DragSplitterBar(bar, {2000, 1});   // to the right-hand limit: a narrow drawing area
-  DragSplitterBar(bar2, {1, 2000});  // to the bottom limit
   const int left = w.SplitterLeft(), top = w.Splitter2Top();
   const QRect list = w.List1()->geometry(), result = w.Result()->geometry();
   SizeTo(w, QSize(640, 480));
@@ -92,6 +99,35 @@ TEST_F(PanesInSight, BarsDraggedToTheirLimitsGiveWayAndComeBack) {
   DragSplitterBar(bar2, {1, -100});
   EXPECT_EQ(bar2->y(), seenTop - 100);
   ExpectInSight(w);
+}
+
+// A drag of one bar in the small window moves that bar only: the other one, pushed aside
+// there, still goes back to where the user left it when the window grows.
+TEST_F(PanesInSight, ADragInASmallWindowLeavesTheOtherBarsPlace) {
+  for (const bool dragVertical : {true, false}) {
+    SCOPED_TRACE(dragVertical ? "vertical bar dragged" : "horizontal bar dragged");
+    MainWindow w;
+    QWidget *bar = nullptr, *bar2 = nullptr;
+    ShowWithBarsAtTheirLimits(w, bar, bar2);
+    ASSERT_TRUE(bar && bar2);
+    const int left = w.SplitterLeft(), top = w.Splitter2Top();
+    const QPoint seenLeft = bar->pos(), seenTop = bar2->pos();
+    SizeTo(w, QSize(640, 480));
+    if (dragVertical) {
+      DragSplitterBar(bar, {-10, 1});
+      EXPECT_EQ(w.Splitter2Top(), top);
+    } else {
+      DragSplitterBar(bar2, {1, -10});
+      EXPECT_EQ(w.SplitterLeft(), left);
+    }
+    ExpectInSight(w);
+    SizeTo(w, QSize(1400, 1000));
+    ExpectInSight(w);
+    if (dragVertical)
+      EXPECT_EQ(bar2->y(), seenTop.y());
+    else
+      EXPECT_EQ(bar->x(), seenLeft.x());
+  }
 }
 
 }  // namespace

@@ -6,9 +6,11 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -175,6 +177,33 @@ TEST_F(AtomicFileTest, APipeIsWrittenInPlaceWithoutWaitingForAReader) {
   struct stat st;
   ASSERT_EQ(lstat(pipe.c_str(), &st), 0);
   EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  EXPECT_EQ(FileCount(), 1u);
+}
+
+// A pipe whose reader goes away while the bytes are on their way: the write fails and says
+// so, and the program goes on (the system would otherwise end it for writing to a closed
+// pipe, with the user's unsaved document). Run in a child, so that such an end fails this
+// test instead of the whole test program.
+TEST_F(AtomicFileTest, APipeWhoseReaderLeavesFailsTheWriteAndEndsNothing) {
+  const std::string pipe = dir + "/pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::signal(SIGPIPE, SIG_DFL);  // as a program starts
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    if (reader < 0) _exit(3);
+    ScopedFileFaultHook readerLeaves([&](FileStep step, int n) {
+      if (step == FileStep::Write && n == 1) ::close(reader);
+      return InjectedFault{};
+    });
+    _exit(WriteFileAtomically(pipe, "nobody reads any more") ? 1 : 0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_FALSE(WIFSIGNALED(status)) << "ended by signal " << WTERMSIG(status);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported as written; 3: no reader";
   EXPECT_EQ(FileCount(), 1u);
 }
 
