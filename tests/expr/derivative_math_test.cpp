@@ -323,7 +323,8 @@ TEST(DerivativeMath, HyperbolicDerivativesEvaluateWhereTheFunctionIsFlat) {
         continue;
       }
       const Real want = c.derivative(x);
-      EXPECT_LE(fabsl(got - want) / fmaxl(fabsl(want), Real(FLT_MIN)), 1e-6L) << got << " " << double(want);
+      EXPECT_LE(fabsl(got - want) / fmaxl(fabsl(want), Real(FLT_MIN)), 1e-6L)
+          << got << " " << double(want);
     }
   }
   EXPECT_TRUE(rec.recorder.messages.empty());

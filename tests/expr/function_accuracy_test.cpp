@@ -256,8 +256,9 @@ TEST_F(FunctionAccuracy, EveryFunctionToFloatPrecisionWhereverItsValueIsAFiniteF
         uint32_t bits;
         std::memcpy(&bits, &out[i], sizeof bits);
         if (bits != rowBits[scale][i])
-          problem({values[i], scale}, "row path " + Describe(Outcome{Outcome::Value, bits, -1}) + ", point path " +
-                                          Describe(Outcome{Outcome::Value, rowBits[scale][i], -1}));
+          problem({values[i], scale},
+                  "row path " + Describe(Outcome{Outcome::Value, bits, -1}) + ", point path " +
+                      Describe(Outcome{Outcome::Value, rowBits[scale][i], -1}));
       }
     }
 
