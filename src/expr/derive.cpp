@@ -222,9 +222,11 @@ class Differentiator {
       } else if (t == "cosh") {
         D(u), C(u), L({{"sinh", F}, kTimes});
       } else if (t == "tanh") {
-        D(u), C(u), L({{"cosh", F}, kTwo, kPow, kOver});
+        // U'·sech(U)^2 and -U'·csech(U)^2: cosh(U)^2 and sinh(U)^2 would overflow where the
+        // derivative is a number close to 0.
+        D(u), C(u), L({{"sech", F}, kTwo, kPow, kTimes});
       } else if (t == "ctanh") {
-        D(u), L({kMin}), C(u), L({{"sinh", F}, kTwo, kPow, kOver});
+        D(u), L({kMin}), C(u), L({{"csech", F}, kTwo, kPow, kTimes});
       } else if (t == "asinh") {
         D(u), L({kOne}), sq(), L({kPlus, kHalf, kPow, kOver});
       } else if (t == "acosh") {

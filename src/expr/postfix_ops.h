@@ -1,6 +1,7 @@
 // The operations of a compiled postfix program and the arithmetic they share: the 30
-// functions with their domain messages, powers, "/" with its zero-divisor rule and the
-// finiteness checks that turn overflow into faults. Used by the point, row and shaping code.
+// functions with their domain messages (the hyperbolic ones in function_forms.cpp), powers,
+// "/" with its zero-divisor rule and the finiteness checks that turn overflow into faults.
+// Used by the point, row and shaping code.
 #pragma once
 
 #include <cfloat>
@@ -12,6 +13,7 @@
 #include "common/globals.h"
 #include "common/message_service.h"
 #include "expr/engine_texts.h"
+#include "expr/function_forms.h"
 #include "expr/function_table.h"
 #include "expr/random_sequence.h"
 
@@ -179,22 +181,6 @@ inline bool Divide(double left, double right, double& out) {
 // Degree mode converts the operand with 3.1416, multiplication first.
 inline double ToRadians(double x) { return Chk(x * 3.1416) / 180; }
 
-// The inverse hyperbolic sine as the language defines it, Log(x + Sqr(x·x + 1)), taken for
-// |x| so that large negative arguments do not cancel to Log(0).
-inline double AsinhFormula(double x) {
-  const double a = std::fabs(x);
-  const double r = Lg(Chk(a + Sq(Chk(Chk(a * a) + 1))));
-  return x < 0 ? -r : r;
-}
-
-// Log((sign(x)·Sqr(x·x + 1) + 1) / x), taken for |x| for the same reason (odd function).
-inline double AcsechFormula(double x) {
-  if (x == 0) Fault(ArithmeticFault::DivisionByZero);
-  const double a = std::fabs(x);
-  const double r = Lg(Dv(Chk(Sq(Chk(Chk(a * a) + 1)) + 1), a));
-  return x < 0 ? -r : r;
-}
-
 // Applies function f to x. False after a domain message box; raises on faults. Inlined
 // into both evaluators, as the point evaluator had it before rows came.
 [[gnu::always_inline]] inline bool Apply(Function f, double x, bool degree, double& out) {
@@ -279,47 +265,43 @@ inline double AcsechFormula(double x) {
       out = std::asin(1 / x);
       return true;
     case Function::ACTAN:
-      out = kHalfPi - std::atan(x);
+      out = ArcCotangent(x);
       return true;
     case Function::SINH:
-      out = Chk(Ex(x) - Ex(-x)) / 2;
+      out = HyperbolicSine(x);
       return true;
     case Function::COSH:
-      out = Chk(Ex(x) + Ex(-x)) / 2;
+      out = HyperbolicCosine(x);
       return true;
-    case Function::TANH: {
-      const double p = Ex(x), m = Ex(-x);
-      out = Dv(Chk(p - m), Chk(p + m));
+    case Function::TANH:
+      out = HyperbolicTangent(x);
       return true;
-    }
-    case Function::CTANH: {
-      const double p = Ex(x), m = Ex(-x);
-      out = Dv(Chk(p + m), Chk(p - m));
+    case Function::CTANH:
+      out = HyperbolicCotangent(x);
       return true;
-    }
     case Function::SECH:
-      out = Dv(2, Chk(Ex(x) + Ex(-x)));
+      out = HyperbolicSecant(x);
       return true;
     case Function::CSECH:
-      out = Dv(2, Chk(Ex(x) - Ex(-x)));
+      out = HyperbolicCosecant(x);
       return true;
     case Function::ASINH:
-      out = AsinhFormula(x);
+      out = InverseHyperbolicSine(x);
       return true;
     case Function::ACOSH:
-      out = Lg(Chk(x + Sq(Chk(Chk(x * x) - 1))));
+      out = InverseHyperbolicCosine(x);
       return true;
     case Function::ATANH:
-      out = Lg(Dv(Chk(1 + x), Chk(1 - x))) / 2;
+      out = InverseHyperbolicTangent(x);
       return true;
     case Function::ASECH:
-      out = Lg(Dv(Chk(Sq(Chk(Chk(-x * x) + 1)) + 1), x));
+      out = InverseHyperbolicSecant(x);
       return true;
     case Function::ACSECH:
-      out = AcsechFormula(x);
+      out = InverseHyperbolicCosecant(x);
       return true;
     case Function::ACTANH:
-      out = Lg(Dv(Chk(x + 1), Chk(x - 1))) / 2;
+      out = InverseHyperbolicCotangent(x);
       return true;
   }
   return false;

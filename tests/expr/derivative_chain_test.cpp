@@ -190,6 +190,8 @@ TEST(Derive, Rules) {
       // Added rules.
       {"x sech", "1 min x sech * x tanh *"},
       {"x csech", "1 min x csech * x ctanh *"},
+      {"x tanh", "1 x sech 2 ^ *"},
+      {"x ctanh", "1 min x csech 2 ^ *"},
       {"x asech", "1 min x 1 x 2 ^ - sqr * /"},
       {"x acsech", "1 min x abs 1 x 2 ^ + sqr * /"},
       {"x abs", "1 x abs * x /"},
@@ -280,6 +282,8 @@ TEST(DerivativeText, FirstAndSecondDerivatives) {
       // Rulings: added rules, constant exponents, plain numbers, comma numbers.
       {"t+1", "0+0", nullptr},
       {"sech(x)", "-(1)*sech(x)*tanh(x)", nullptr},
+      {"tanh(x)", "1*sech(x)^2", nullptr},
+      {"ctanh(x)", "-(1)*csech(x)^2", nullptr},
       {"asech(x)", "-(1)/(x*sqr(1-x^2))", nullptr},
       {"abs(x)", "1*abs(x)/x", nullptr},
       {"atn(x)", "1/(1+x^2)", nullptr},

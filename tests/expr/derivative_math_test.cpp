@@ -3,6 +3,7 @@
 // differences of the expression, computed independently in double precision.
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -288,4 +289,43 @@ TEST(DerivativeMath, RandomExpressionsAgreeWithFiniteDifferences) {
   RecordProperty("first_checked", first.checked);
   RecordProperty("second_checked", second.checked);
   RecordProperty("second_too_long", second.tooLongToRead);
+}
+
+// Where a hyperbolic function is flat, its derivative is a number close to 0: the derivative
+// text evaluates there to the closed form (long double), as the function itself does.
+TEST(DerivativeMath, HyperbolicDerivativesEvaluateWhereTheFunctionIsFlat) {
+  using Real = long double;
+  struct Case {
+    const char* expression;
+    Real (*derivative)(Real);
+  };
+  const Case cases[] = {
+      {"tanh(x)", [](Real x) { return 1 / (coshl(x) * coshl(x)); }},
+      {"ctanh(x)", [](Real x) { return -1 / (sinhl(x) * sinhl(x)); }},
+      {"sech(x)", [](Real x) { return -tanhl(x) / coshl(x); }},
+      {"csech(x)", [](Real x) { return -coshl(x) / (sinhl(x) * sinhl(x)); }},
+  };
+  ScopedMessageRecorder rec;
+  ExpressionEngine engine;
+  for (const Case& c : cases) {
+    const std::string text = DerivativeText(c.expression);
+    std::string postfix;
+    ASSERT_EQ(engine.InfixToPostfix(text, postfix), 0) << text;
+    for (float x : {-1000.0f, -400.0f, -3.0f, 0.5f, 40.0f, 400.0f, 1000.0f}) {
+      SCOPED_TRACE(std::string(c.expression) + " -> " + text + " at " + std::to_string(x));
+      VarValues v;
+      v.X = x;
+      float got = 0;
+      try {
+        ASSERT_TRUE(engine.DoEvaluate(postfix, false, got, v));
+      } catch (const ArithmeticError& e) {
+        ADD_FAILURE() << "fault " << int(e.fault());
+        continue;
+      }
+      const Real want = c.derivative(x);
+      EXPECT_LE(fabsl(got - want) / fmaxl(fabsl(want), Real(FLT_MIN)), 1e-6L)
+          << got << " " << double(want);
+    }
+  }
+  EXPECT_TRUE(rec.recorder.messages.empty());
 }

@@ -115,6 +115,11 @@ TEST_F(Evaluate, Values) {
       {"acsech(-2)", false, 0, -0.4812118f},
       {"acsech(-0.000000001)", false, 0, -21.41641f},
       {"actanh(2)", false, 0, 0.5493061f},
+      {"tanh(1000)", false, 0, 1},  // where e^x overflows
+      {"ctanh(0-1000)", false, 0, -1},
+      {"sech(800)", false, 0, 0},
+      {"csech(800)", false, 0, 0},
+      {"actan(6000000000000000)", false, 0, 1.666667e-16f},
       {"log(exp(2))", false, 0, 2},
       {"exp(-1000)", false, 0, 0},  // underflow is no fault
       {"exp(400)^-2", false, 0, 0},  // a power beyond the double range, inverted
@@ -195,8 +200,15 @@ TEST_F(Evaluate, ArithmeticFaults) {
       {"0^(0-1)", ArithmeticFault::DivisionByZero},
       {"exp(1000)", ArithmeticFault::Overflow},
       {"exp(89)", ArithmeticFault::Overflow},  // beyond the float range at the end
-      {"sech(800)", ArithmeticFault::Overflow},
-      {"csech(800)", ArithmeticFault::Overflow},
+      {"sinh(100)", ArithmeticFault::Overflow},  // beyond the float range at the end
+      {"cosh(0-100)", ArithmeticFault::Overflow},
+      {"sinh(800)", ArithmeticFault::Overflow},  // beyond the double range
+      {"atanh(0-1)", ArithmeticFault::InvalidOperation},
+      {"actanh(0-1)", ArithmeticFault::InvalidOperation},
+      {"actanh(0.5)", ArithmeticFault::InvalidOperation},
+      {"acosh(0-2)", ArithmeticFault::InvalidOperation},
+      {"asech(2)", ArithmeticFault::InvalidOperation},
+      {"asech(0-0.5)", ArithmeticFault::InvalidOperation},
       {"10^300*10^300", ArithmeticFault::Overflow},
       {"2^2000", ArithmeticFault::Overflow},
       {"(1/exp(400))^-2", ArithmeticFault::Overflow},
