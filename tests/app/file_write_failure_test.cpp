@@ -749,6 +749,31 @@ TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
          EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
        },
        true},
+      // A file its owner may write but not read: its access list is read through its folder.
+      {"an ordinary user's own write-only file with an access list", "doc.out", true, false, true,
+       [&](const std::string& path) {
+         ownFileWithMode(path, 0200);
+         ASSERT_TRUE(Output("setfacl -m u:4321:w -- " + Quoted(path)));
+         keep(path);
+       },
+       [&](const std::string& path, const std::string& newBytes) {
+         expectKeptWithNewBytes(path, newBytes);
+         EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
+       },
+       true},
+      // Its user attributes cannot be read, so they could not be carried: refused, not lost.
+      {"an ordinary user's own write-only file with a user attribute", "doc.out", true, false, false,
+       [&](const std::string& path) {
+         ownFileWithMode(path, 0600);
+         ASSERT_EQ(setxattr(path.c_str(), "user.origin", "kept", 4, 0), 0);
+         ASSERT_EQ(chmod(path.c_str(), 0200), 0);
+         keep(path);
+       },
+       [&](const std::string&, const std::string&) {
+         expectKept();
+         EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
+       },
+       true},
       {"the saver's own set-user-id file", "doc.out", true, false, true,
        [&](const std::string& path) { ownFileWithMode(path, 04755); },
        [&](const std::string& path, const std::string& newBytes) { expectKeptWithNewBytes(path, newBytes); }},
