@@ -38,7 +38,7 @@ bool SaveDocumentFile(const std::string& path) {
                 MsgIcon::Error);
     return false;
   }
-  if (!WriteFileAtomically(path, std::get<std::string>(encoded))) {
+  if (!ReplaceOrWriteInPlace(path, std::get<std::string>(encoded))) {
     ShowMessage("无法写入文件：\n" + path, "出错", MsgIcon::Error);
     return false;
   }

@@ -24,7 +24,7 @@ bool WriteIfChanged(const QString& path, const QByteArray& content) {
     existing.close();
   }
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
-  return WriteFileAtomically(QFile::encodeName(path).toStdString(),
+  return ReplaceOrWriteInPlace(QFile::encodeName(path).toStdString(),
                              std::string_view(content.constData(), size_t(content.size())));
 }
 

@@ -352,7 +352,8 @@ TEST_F(BitmapFileTest, EveryFailedWriteReturnsFalseAndKeepsTheOldFile) {
       ASSERT_TRUE(bitmap->WriteToFile(Std(path))) << what;
       steps = counting.steps;
     }
-    // Open, the three parts (the empty object: its header alone), sync, close, rename.
+    // Open, the writes of the whole file (the empty object: its file header alone), sync, close,
+    // rename.
     ASSERT_GE(steps.size(), 5u) << what;
     EXPECT_EQ(steps.front(), FileStep::Open);
     EXPECT_EQ(steps.back(), FileStep::Rename);

@@ -1,20 +1,26 @@
 // The writer of the user's files: short and interrupted writes still give the whole file,
 // the replacement keeps the old file's permissions, other hard links and links, the new
-// file's name is short, hidden and never blocked by leftovers, pipes are written in place,
-// and a target that cannot be replaced is left as it was.
+// file's name is short, hidden and never blocked by leftovers, pipes are written in place
+// (waiting for a slow reader, giving up on one that never reads), a link in a shared folder
+// is followed only where the rule of such folders lets it, what a plain write takes away
+// stays away, and a target that cannot be replaced is left as it was.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "common/atomic_file.h"
@@ -54,7 +60,7 @@ TEST_F(AtomicFileTest, ShortAndInterruptedWritesAreCarriedOn) {
     f.maxBytes = 1000;
     return f;
   });
-  ASSERT_TRUE(WriteFileAtomically(path, bytes));
+  ASSERT_TRUE(ReplaceOrWriteInPlace(path, bytes));
   EXPECT_EQ(ReadAll(path), bytes);
   EXPECT_EQ(FileCount(), 1u);
 }
@@ -67,7 +73,7 @@ TEST_F(AtomicFileTest, ADiskThatTakesNothingMoreFailsTheWrite) {
     f.maxBytes = 0;  // write() answers 0
     return f;
   });
-  EXPECT_FALSE(WriteFileAtomically(path, "new"));
+  EXPECT_FALSE(ReplaceOrWriteInPlace(path, "new"));
   EXPECT_EQ(ReadAll(path), "old");
   EXPECT_EQ(FileCount(), 1u);
 }
@@ -79,7 +85,7 @@ TEST_F(AtomicFileTest, TheReplacementKeepsPermissionsAndLinks) {
   ASSERT_EQ(chmod(real.c_str(), 0640), 0);
   ASSERT_EQ(symlink("real", link.c_str()), 0);
   ASSERT_EQ(::link(real.c_str(), (dir + "/hard").c_str()), 0);
-  ASSERT_TRUE(WriteFileAtomically(link, "new"));
+  ASSERT_TRUE(ReplaceOrWriteInPlace(link, "new"));
   EXPECT_EQ(ReadAll(real), "new");
   EXPECT_EQ(ReadAll(dir + "/hard"), "old");
   struct stat st;
@@ -97,7 +103,7 @@ TEST_F(AtomicFileTest, TargetsThatCannotBeReplaced) {
   ASSERT_EQ(symlink("missing/f", (dir + "/dangling").c_str()), 0);
   for (const std::string& path : {dir + "/folder/inside", dir + "/folder/", dir + "/missing/f", std::string(),
                                   dir + "/loop", dir + "/dangling"}) {
-    EXPECT_FALSE(WriteFileAtomically(path, "x")) << path;
+    EXPECT_FALSE(ReplaceOrWriteInPlace(path, "x")) << path;
   }
   EXPECT_TRUE(std::filesystem::is_directory(dir + "/folder/inside"));
   EXPECT_TRUE(std::filesystem::is_symlink(dir + "/loop"));
@@ -122,7 +128,7 @@ TEST_F(AtomicFileTest, TheNewFileHasAShortRandomNameAndLeftoversNeverBlock) {
   };
   for (int n = 0; n < 2; ++n) {
     ScopedFileFaultHook hook(newFileName);
-    ASSERT_TRUE(WriteFileAtomically(path, "new"));
+    ASSERT_TRUE(ReplaceOrWriteInPlace(path, "new"));
   }
   ASSERT_EQ(names.size(), 2u);
   for (const std::string& name : names) {
@@ -142,7 +148,7 @@ TEST_F(AtomicFileTest, TheNewFileHasAShortRandomNameAndLeftoversNeverBlock) {
       }
       return f;
     });
-    ASSERT_TRUE(WriteFileAtomically(path, "newer"));
+    ASSERT_TRUE(ReplaceOrWriteInPlace(path, "newer"));
   }
   EXPECT_EQ(tried, 51);
   EXPECT_EQ(ReadAll(path), "newer");
@@ -155,7 +161,7 @@ TEST_F(AtomicFileTest, TheNewFileHasAShortRandomNameAndLeftoversNeverBlock) {
       }
       return f;
     });
-    EXPECT_FALSE(WriteFileAtomically(path, "lost"));
+    EXPECT_FALSE(ReplaceOrWriteInPlace(path, "lost"));
   }
   EXPECT_LE(tried, 1000);
   EXPECT_EQ(ReadAll(path), "newer");
@@ -166,10 +172,10 @@ TEST_F(AtomicFileTest, TheNewFileHasAShortRandomNameAndLeftoversNeverBlock) {
 TEST_F(AtomicFileTest, APipeIsWrittenInPlaceWithoutWaitingForAReader) {
   const std::string pipe = dir + "/pipe";
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-  EXPECT_FALSE(WriteFileAtomically(pipe, "nobody reads"));
+  EXPECT_FALSE(ReplaceOrWriteInPlace(pipe, "nobody reads"));
   const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
   ASSERT_GE(reader, 0);
-  EXPECT_TRUE(WriteFileAtomically(pipe, "read"));
+  EXPECT_TRUE(ReplaceOrWriteInPlace(pipe, "read"));
   char got[16] = {};
   EXPECT_EQ(::read(reader, got, sizeof got), 4);
   EXPECT_EQ(std::string(got), "read");
@@ -197,7 +203,7 @@ TEST_F(AtomicFileTest, APipeWhoseReaderLeavesFailsTheWriteAndEndsNothing) {
       if (step == FileStep::Write && n == 1) ::close(reader);
       return InjectedFault{};
     });
-    _exit(WriteFileAtomically(pipe, "nobody reads any more") ? 1 : 0);
+    _exit(ReplaceOrWriteInPlace(pipe, "nobody reads any more") ? 1 : 0);
   }
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);
@@ -205,6 +211,82 @@ TEST_F(AtomicFileTest, APipeWhoseReaderLeavesFailsTheWriteAndEndsNothing) {
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported as written; 3: no reader";
   EXPECT_EQ(FileCount(), 1u);
+}
+
+// A pipe whose reader is slow to read is waited for; one whose reader never reads fails the
+// write after the stall timeout (shortened here) instead of holding the program.
+TEST_F(AtomicFileTest, APipeThatTakesNothingFailsAfterTheStallTimeout) {
+  const std::string pipe = dir + "/pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  const std::string bytes(300000, 'b');  // far more than a pipe holds
+  std::string got;
+  std::atomic<bool> writeEnded{false};
+  std::thread slowReader([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    char buffer[65536];
+    for (;;) {
+      const bool ended = writeEnded;
+      const ssize_t n = ::read(reader, buffer, sizeof buffer);
+      if (n > 0)
+        got.append(buffer, size_t(n));
+      else if (ended)
+        break;
+      else
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+  });
+  EXPECT_TRUE(ReplaceOrWriteInPlace(pipe, bytes));
+  writeEnded = true;
+  slowReader.join();
+  EXPECT_EQ(got, bytes);
+
+  const std::chrono::milliseconds previous = SetStalledWriteTimeout(std::chrono::milliseconds(50));
+  EXPECT_FALSE(ReplaceOrWriteInPlace(pipe, bytes));  // fills the pipe, then nothing is read
+  SetStalledWriteTimeout(previous);
+  ::close(reader);
+  EXPECT_EQ(FileCount(), 1u);
+}
+
+// Another user's link to a folder, in a shared folder (sticky, anyone may write into it) on
+// the way to the file: refused, as at the end of the path; the folder's owner's is followed.
+TEST_F(AtomicFileTest, ALinkOnTheWayThroughASharedFolderIsFollowedOnlyWhereItsRuleLetsIt) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs the superuser's rights to make another user's link";
+  ASSERT_EQ(chmod(dir.c_str(), 01777), 0);
+  ASSERT_TRUE(std::filesystem::create_directory(dir + "/private"));
+  ASSERT_EQ(symlink("private", (dir + "/planted").c_str()), 0);
+  ASSERT_EQ(lchown((dir + "/planted").c_str(), 4321, 4321), 0);
+  EXPECT_FALSE(ReplaceOrWriteInPlace(dir + "/planted/new.out", "x"));
+  EXPECT_TRUE(std::filesystem::is_empty(dir + "/private"));
+  ASSERT_EQ(lchown((dir + "/planted").c_str(), 0, 0), 0);
+  EXPECT_TRUE(ReplaceOrWriteInPlace(dir + "/planted/new.out", "x"));
+  EXPECT_EQ(ReadAll(dir + "/private/new.out"), "x");
+}
+
+// What a plain write takes away or never gives stays away: the rights a program file runs
+// with, and an access list the folder hands to new files where the old file had none.
+TEST_F(AtomicFileTest, WhatAPlainWriteWouldNotKeepIsNotGiven) {
+  const std::string program = dir + "/program";
+  std::ofstream(program) << "old";
+  // Version 2 of the stored capabilities, with one permitted right.
+  const unsigned char capabilities[20] = {0, 0, 0, 2, 1};
+  if (setxattr(program.c_str(), "security.capability", capabilities, sizeof capabilities, 0) == 0) {
+    ASSERT_TRUE(ReplaceOrWriteInPlace(program, "new"));
+    EXPECT_LT(getxattr(program.c_str(), "security.capability", nullptr, 0), 0);
+  }
+
+  const std::string document = dir + "/document";
+  std::ofstream(document) << "old";
+  ASSERT_EQ(chmod(document.c_str(), 0644), 0);
+  if (std::system(("setfacl -d -m u:65534:rw " + dir + " 2>/dev/null").c_str()) != 0)
+    GTEST_SKIP() << "no access lists here (or no setfacl)";
+  ASSERT_TRUE(ReplaceOrWriteInPlace(document, "new"));
+  EXPECT_EQ(ReadAll(document), "new");
+  EXPECT_LT(getxattr(document.c_str(), "system.posix_acl_access", nullptr, 0), 0);
+  struct stat st;
+  ASSERT_EQ(stat(document.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0644u);
 }
 
 }  // namespace

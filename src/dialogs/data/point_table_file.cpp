@@ -232,7 +232,7 @@ PointTableFileBytes ReadPointTableFile(const std::string& path) {
 }
 
 std::optional<Message> WritePointTableFile(const std::string& path, const std::string& text) {
-  if (WriteFileAtomically(path, text)) return std::nullopt;
+  if (ReplaceOrWriteInPlace(path, text)) return std::nullopt;
   return Error("无法写入文件：\n" + path);
 }
 
