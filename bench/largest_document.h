@@ -35,6 +35,7 @@ struct QuietHost : DocumentHost, DocumentWindow {
     ViewScene.FunSurfs.Clear();
     lines = 0;
   }
+  void endSpin() override {}
   void setUpKind(int32_t) override {}
   void startNew2D() override {}
   void showAllLines() override {

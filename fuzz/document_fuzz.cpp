@@ -64,6 +64,7 @@ struct SceneWindow : DocumentWindow {
     DocScene.FunSurfs.Clear();
     host.lines.clear();
   }
+  void endSpin() override {}
   void setUpKind(int32_t) override {}
   void startNew2D() override { GraphMode = 1; }
   void showAllLines() override {

@@ -16,8 +16,9 @@ Message Notice(const char* text) { return Message{text, "注意", MsgIcon::Excla
 
 AnimationSettingsOutcome AcceptAnimationSettings(const AnimationSettingsState& state) {
   AnimationSettingsOutcome out;
-  const double frames = LeadingNumber(state.frameCount);
-  const double speed = LeadingNumber(state.speed);
+  // Compared as stored: "1.4" frames is one frame and refused.
+  const double frames = LeadingCount(state.frameCount);
+  const double speed = LeadingCount(state.speed);
   if (!(frames > 1.0))
     out.refusal = Notice("帧数必须大于 1");
   else if (frames > kMostFramesOrSpeed)
@@ -27,8 +28,8 @@ AnimationSettingsOutcome AcceptAnimationSettings(const AnimationSettingsState& s
   else if (speed > kMostFramesOrSpeed)
     out.refusal = Notice("动画速度必须小于或等于 1000 帧/秒");
   if (out.refusal) return out;
-  out.settings.frameCount = static_cast<int32_t>(RoundHalfEven(frames));
-  out.settings.speed = static_cast<int32_t>(RoundHalfEven(speed));
+  out.settings.frameCount = static_cast<int32_t>(frames);
+  out.settings.speed = static_cast<int32_t>(speed);
   out.settings.intervalMs = PlaybackInterval(out.settings.speed);
   return out;
 }

@@ -120,10 +120,12 @@ void FileCommands::Repaint() { window_.Display(AnimFrame); }
 
 void FileCommands::clearDocument() { window_.mnuGraphDelAll_Click(); }
 
+void FileCommands::endSpin() {
+  window_.picDraw()->StopSpin();  // not for good: the next turning drag spins again
+}
+
 void FileCommands::setUpKind(int32_t graphMode) {
-  DrawArea* area = window_.picDraw();
-  area->StopSpin();  // not for good: the next turning drag spins again
-  area->navigator().state.TrackballActive = false;
+  window_.picDraw()->navigator().state.TrackballActive = false;
   if (graphMode == 1) window_.EnableCommands2D();
   if (graphMode == 2) window_.EnableCommands25D();
   if (graphMode == 3) window_.EnableCommands3D();

@@ -55,6 +55,7 @@ class FileCommands : public DocumentWindow {
 
   // DocumentWindow
   void clearDocument() override;
+  void endSpin() override;
   void setUpKind(int32_t graphMode) override;
   void startNew2D() override;
   void showAllLines() override;

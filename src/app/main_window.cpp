@@ -439,9 +439,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
-  // Ask before anything is torn down; a save that does not complete keeps the window.
+  // Ask before anything is torn down; a save that does not complete keeps the window. "否"
+  // throws the document away, so only a click answers: Esc and the close button do not.
   if (DocScene.FunSurfs.Count() > 0) {
-    MsgAnswer a = ShowMessage(kSaveQuestion, kNoteTitle, MsgIcon::Exclamation, MsgButtons::YesNo);
+    MsgAnswer a = ShowMessage(kSaveQuestion, kNoteTitle, MsgIcon::Exclamation,
+                              MsgButtons::YesNoWithoutEscape);
     if (a == MsgAnswer::Yes && !SaveDocument()) {
       event->ignore();
       return;

@@ -26,7 +26,8 @@ MsgAnswer Dismissed(MsgButtons buttons) {
   switch (buttons) {
     case MsgButtons::Ok: return MsgAnswer::Ok;
     case MsgButtons::OkCancel: return MsgAnswer::Cancel;
-    case MsgButtons::YesNo: return MsgAnswer::No;
+    case MsgButtons::YesNo:
+    case MsgButtons::YesNoWithoutEscape: return MsgAnswer::No;
     case MsgButtons::YesNoCancel: return MsgAnswer::Cancel;
   }
   return MsgAnswer::Ok;

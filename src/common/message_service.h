@@ -10,7 +10,10 @@
 namespace curvanta {
 
 enum class MsgIcon { None, Error, Exclamation, Information, Question };
-enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// Esc and a box's close button answer with the cancelling choice: Ok, Cancel, No, Cancel.
+// YesNoWithoutEscape has no such answer: the box stays until 是 or 否 is clicked, for a
+// question whose 否 throws work away.
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNoWithoutEscape };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
 struct Message {
@@ -33,7 +36,8 @@ MessageService* CurrentMessageService();
 
 // Shows a message through the installed service, honouring the open operation scopes and
 // deferrals below. A message that is not shown now answers with the first button's
-// "cancelling" choice: Ok for Ok, Cancel for OkCancel and YesNoCancel, No for YesNo.
+// "cancelling" choice: Ok for Ok, Cancel for OkCancel and YesNoCancel, No for YesNo and
+// YesNoWithoutEscape.
 MsgAnswer ShowMessage(const std::string& text, const std::string& title, MsgIcon icon,
                       MsgButtons buttons = MsgButtons::Ok);
 

@@ -184,6 +184,8 @@ double LeadingNumber(std::string_view text, bool commaToo) {
 
 double RoundHalfEven(double value) { return std::nearbyint(value); }
 
+double LeadingCount(std::string_view text) { return RoundHalfEven(LeadingNumber(text)); }
+
 std::string AsciiUpper(std::string_view text) {
   std::string out(text);
   for (char& c : out) c = AsciiUpper(c);

@@ -35,6 +35,10 @@ size_t LeadingNumberLength(std::string_view text, bool commaToo = false);
 // Rounds to the nearest whole number, halves to the even neighbour (12.5 -> 12, 13.5 -> 14).
 double RoundHalfEven(double value);
 
+// The count a text stands for as it is stored: its leading number rounded half to even
+// ("1.4" -> 1, "1.5" -> 2). Checks on a count compare this, never the number before rounding.
+double LeadingCount(std::string_view text);
+
 // ASCII-only character tests, independent of the C locale.
 inline bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 inline bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }

@@ -52,6 +52,7 @@ std::optional<std::string> ReadContainer(const std::string& path) {
 
 void ApplyDocument(const ParsedDocument& doc, DocumentHost& host, DocumentWindow& window) {
   MessageOperation operation;  // one load: each distinct message once
+  window.endSpin();  // every document that opens, also one that keeps the kind in force
   window.clearDocument();
   LastGraphID = 0;
 

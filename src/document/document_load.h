@@ -17,6 +17,8 @@ class DocumentWindow {
   virtual ~DocumentWindow() = default;
   // Removes every graph from both scenes and the list.
   virtual void clearDocument() = 0;
+  // Ends a spin of the view; the next turning drag may start one again.
+  virtual void endSpin() = 0;
   // The view and commands of a document kind: the trackball rotation off and the kind's
   // command set (GraphMode and the model rotation are already set).
   virtual void setUpKind(int32_t graphMode) = 0;

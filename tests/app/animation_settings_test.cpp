@@ -26,7 +26,14 @@ TEST(AnimationSettings, RefusalsAndAcceptedValues) {
       {"0", "0", "帧数必须大于 1"},  // the first field is checked first
       {"2", "2", nullptr, 2, 2, 500},
       {"2.5", "3.5", nullptr, 2, 4, 250},
-      {"1.4", "16", nullptr, 1, 16, 62},
+      // Compared as stored, rounded half to even: 1.4 is one frame, 1.5 two; 1000.5 is 1000.
+      {"1.4", "16", "帧数必须大于 1"},
+      {"10", "1.4", "动画速度必须大于 1 帧/秒"},
+      {"1.5", "1.5", nullptr, 2, 2, 500},
+      {"1000.5", "1000.4", nullptr, 1000, 1000, 1},
+      {"1000.6", "10", "帧数必须小于或等于 1000"},
+      {"10", "1000.6", "动画速度必须小于或等于 1000 帧/秒"},
+      {"16", "2.5", nullptr, 16, 2, 500},
       {" 20abc", "5", nullptr, 20, 5, 200},
       {"1000", "1000", nullptr, 1000, 1000, 1},
   };

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFile>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,7 +24,9 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include "common/ui/qt_message_service.h"
 #include "support/main_window_setup.h"
+#include "support/message_box_gestures.h"
 
 using namespace curvanta;
 
@@ -212,12 +215,51 @@ TEST_F(WindowFixture, ClosingAsksWhenGraphsExistAndKeepsTheWindowWhenSaveIsCance
   QApplication::sendEvent(&v, &yes);
   EXPECT_FALSE(yes.isAccepted());  // the save dialog was cancelled: the window stays
   ASSERT_EQ(rec.recorder.messages.size(), 1u);
-  EXPECT_EQ(rec.recorder.messages[0].buttons, MsgButtons::YesNo);
+  EXPECT_EQ(rec.recorder.messages[0].buttons, MsgButtons::YesNoWithoutEscape);
   rec.recorder.script(MsgAnswer::No);
   QCloseEvent no;
   QApplication::sendEvent(&v, &no);
   EXPECT_TRUE(no.isAccepted());
   EXPECT_TRUE(v.picDraw()->nav().Closing);
+}
+
+// Through the real box: Esc and the close button leave the question, the window and the
+// document as they were; only a click on 是 or 否 answers.
+TEST_F(WindowFixture, EscapeAndTheCloseButtonDoNotAnswerTheExitQuestion) {
+  struct Case {
+    std::vector<BoxGesture> gestures;
+    const char* click;
+    bool saved;
+  };
+  const Case cases[] = {{{BoxGesture::Escape, BoxGesture::CloseButton}, "否", false},
+                        {{BoxGesture::CloseButton, BoxGesture::Escape}, "是", true}};
+  for (const Case& c : cases) {
+    const QString path = tmp.filePath(c.click) + ".pgp";
+    chooser.answers = {path.toStdString()};
+    chooser.requests.clear();
+    MainWindow w;
+    w.Load(options);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QCoreApplication::processEvents();  // messages of the first paint go to the recorder
+    AddGraph(w, 1, false);
+    QtMessageService boxes(&w);
+    ScopedMessageService use(&boxes);
+    MessageBoxGestures user("保存图形吗？", c.gestures, QString::fromUtf8(c.click));
+    bool keptWhileAsked = false;
+    user.whileOpen = [&] {
+      keptWhileAsked = w.isVisible() && DocScene.FunSurfs.Count() == 1 && !w.picDraw()->nav().Closing;
+    };
+    user.Arm();
+    w.RunCommand("mnuFileExit");
+    ASSERT_TRUE(user.seen) << c.click;
+    EXPECT_EQ(user.openAfter, (std::vector<bool>{true, true})) << c.click;
+    EXPECT_TRUE(keptWhileAsked) << c.click;
+    EXPECT_FALSE(w.isVisible()) << c.click;  // the click answered and the window closed
+    EXPECT_EQ(chooser.requests.size(), c.saved ? 1u : 0u) << c.click;
+    EXPECT_EQ(QFile::exists(path), c.saved) << c.click;
+    DocScene.FunSurfs.Clear();
+  }
 }
 
 TEST_F(WindowFixture, StatusBarNamesTheButtonUnderThePointerEvenWhenDisabled) {

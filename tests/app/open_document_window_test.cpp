@@ -3,6 +3,7 @@
 // the first compile has to wait for the GL context.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTest>
 #include <algorithm>
 
@@ -47,6 +48,17 @@ class OpenDocumentWindow : public ShownWindowBase {
     window->mnuGraphDelAll_Click();
     return path;
   }
+  std::string FileBytes(const std::string& path) {
+    QFile f(QString::fromStdString(path));
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
+  }
+  std::string WriteFile(const char* name, const std::string& bytes) {
+    const QString path = tmp.filePath(name);
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes.data(), qint64(bytes.size()));
+    return path.toStdString();
+  }
   // A new window that opens `path` from its command line, then shows.
   void RestartWith(const std::string& path) {
     window->picDraw()->StopSpinningForGood();
@@ -81,11 +93,25 @@ class OpenDocumentWindow : public ShownWindowBase {
 
 TEST_F(OpenDocumentWindow, OpeningEndsASpinAndTheNextDragSpinsAgain) {
   const std::string path = SaveDocument(3, "x", "turning.pgp");
+  // The same document with the kind digit that keeps the kind in force.
+  std::string bytes = FileBytes(path);
+  ASSERT_EQ(bytes.substr(4, 3), "S46");
+  bytes[6] = '7';
+  const std::string keepingKind = WriteFile("keeping.pgp", bytes);
+  const std::string bad = WriteFile("bad.pgp", std::string("\x08\x00\x03\x00S99", 7));
   window->mnuFileNew3D_Click();
+  for (const std::string& p : {path, keepingKind}) {
+    ASSERT_TRUE(DragSpins()) << p;
+    ASSERT_TRUE(window->Files().OpenDocument(QString::fromStdString(p))) << p;
+    EXPECT_EQ(GraphMode, 3) << p;
+    EXPECT_FALSE(area->nav().Spinning) << p;
+    EXPECT_FALSE(area->spinTimer()->isActive()) << p;
+  }
+  // A file that does not open changes nothing, the spin included.
   ASSERT_TRUE(DragSpins());
-  ASSERT_TRUE(window->Files().OpenDocument(QString::fromStdString(path)));
-  EXPECT_FALSE(area->nav().Spinning);
-  EXPECT_FALSE(area->spinTimer()->isActive());
+  EXPECT_FALSE(window->Files().OpenDocument(QString::fromStdString(bad)));
+  EXPECT_TRUE(area->nav().Spinning);
+  EXPECT_TRUE(area->spinTimer()->isActive());
   EXPECT_TRUE(DragSpins());
 
   RestartWith(path);

@@ -81,6 +81,7 @@ struct FakeWindow : DocumentWindow {
     DocScene.FunSurfs.Clear();
     host.lines.clear();
   }
+  void endSpin() override { calls.push_back("end spin"); }
   void setUpKind(int32_t mode) override { calls.push_back("kind " + std::to_string(mode)); }
   void startNew2D() override {
     calls.push_back("new2D");

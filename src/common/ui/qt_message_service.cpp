@@ -39,6 +39,12 @@ MsgAnswer QtMessageService::show(const Message& m) {
       no = box.addButton(QStringLiteral("否"), QMessageBox::NoRole);
       box.setEscapeButton(no);
       break;
+    case MsgButtons::YesNoWithoutEscape:
+      // No escape button and no button the box would take for one (it takes a lone "No"
+      // role): Esc does nothing and the close button is refused.
+      yes = box.addButton(QStringLiteral("是"), QMessageBox::YesRole);
+      no = box.addButton(QStringLiteral("否"), QMessageBox::DestructiveRole);
+      break;
     case MsgButtons::YesNoCancel:
       yes = box.addButton(QStringLiteral("是"), QMessageBox::YesRole);
       no = box.addButton(QStringLiteral("否"), QMessageBox::NoRole);

@@ -79,7 +79,7 @@ Function2DAcceptOutcome Function2DAccept(Function2DDialogState& s, int32_t provi
     return refuse(Invalid());
   if (s.animated) {
     if (!Filter(s.minT, false) || !Filter(s.maxT, false)) return refuse(Invalid());
-    if (!(Read(s.segmentsT) > 1)) return refuse(Notice("段数 t 必须大于 1"));
+    if (!(LeadingCount(s.segmentsT) > 1)) return refuse(Notice("段数 t 必须大于 1"));
   }
   const std::pair<A, std::string*> optionFields[] = {
       {A::Curvature, &s.curvaturePositions.input},
@@ -121,7 +121,7 @@ Function2DAcceptOutcome Function2DAccept(Function2DDialogState& s, int32_t provi
   if (!(Read(s.minX) < Read(s.maxX)))
     return refuse(Notice(funForm == 3 ? "最小 u 必须小于最大 u" : "最小 x 必须小于最大 x"));
   if (curve) {
-    if (!(Read(s.segmentsX) > 1))
+    if (!(LeadingCount(s.segmentsX) > 1))
       return refuse(Notice(funForm == 3 ? "段数 u 必须大于 1" : "段数 x 必须大于 1"));
   } else if (!(Read(s.minY) < Read(s.maxY))) {
     return refuse(Notice("最小 y 必须小于最大 y"));

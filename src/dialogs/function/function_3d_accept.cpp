@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "common/number_text.h"
 #include "dialogs/function/field_values.h"
 
 namespace curvanta {
@@ -57,7 +58,7 @@ Function3DAcceptOutcome Function3DAccept(Function3DDialogState& s, int32_t provi
   }
   if (s.animated) {
     if (!s.stepsT.empty() && !IsWholeNumber(s.stepsT)) return refuse(InvalidInputMessage());
-    if (!(FieldNumber(s.stepsT) > 1)) return refuse(NoticeMessage("段数 t 必须大于 1"));
+    if (!(LeadingCount(s.stepsT) > 1)) return refuse(NoticeMessage("段数 t 必须大于 1"));
   }
 
   out.graphModeSet = true;
@@ -81,11 +82,11 @@ Function3DAcceptOutcome Function3DAccept(Function3DDialogState& s, int32_t provi
   // Segments, u before v; a text that is not one number as a whole is refused.
   const bool surface = graphType != 1 && graphType != 11;
   if (!IsWholeNumber(s.segmentsU)) return refuse(InvalidInputMessage());
-  if (!(FieldNumber(s.segmentsU) > 1))
+  if (!(LeadingCount(s.segmentsU) > 1))
     return refuse(NoticeMessage(parametric ? "段数 u 必须大于 1" : "段数 x,y,a,r 或 b 必须大于1"));
   if (surface) {
     if (!IsWholeNumber(s.segmentsV)) return refuse(InvalidInputMessage());
-    if (!(FieldNumber(s.segmentsV) > 1))
+    if (!(LeadingCount(s.segmentsV) > 1))
       return refuse(NoticeMessage(parametric ? "段数 v 必须大于 1" : "段数 y(或 r, b) 必须大于 1"));
   }
 

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "common/number_text.h"
 #include "dialogs/function/field_values.h"
 
 namespace curvanta {
@@ -25,7 +26,7 @@ StripAcceptOutcome StripAccept(StripDialogState& s, int32_t provisionalID) {
     for (std::string* field : {&s.minT, &s.maxT}) {
       if (!FilterNumberField(*field)) return refuse(InvalidInputMessage());
     }
-    if (!(FieldNumber(s.stepsT) > 1)) return refuse(NoticeMessage("段数 t 必须大于 1"));
+    if (!(LeadingCount(s.stepsT) > 1)) return refuse(NoticeMessage("段数 t 必须大于 1"));
   }
 
   const SurfaceFill fill = FillOf(s.look);
@@ -45,7 +46,7 @@ StripAcceptOutcome StripAccept(StripDialogState& s, int32_t provisionalID) {
   for (const std::string* field : required) {
     if (field->empty()) return refuse(NoticeMessage("请输入所有必需的参数"));
   }
-  if (!(FieldNumber(s.segments) > 1))
+  if (!(LeadingCount(s.segments) > 1))
     return refuse(NoticeMessage(parametric ? "段数 u 必须大于 1" : "段数 x 必须大于 1"));
   if (!(FieldNumber(s.minimum) < FieldNumber(s.maximum)))
     return refuse(NoticeMessage(parametric ? "最小 u 必须小于最大 u" : "最小 x 必须小于最大 x"));
