@@ -522,6 +522,7 @@ TEST(HelpPageClaims, TheScanForUnmarkedExamplesFindsThemInPlainWords) {
 const std::map<std::string, double>& NamedBounds() {
   static const std::map<std::string, double> bounds = {
       {"ln(DBL_MAX)", std::log(DBL_MAX)},
+      {"ln(2*DBL_MAX)", std::log(DBL_MAX) + std::log(2.0)},
       {"sqrt(DBL_MAX)", std::sqrt(DBL_MAX)},
       {"1/DBL_MAX", 1 / DBL_MAX},
   };
