@@ -1,112 +1,44 @@
 // The help page's claims held against the program. The page marks each example with what it
-// is (data-expr and data-outcome, with data-where, data-form or data-field for the place it
-// is typed) and each row of its function table with the domain it states (data-domain);
-// these tests read the page from the source tree and run every marked example and every
-// domain bound through the dialog and the calculator as a user would.
+// is (data-expr and data-outcome, with data-where, data-form, data-field, data-option and
+// data-range for the place it is typed) and each row of its function table with the domain
+// it states (data-domain). These tests run every marked example through the dialog, the
+// calculator or the drawing as a user would, check that the words the reader sees after an
+// example and in each domain cell say what the mark says, and that the language sections
+// hold no example or formula without a mark.
 #include <gtest/gtest.h>
 
 #include <cfloat>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <optional>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <QRegularExpression>
 #include <QString>
 
+#include "app/animation_settings.h"
 #include "common/message_service.h"
 #include "common/number_text.h"
+#include "common/recording_gl.h"
+#include "dialogs/data/point_dialog_state.h"
+#include "dialogs/data/step_stem_dialog_state.h"
 #include "dialogs/function/function_2d_accept.h"
 #include "dialogs/function/graph_dialog_protocol.h"
+#include "draw/implicit_plot.h"
 #include "expr/calculator_model.h"
+#include "expr/expression_parser.h"
 #include "expr/function_table.h"
 #include "graph/graph_item.h"
+#include "help_page_reading.h"
 
 using namespace curvanta;
+using namespace curvanta::help_page;
 
 namespace {
-
-// ---- Reading the page ----
-
-std::string PageText() {
-  std::ifstream in(CURVANTA_SOURCE_DIR "/src/app/help/help.html", std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::string DecodeEntities(std::string s) {
-  static const std::pair<const char*, const char*> kEntities[] = {
-      {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&#39;", "'"}, {"&amp;", "&"}};
-  for (const auto& [entity, text] : kEntities) {
-    for (size_t at = s.find(entity); at != std::string::npos; at = s.find(entity, at + 1))
-      s.replace(at, std::strlen(entity), text);
-  }
-  return s;
-}
-
-using Attributes = std::map<std::string, std::string>;
-
-// Every match of a pattern in a UTF-8 text, each as its captured groups (0 the whole match)
-// and its byte offset.
-struct Match {
-  std::vector<std::string> groups;
-  size_t at = 0;
-};
-
-std::vector<Match> AllMatches(const std::string& text, const char* pattern) {
-  const QString subject = QString::fromUtf8(text);
-  const QRegularExpression re(QString::fromUtf8(pattern));
-  std::vector<Match> out;
-  for (auto it = re.globalMatch(subject); it.hasNext();) {
-    const QRegularExpressionMatch m = it.next();
-    Match match;
-    for (int g = 0; g <= re.captureCount(); ++g) match.groups.push_back(m.captured(g).toStdString());
-    match.at = size_t(subject.left(int(m.capturedStart())).toUtf8().size());
-    out.push_back(std::move(match));
-  }
-  return out;
-}
-
-Attributes ParseAttributes(const std::string& tagBody) {
-  Attributes out;
-  for (const Match& m : AllMatches(tagBody, R"re(([A-Za-z][\w-]*)="([^"]*)")re"))
-    out[m.groups[1]] = DecodeEntities(m.groups[2]);
-  return out;
-}
-
-// One <code> element: its attributes, its text as the reader sees it and the section
-// (the id of the last <h2> before it).
-struct CodeElement {
-  Attributes attributes;
-  std::string text;
-  std::string section;
-  bool has(const char* name) const { return attributes.count(name) != 0; }
-  std::string get(const char* name) const {
-    auto it = attributes.find(name);
-    return it == attributes.end() ? std::string() : it->second;
-  }
-};
-
-std::vector<CodeElement> CodeElements(const std::string& page) {
-  const std::vector<Match> sections = AllMatches(page, R"re(<h2 id="([^"]+)")re");
-  std::vector<CodeElement> out;
-  for (const Match& m : AllMatches(page, R"re(<code([^>]*)>([\s\S]*?)</code>)re")) {
-    CodeElement e;
-    e.attributes = ParseAttributes(m.groups[1]);
-    e.text = DecodeEntities(m.groups[2]);
-    for (const Match& section : sections)
-      if (section.at < m.at) e.section = section.groups[1];
-    out.push_back(std::move(e));
-  }
-  return out;
-}
 
 // ---- Running a text where the user types it ----
 
@@ -114,14 +46,39 @@ struct Observed {
   bool accepted = false;           // the dialog took the graph / the calculator gave a value
   std::vector<Message> messages;   // every box shown, the dialog's refusal included
   std::vector<float> values;       // the sampled values of an explicit graph
-  std::optional<float> rangeStart; // the graph's first x, for a number-field example
+  std::optional<double> read;      // the value a number field was read as
+  std::optional<std::pair<float, float>> yRange;  // the graph's box in y
+  std::vector<std::pair<double, double>> plotted;  // the points an implicit plot draws
   std::string result;              // the calculator's result box
 };
 
-// The 2D function dialog (Cartesian, x from -2 to 2 in 4 segments) with OK pressed: its
-// filters and checks, then the sampling that decides whether the graph is added.
-Observed ThroughTheGraphDialog(const std::string& text, bool implicitForm = false,
-                               bool numberField = false) {
+std::string Shown(const Observed& o) {
+  std::string s = o.accepted ? "accepted" : "not accepted";
+  for (const Message& m : o.messages) s += " | " + m.title + ": " + m.text;
+  if (!o.result.empty()) s += " | result " + o.result;
+  if (o.read) s += " | read " + FormatDouble(*o.read);
+  return s;
+}
+
+// The points the drawing of an accepted implicit graph plots.
+std::vector<std::pair<double, double>> PlottedPoints(GraphItem& item) {
+  RecordingGl gl;
+  ScopedGl guard(&gl);
+  ExpressionEngine evaluator;
+  DrawImplicitPlot(item, 0, evaluator);
+  std::vector<std::pair<double, double>> out;
+  for (const GlPrimitive& p : gl.Primitives())
+    if (p.mode == GL_POINTS)
+      for (const GlVertex& v : p.vertices) out.emplace_back(v.position[0], v.position[1]);
+  return out;
+}
+
+// The 2D function dialog (Cartesian, x from -2 to 2 in 4 segments unless the example names
+// its range) with OK pressed: its filters and checks, then the sampling that decides
+// whether the graph is added.
+Observed ThroughTheGraphDialog(const std::string& text, const Element* mark = nullptr) {
+  const std::string field = mark ? mark->get("data-field") : "";
+  const bool implicitForm = mark && mark->get("data-form") == "implicit";
   ScopedMessageRecorder recorder;
   Function2DDialogState s = Function2DPresetForCreate(false, false, 10);
   if (implicitForm) {
@@ -130,10 +87,22 @@ Observed ThroughTheGraphDialog(const std::string& text, bool implicitForm = fals
     s.minY = "-2";
     s.maxY = "2";
   }
-  s.expression = numberField ? "x" : text;
-  s.minX = numberField ? text : "-2";
-  s.maxX = numberField ? "5" : "2";
+  s.expression = field.empty() ? text : "x";
+  s.minX = "-2";
+  s.maxX = "2";
+  if (mark && mark->has("data-range")) {
+    const std::string range = mark->get("data-range");
+    s.minX = range.substr(0, range.find(','));
+    s.maxX = range.substr(range.find(',') + 1);
+  }
   s.segmentsX = "4";
+  if (field == "number") {
+    s.minX = text;
+    s.maxX = "5";
+  } else if (field == "segments") {
+    s.segmentsX = text;
+  }
+  if (mark && mark->get("data-option") == "derivative") s.derivative.show = true;
   Observed o;
   Function2DAcceptOutcome out = Function2DAccept(s, 1);
   if (out.refusal) {
@@ -142,12 +111,18 @@ Observed ThroughTheGraphDialog(const std::string& text, bool implicitForm = fals
   }
   EXPECT_TRUE(out.item);
   if (!out.item) return o;
-  o.accepted = SampleSafely(*out.item);
+  GraphItem& item = *out.item;
+  o.accepted = SampleSafely(item);
   o.messages = recorder.recorder.messages;
-  o.rangeStart = out.item->MinV;
-  if (o.accepted && !implicitForm) {
-    for (int32_t j = 0; j <= out.item->StepV; ++j)
-      o.values.push_back(out.item->Vert3DGrid().Get(0, j).y);
+  if (field == "number") o.read = item.MinV;
+  if (field == "segments") o.read = item.StepV;
+  if (!o.accepted) return o;
+  if (implicitForm) {
+    o.plotted = PlottedPoints(item);
+  } else {
+    for (int32_t j = 0; j <= item.StepV; ++j) o.values.push_back(item.Vert3DGrid().Get(0, j).y);
+    const Box box = item.GetBox(0);
+    o.yRange = std::make_pair(box.MinY, box.MaxY);
   }
   return o;
 }
@@ -162,42 +137,110 @@ Observed ThroughTheCalculator(const std::string& text) {
   return o;
 }
 
-std::string Shown(const Observed& o) {
-  std::string s = o.accepted ? "accepted" : "not accepted";
-  for (const Message& m : o.messages) s += " | " + m.title + ": " + m.text;
-  if (!o.result.empty()) s += " | result " + o.result;
-  return s;
+// The step (or stem) dialog: the text as the function, or as the minimum x.
+Observed ThroughTheStepDialog(const std::string& text, const std::string& field) {
+  ScopedMessageRecorder recorder;
+  StepStemDialogState s = StepStemPresetForCreate(false);
+  s.function = field == "number" ? "x" : text;
+  s.minX = field == "number" ? text : "-2";
+  s.maxX = "2";
+  s.segments = "4";
+  Observed o;
+  StepStemAcceptOutcome out = AcceptStepStemDialog(s, 1);
+  if (out.refusal) {
+    o.messages.push_back(*out.refusal);
+    return o;
+  }
+  o.read = out.item->MinV;
+  o.accepted = SampleSafely(*out.item);
+  o.messages = recorder.recorder.messages;
+  return o;
+}
+
+// The animated point dialog of a 2D document: the text as the y coordinate, or as min t.
+Observed ThroughThePointAnimationDialog(const std::string& text, const std::string& field) {
+  ScopedMessageRecorder recorder;
+  PointDialogState s = PointPresetForCreate(true, 1, 10);
+  s.x = "0";
+  s.y = field == "mint" ? "t" : text;
+  s.minT = field == "mint" ? text : "0";
+  s.maxT = "1000000";
+  Observed o;
+  PointAcceptOutcome out = AcceptPointDialog(s, 1, 1);
+  if (out.refusal) {
+    o.messages.push_back(*out.refusal);
+    return o;
+  }
+  o.read = out.item->MinT;
+  o.accepted = SampleSafely(*out.item);
+  o.messages = recorder.recorder.messages;
+  return o;
+}
+
+// The animation settings: the text as the frame count or the speed, the other field 10.
+Observed ThroughTheAnimationSettings(const std::string& text, const std::string& field) {
+  AnimationSettingsState s{field == "frames" ? text : "10", field == "speed" ? text : "10"};
+  const AnimationSettingsOutcome out = AcceptAnimationSettings(s);
+  Observed o;
+  if (out.refusal) {
+    o.messages.push_back(*out.refusal);
+    return o;
+  }
+  o.accepted = true;
+  o.read = field == "frames" ? out.settings.frameCount : out.settings.speed;
+  return o;
+}
+
+// Every place an example names (a blank-separated list), the 2D function dialog when none.
+std::vector<std::pair<std::string, Observed>> RunWhereTyped(const Element& e) {
+  const std::string expr = e.get("data-expr");
+  const std::string field = e.get("data-field");
+  std::vector<std::pair<std::string, Observed>> out;
+  std::istringstream places(e.has("data-where") ? e.get("data-where") : "function2d");
+  for (std::string place; places >> place;) {
+    if (place == "calculator") out.emplace_back(place, ThroughTheCalculator(expr));
+    else if (place == "stepstem") out.emplace_back(place, ThroughTheStepDialog(expr, field));
+    else if (place == "pointanim") out.emplace_back(place, ThroughThePointAnimationDialog(expr, field));
+    else if (place == "animation") out.emplace_back(place, ThroughTheAnimationSettings(expr, field));
+    else if (place == "function2d") out.emplace_back(place, ThroughTheGraphDialog(expr, &e));
+    else ADD_FAILURE() << "unknown place " << place;
+  }
+  return out;
 }
 
 bool SameNumber(double got, double want) {
   return std::fabs(got - want) <= 1e-6 * std::max(1.0, std::fabs(want));
 }
 
-// Checks one marked example against the outcome the page names.
-void ExpectOutcome(const CodeElement& e) {
-  const std::string expr = e.get("data-expr");
-  const std::string outcome = e.get("data-outcome");
-  const bool calculator = e.get("data-where") == "calculator";
-  const bool numberField = e.get("data-field") == "number";
-  const Observed o = calculator ? ThroughTheCalculator(expr)
-                                : ThroughTheGraphDialog(expr, e.get("data-form") == "implicit",
-                                                        numberField);
-  SCOPED_TRACE("example \"" + expr + "\" (" + outcome + "): " + Shown(o));
-  auto startsWith = [&](const char* prefix) { return outcome.rfind(prefix, 0) == 0; };
-  auto rest = [&](const char* prefix) { return outcome.substr(std::strlen(prefix)); };
+bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
+std::string After(const std::string& s, const char* prefix) { return s.substr(std::strlen(prefix)); }
 
-  if (startsWith("syntax:")) {
+bool IsNumberText(const std::string& s) {
+  const size_t length = LeadingNumberLength(s);
+  return length > 0 && length == s.size();
+}
+
+// Checks one place's observation against the outcome the mark names.
+void ExpectOutcome(const Element& e, const std::string& place, const Observed& o) {
+  const std::string outcome = e.get("data-outcome");
+  SCOPED_TRACE("example \"" + e.get("data-expr") + "\" in " + place + " (" + outcome + "): " + Shown(o));
+  const bool calculator = place == "calculator";
+
+  if (StartsWith(outcome, "syntax:")) {
     EXPECT_FALSE(o.accepted);
     ASSERT_EQ(o.messages.size(), 1u);
     EXPECT_EQ(o.messages[0].title, "语法错误");
     const QRegularExpression shape(
         QStringLiteral("\\A字符 [0-9]+：  ") +
-        QRegularExpression::escape(QString::fromStdString(rest("syntax:"))) + QStringLiteral("\\z"));
+        QRegularExpression::escape(QString::fromStdString(After(outcome, "syntax:"))) + QStringLiteral("\\z"));
     EXPECT_TRUE(shape.match(QString::fromStdString(o.messages[0].text)).hasMatch());
-  } else if (startsWith("message:")) {
+  } else if (StartsWith(outcome, "message:")) {
     EXPECT_FALSE(o.accepted);
     ASSERT_EQ(o.messages.size(), 1u);
-    EXPECT_EQ(o.messages[0].text, rest("message:"));
+    EXPECT_EQ(o.messages[0].text, After(outcome, "message:"));
+  } else if (outcome == "silent") {
+    EXPECT_FALSE(o.accepted);
+    EXPECT_TRUE(o.messages.empty());
   } else if (outcome == "accepted") {
     EXPECT_TRUE(o.accepted);
     EXPECT_TRUE(o.messages.empty());
@@ -205,24 +248,44 @@ void ExpectOutcome(const CodeElement& e) {
     ASSERT_TRUE(calculator);
     EXPECT_TRUE(o.messages.empty());
     EXPECT_EQ(o.result, "");
-  } else if (startsWith("value:")) {
-    ASSERT_TRUE(numberField);
+  } else if (StartsWith(outcome, "value:")) {
     EXPECT_TRUE(o.accepted);
     EXPECT_TRUE(o.messages.empty());
-    ASSERT_TRUE(o.rangeStart);
-    EXPECT_EQ(*o.rangeStart, float(LeadingNumber(rest("value:"))));
-  } else if (startsWith("same:")) {
+    ASSERT_TRUE(o.read);
+    EXPECT_EQ(*o.read, double(float(LeadingNumber(After(outcome, "value:")))));
+  } else if (StartsWith(outcome, "same:")) {
     ASSERT_FALSE(calculator);
-    const Observed other = ThroughTheGraphDialog(rest("same:"));
+    const Observed other = ThroughTheGraphDialog(After(outcome, "same:"));
     EXPECT_TRUE(o.accepted);
     EXPECT_TRUE(o.messages.empty());
     EXPECT_TRUE(other.accepted) << Shown(other);
     EXPECT_FALSE(o.values.empty());
     EXPECT_EQ(o.values, other.values);
+  } else if (StartsWith(outcome, "ybox:")) {
+    EXPECT_TRUE(o.accepted);
+    ASSERT_TRUE(o.yRange);
+    const std::string range = After(outcome, "ybox:");
+    EXPECT_EQ(o.yRange->first, float(LeadingNumber(range.substr(0, range.find(',')))));
+    EXPECT_EQ(o.yRange->second, float(LeadingNumber(range.substr(range.find(',') + 1))));
+  } else if (StartsWith(outcome, "ring:") || StartsWith(outcome, "disc:")) {
+    // A ring: more than a hundred points, each close to the circle. A disc: the grid points
+    // inside the circle nearly all drawn (a grid of pitch 1/40), none outside.
+    EXPECT_TRUE(o.accepted);
+    const double radius = LeadingNumber(outcome.substr(5));
+    const bool ring = StartsWith(outcome, "ring:");
+    for (const auto& [x, y] : o.plotted) {
+      const double r = std::hypot(x, y);
+      EXPECT_TRUE(ring ? std::fabs(r - radius) < 0.05 : r < radius + 0.01) << x << ", " << y;
+    }
+    const double discPoints = M_PI * radius * radius * 40 * 40;
+    if (ring) EXPECT_GT(o.plotted.size(), 100u);
+    else EXPECT_GT(double(o.plotted.size()), 0.9 * discPoints);
+  } else if (StartsWith(outcome, "points:")) {
+    EXPECT_TRUE(o.accepted);
+    EXPECT_EQ(double(o.plotted.size()), LeadingNumber(After(outcome, "points:")));
   } else {
     // A number: the value everywhere on the graph, or the calculator's result.
-    const size_t length = LeadingNumberLength(outcome);
-    ASSERT_TRUE(length > 0 && length == outcome.size()) << "unknown outcome";
+    ASSERT_TRUE(IsNumberText(outcome)) << "unknown outcome";
     const double want = LeadingNumber(outcome);
     EXPECT_TRUE(o.accepted);
     EXPECT_TRUE(o.messages.empty());
@@ -235,58 +298,233 @@ void ExpectOutcome(const CodeElement& e) {
   }
 }
 
-// The sections that describe the language: every code element there is a checked example,
-// a function name or an operator.
-const std::set<std::string> kLanguageSections = {"language", "functions", "errors", "calculator"};
+std::vector<Element> Examples(const std::string& page) {
+  std::vector<Element> out;
+  for (const Element& e : Elements(page))
+    if (e.has("data-expr")) out.push_back(e);
+  return out;
+}
 
 TEST(HelpPageClaims, EveryExampleGivesTheOutcomeThePageNames) {
   const std::string page = PageText();
   ASSERT_FALSE(page.empty());
-  int examples = 0;
-  for (const CodeElement& e : CodeElements(page)) {
-    if (!e.has("data-expr")) continue;
-    ++examples;
-    // The reader sees what is checked.
-    EXPECT_EQ(e.text, e.get("data-expr"));
+  const std::vector<Element> examples = Examples(page);
+  EXPECT_FALSE(examples.empty());
+  for (const Element& e : examples) {
+    // The reader sees what is checked (an example in words says what it is instead).
+    if (!e.span) EXPECT_EQ(e.text, e.get("data-expr"));
     EXPECT_TRUE(e.has("data-outcome")) << e.text;
-    if (e.has("data-outcome")) ExpectOutcome(e);
+    if (!e.has("data-outcome")) continue;
+    for (const auto& [place, observed] : RunWhereTyped(e)) ExpectOutcome(e, place, observed);
   }
-  EXPECT_GT(examples, 0);
 }
 
-TEST(HelpPageClaims, NoExampleOfTheLanguageIsLeftUnchecked) {
-  for (const CodeElement& e : CodeElements(PageText())) {
-    if (!kLanguageSections.count(e.section)) continue;
+// ---- What the reader is told about each example ----
+
+// The claims the page's words make, each with the examples it is about.
+struct StatedClaim {
+  Claim claim;
+  std::vector<Element> group;
+  std::optional<Element> next;  // the example a "same as" claim names
+  size_t at = 0;                 // where its words start in the page
+};
+
+std::vector<StatedClaim> StatedClaims(const std::string& page) {
+  const std::vector<Element> elements = Elements(page);
+  std::vector<StatedClaim> out;
+  std::vector<Element> group;
+  for (size_t i = 0; i < elements.size(); ++i) {
+    const Element& e = elements[i];
+    if (!e.has("data-expr")) {
+      group.clear();
+      continue;
+    }
+    group.push_back(e);
+    StatedClaim stated;
+    stated.claim = ReadClaim(page.substr(e.end));
+    stated.at = e.end;
+    const Element* next = i + 1 < elements.size() ? &elements[i + 1] : nullptr;
+    const std::string between = next ? page.substr(e.end, next->at - e.end) : std::string();
+    const bool adjacent = next && next->has("data-expr") && between.find('<') == std::string::npos;
+    if (stated.claim.kind == ClaimKind::None && adjacent && IsConnector(between)) continue;
+    if (stated.claim.kind == ClaimKind::None && adjacent && IsSameAs(between)) {
+      stated.claim.kind = ClaimKind::SameAs;
+      stated.next = *next;
+    }
+    stated.group = group;
+    group.clear();
+    if (stated.claim.kind != ClaimKind::None) out.push_back(std::move(stated));
+  }
+  return out;
+}
+
+bool Refusal(const std::string& outcome) {
+  return StartsWith(outcome, "syntax:") || StartsWith(outcome, "message:");
+}
+
+void ExpectClaimHolds(const StatedClaim& stated, const Element& e) {
+  const Claim& c = stated.claim;
+  const std::string outcome = e.get("data-outcome");
+  SCOPED_TRACE("\"" + e.text + "\" marked " + outcome + ", the page says " + c.text + " " + c.second);
+  switch (c.kind) {
+    case ClaimKind::Number:
+      if (StartsWith(outcome, "value:")) {
+        EXPECT_EQ(LeadingNumber(After(outcome, "value:")), LeadingNumber(c.text));
+      } else {
+        ASSERT_TRUE(IsNumberText(outcome));
+        EXPECT_TRUE(SameNumber(LeadingNumber(outcome), LeadingNumber(c.text)));
+      }
+      break;
+    case ClaimKind::Message:
+      EXPECT_TRUE(outcome == "message:" + c.text || outcome == "syntax:" + c.text);
+      break;
+    case ClaimKind::Syntax: EXPECT_TRUE(StartsWith(outcome, "syntax:")); break;
+    case ClaimKind::Refused: EXPECT_TRUE(Refusal(outcome)); break;
+    case ClaimKind::Accepted:
+      EXPECT_TRUE(outcome == "accepted" || StartsWith(outcome, "same:") ||
+                  StartsWith(outcome, "value:") || IsNumberText(outcome));
+      break;
+    case ClaimKind::Silent: EXPECT_EQ(outcome, "silent"); break;
+    case ClaimKind::Empty: EXPECT_EQ(outcome, "empty"); break;
+    case ClaimKind::Alike: {
+      // Each is marked the same as another of its group.
+      bool named = false;
+      for (const Element& other : stated.group)
+        named = named || (&other != &e && outcome == "same:" + other.text && other.text != e.text);
+      EXPECT_TRUE(named);
+      break;
+    }
+    case ClaimKind::SameAs: EXPECT_EQ(outcome, "same:" + stated.next->text); break;
+    case ClaimKind::YRange: EXPECT_EQ(outcome, "ybox:" + c.text + "," + c.second); break;
+    case ClaimKind::Ring: EXPECT_EQ(outcome, "ring:1"); break;
+    case ClaimKind::Disc: EXPECT_EQ(outcome, "disc:" + c.text); break;
+    case ClaimKind::Points: EXPECT_EQ(outcome, "points:" + c.text); break;
+    case ClaimKind::None: break;
+  }
+}
+
+TEST(HelpPageClaims, TheWordsAfterEachExampleSayWhatItsMarkSays) {
+  const std::vector<StatedClaim> claims = StatedClaims(PageText());
+  EXPECT_FALSE(claims.empty());
+  for (const StatedClaim& stated : claims)
+    for (const Element& e : stated.group) ExpectClaimHolds(stated, e);
+}
+
+// The syntax error table: each example gives the error its row names ("…" any token).
+TEST(HelpPageClaims, EachSyntaxErrorExampleGivesTheErrorOfItsRow) {
+  const std::string page = PageText();
+  const size_t from = page.find("<h2 id=\"errors\">");
+  const size_t to = page.find("<h2", from + 1);
+  ASSERT_NE(from, std::string::npos);
+  const std::string section = page.substr(from, to - from);
+  int checked = 0;
+  for (const Match& row : AllMatches(section, R"re(<tr><td>([^<]*)</td><td>([\s\S]*?)</td></tr>)re")) {
+    const QString reason = QString::fromStdString(DecodeEntities(row.groups[1]));
+    QStringList parts = reason.split(QStringLiteral("…"));
+    for (QString& part : parts) part = QRegularExpression::escape(part);
+    const QString pattern = parts.join(QStringLiteral(".+"));
+    const QRegularExpression wanted(QStringLiteral("\\Asyntax:") + pattern + QStringLiteral("\\z"));
+    for (const Element& e : Examples(row.groups[2])) {
+      SCOPED_TRACE(reason.toStdString() + ": " + e.text);
+      EXPECT_TRUE(wanted.match(QString::fromStdString(e.get("data-outcome"))).hasMatch()) << e.get("data-outcome");
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 10);
+}
+
+// ---- Nothing unmarked in the language sections ----
+
+const std::set<std::string> kLanguageSections = {"language", "functions", "errors", "calculator"};
+
+// The sections' text with every marked element, every stated result and every message a
+// function row states (checked against its row) taken out, and tags and numbers in
+// exponent form left aside.
+std::string UnmarkedLanguageText(const std::string& page) {
+  std::string blanked = page;
+  auto blank = [&](size_t at, size_t length) {
+    for (size_t i = at; i < at + length && i < blanked.size(); ++i)
+      if ((unsigned char)blanked[i] < 0x80) blanked[i] = ' ';
+      else blanked[i] = '\x01';
+  };
+  for (const Element& e : Elements(page)) blank(e.at, e.end - e.at);
+  for (const StatedClaim& c : StatedClaims(page)) blank(c.at, c.claim.length);
+  for (const Match& m : AllMatches(page, R"re(；否则提示 "[^"]*")re")) blank(m.at, m.end - m.at);
+  std::string out;
+  for (const Match& section : AllMatches(blanked, R"re(<h2 id="([^"]+)"[\s\S]*?(?=<h2|</body>))re")) {
+    if (kLanguageSections.count(section.groups[1])) out += VisibleText(section.groups[0]) + "\n";
+  }
+  QString text = QString::fromUtf8(out);
+  text.remove(QChar(1));
+  text.replace(QRegularExpression(QStringLiteral("[0-9]+(\\.[0-9]+)?E[+-][0-9]+")), QStringLiteral("N"));
+  return text.toStdString();
+}
+
+// Words of the reader's text that are an example or a formula: a function's name, a name
+// followed by "(", an operator between two operands, a stated result.
+std::vector<std::string> UnmarkedExamples(const std::string& text) {
+  QString names;
+  for (std::string_view name : kFunctionNames)
+    names += (names.isEmpty() ? QString() : QStringLiteral("|")) + QString::fromLatin1(name.data(), int(name.size()));
+  const QRegularExpression patterns[] = {
+      QRegularExpression(QStringLiteral("(?<![A-Za-z])(") + names + QStringLiteral(")(?![A-Za-z])"),
+                         QRegularExpression::CaseInsensitiveOption),
+      QRegularExpression(QStringLiteral("[A-Za-z]\\s*\\(")),
+      QRegularExpression(QStringLiteral("[A-Za-z0-9.)]\\s*[-+*/^=]\\s*[A-Za-z0-9.(]")),
+      QRegularExpression(QStringLiteral("(=|得|等于)\\s*-?[0-9]")),
+  };
+  std::vector<std::string> found;
+  const QString subject = QString::fromUtf8(text);
+  for (const QRegularExpression& re : patterns)
+    for (auto it = re.globalMatch(subject); it.hasNext();) {
+      const QRegularExpressionMatch m = it.next();
+      found.push_back(subject.mid(std::max<qsizetype>(0, m.capturedStart() - 12), m.capturedLength() + 24).toStdString());
+    }
+  return found;
+}
+
+TEST(HelpPageClaims, NoExampleOfTheLanguageIsLeftUnmarked) {
+  const std::string page = PageText();
+  for (const Element& e : Elements(page)) {
+    if (!kLanguageSections.count(e.section) || e.has("data-expr")) continue;
     SCOPED_TRACE("<code> \"" + e.text + "\" in section " + e.section);
-    if (e.has("data-expr")) continue;
     if (e.has("data-function")) {
       EXPECT_EQ(e.text, e.get("data-function"));
       EXPECT_GE(FunctionIndex(AsciiUpper(e.text)), 0);
     } else if (e.has("data-token")) {
       EXPECT_EQ(e.text.size(), 1u);
       EXPECT_NE(std::string("+-*/^()").find(e.text), std::string::npos);
+    } else if (e.has("data-formula")) {
+      EXPECT_EQ(e.section, "functions");  // checked with its row
     } else {
       ADD_FAILURE() << "an example without data-expr and data-outcome";
     }
+  }
+  for (const std::string& words : UnmarkedExamples(UnmarkedLanguageText(page)))
+    ADD_FAILURE() << "an example or formula without a mark: …" << words << "…";
+}
+
+// The scan itself: what it must find and what it must leave.
+TEST(HelpPageClaims, TheScanForUnmarkedExamplesFindsThemInPlainWords) {
+  for (const char* text : {"sin x 即 sin(x)", "-2^2 是负数", "例如 2*x", "结果 = 4", "得 100000",
+                           "ln(x+1)", "写成 ABS"}) {
+    EXPECT_FALSE(UnmarkedExamples(text).empty()) << text;
+  }
+  for (const char* text : {"约 ±N", "-1 ≤ x ≤ 1", "|x| ≥ 1", "x ≠ 0，|x| ≤ N", "u、v、x、y",
+                           "例如 \"=\"、\"#\"", "[0, 1) 中的随机数", "得到很大的值", "sinx 不是函数"}) {
+    EXPECT_TRUE(UnmarkedExamples(text).empty()) << text;
   }
 }
 
 // ---- The function table ----
 
-// The bounds the table names, from the limits of the number types: where e^x overflows a
-// double, where x*x does, and where e^x and e^-x round to the same double.
-struct NamedBound {
-  double value;
-  double margin;  // relative distance of the points just inside and just outside
-};
-
-const std::map<std::string, NamedBound>& NamedBounds() {
-  static const std::map<std::string, NamedBound> bounds = {
-      {"ln(DBL_MAX)", {std::log(DBL_MAX), 1e-6}},
-      {"sqrt(DBL_MAX)", {std::sqrt(DBL_MAX), 1e-6}},
-      // Half the spacing of the doubles just below 1: e^-x rounds to 1 below it. The
-      // rounding of e^x this close to the tie is not the function's to promise exactly.
-      {"2^-54", {std::ldexp(1.0, -54), 1e-2}},
+// The bounds the table's marks name, from the limits of the number types.
+const std::map<std::string, double>& NamedBounds() {
+  static const std::map<std::string, double> bounds = {
+      {"ln(DBL_MAX)", std::log(DBL_MAX)},
+      {"ln(2*DBL_MAX)", std::log(DBL_MAX) + std::log(2.0)},
+      {"sqrt(DBL_MAX)", std::sqrt(DBL_MAX)},
+      {"1/DBL_MAX", 1 / DBL_MAX},
   };
   return bounds;
 }
@@ -295,7 +533,6 @@ struct Bound {
   double value = 0;
   bool infinite = false;
   bool named = false;
-  double margin = 0;
 };
 
 std::optional<Bound> ParseBound(std::string text) {
@@ -312,31 +549,24 @@ std::optional<Bound> ParseBound(std::string text) {
   }
   if (auto it = NamedBounds().find(text); it != NamedBounds().end()) {
     b.named = true;
-    b.value = sign * it->second.value;
-    b.margin = it->second.margin;
+    b.value = sign * it->second;
     return b;
   }
-  const size_t length = LeadingNumberLength(text);
-  if (length == 0 || length != text.size()) return std::nullopt;
+  if (!IsNumberText(text)) return std::nullopt;
   b.value = sign * LeadingNumber(text);
   return b;
 }
 
-struct Interval {
+struct MarkedInterval {
+  Interval interval;
   Bound low, high;
-  bool lowClosed = false, highClosed = false;
-  bool contains(double x) const {
-    return (lowClosed ? x >= low.value : x > low.value) &&
-           (highClosed ? x <= high.value : x < high.value);
-  }
 };
 
 // Intervals separated by blanks, each "[" or "(", low end, ",", high end, "]" or ")".
-std::vector<Interval> ParseDomain(const std::string& text) {
-  std::vector<Interval> out;
+std::vector<MarkedInterval> ParseMarkedDomain(const std::string& text) {
+  std::vector<MarkedInterval> out;
   std::istringstream words(text);
-  std::string word;
-  while (words >> word) {
+  for (std::string word; words >> word;) {
     const size_t comma = word.find(',');
     const bool framed = word.size() >= 5 && (word.front() == '[' || word.front() == '(') &&
                         (word.back() == ']' || word.back() == ')') && comma != std::string::npos;
@@ -346,15 +576,91 @@ std::vector<Interval> ParseDomain(const std::string& text) {
     auto high = ParseBound(word.substr(comma + 1, word.size() - comma - 2));
     EXPECT_TRUE(low && high) << "domain " << text;
     if (!low || !high) return {};
-    Interval i;
+    MarkedInterval i;
     i.low = *low;
     i.high = *high;
-    i.lowClosed = word.front() == '[';
-    i.highClosed = word.back() == ']';
+    i.interval = Interval{low->value, high->value, word.front() == '[', word.back() == ']'};
     out.push_back(i);
   }
   EXPECT_FALSE(out.empty()) << "domain " << text;
   return out;
+}
+
+// One row of the table: the function, the domain its mark names, the message outside it,
+// the cell the reader sees and the formulas its value cell gives.
+struct DomainRow {
+  std::string function, domain, outsideMessage, cell;
+  bool outsideMarked = false;
+  std::vector<std::string> formulas;
+};
+
+std::vector<DomainRow> DomainRows(const std::string& page) {
+  std::vector<DomainRow> rows;
+  for (const Match& m : AllMatches(page, R"re(<tr([^>]*\bdata-domain="[^"]*"[^>]*)>([\s\S]*?)</tr>)re")) {
+    const Attributes a = ParseAttributes(m.groups[1]);
+    DomainRow r;
+    r.function = a.count("data-function") ? a.at("data-function") : "";
+    r.domain = a.at("data-domain");
+    r.outsideMarked = a.count("data-outside") != 0;
+    r.outsideMessage = r.outsideMarked ? a.at("data-outside") : "计算函数值时出现数值错误";
+    const std::vector<Match> cells = AllMatches(m.groups[2], R"re(<td>([\s\S]*?)</td>)re");
+    EXPECT_EQ(cells.size(), 3u) << r.function;
+    if (cells.size() == 3) {
+      // The condition the reader sees, examples in it aside (they are checked as examples).
+      r.cell = VisibleText(QString::fromStdString(cells[2].groups[1])
+                               .replace(QRegularExpression(QStringLiteral("<code[^>]*>[\\s\\S]*?</code>")), QStringLiteral("例"))
+                               .toStdString());
+    }
+    for (const Element& e : Elements(m.groups[2]))
+      if (e.has("data-formula")) r.formulas.push_back(e.text);
+    rows.push_back(r);
+  }
+  return rows;
+}
+
+TEST(HelpPageClaims, TheFunctionTableNamesEveryFunctionOnce) {
+  std::multiset<std::string> named;
+  for (const DomainRow& r : DomainRows(PageText())) named.insert(AsciiUpper(r.function));
+  for (std::string_view name : kFunctionNames) EXPECT_EQ(named.count(std::string(name)), 1u) << name;
+  EXPECT_EQ(named.size(), kFunctionNames.size());
+}
+
+// The cell the reader sees states the marked domain: the same intervals, ends within the
+// rounding "约" announces (exact without it), and the message the mark names outside.
+TEST(HelpPageClaims, EachDomainCellSaysTheDomainItsRowIsMarkedWith) {
+  for (const DomainRow& row : DomainRows(PageText())) {
+    SCOPED_TRACE(row.function + ": \"" + row.cell + "\" marked " + row.domain);
+    const QString cell = QString::fromStdString(row.cell);
+    const qsizetype conditionEnd = cell.indexOf(QRegularExpression(QStringLiteral("[（；]")));
+    const QString condition = conditionEnd < 0 ? cell : cell.left(conditionEnd);
+    const QString rest = conditionEnd < 0 ? QString() : cell.mid(conditionEnd);
+    const bool approximate = rest.startsWith(QStringLiteral("（约"));
+    const std::optional<Domain> stated = ParseStatedCondition(condition.toStdString());
+    ASSERT_TRUE(stated) << "a condition the page's words do not form";
+    const std::vector<MarkedInterval> marked = ParseMarkedDomain(row.domain);
+    ASSERT_EQ(stated->size(), marked.size());
+    for (size_t i = 0; i < marked.size(); ++i) {
+      const Interval& s = (*stated)[i];
+      const MarkedInterval& m = marked[i];
+      auto close = [&](double got, const Bound& want) {
+        if (want.infinite) return got == want.value;
+        const double tolerance = approximate ? 1e-5 : 1e-12;
+        return std::fabs(got - want.value) <= tolerance * std::fabs(want.value);
+      };
+      EXPECT_TRUE(close(s.low, m.low)) << s.low;
+      EXPECT_TRUE(close(s.high, m.high)) << s.high;
+      EXPECT_EQ(s.lowClosed, m.interval.lowClosed);
+      EXPECT_EQ(s.highClosed, m.interval.highClosed);
+    }
+    // A row whose ends are named by the number types says "约"; one with exact ends does not.
+    bool named = false;
+    for (const MarkedInterval& m : marked) named = named || m.low.named || m.high.named;
+    EXPECT_EQ(approximate, named);
+    const QRegularExpressionMatch message =
+        QRegularExpression(QStringLiteral("；否则提示 \"([^\"]*)\"")).match(rest);
+    EXPECT_EQ(message.hasMatch(), row.outsideMarked);
+    if (message.hasMatch()) EXPECT_EQ(message.captured(1).toStdString(), row.outsideMessage);
+  }
 }
 
 // Points just inside and just outside one end of an interval; toward > 0 for a lower end
@@ -363,7 +669,7 @@ void PointsAtBound(const Bound& b, bool closed, double toward, std::vector<doubl
                    std::vector<double>& outside) {
   if (b.infinite) return;
   if (b.named) {
-    const double step = std::fabs(b.value) * b.margin;
+    const double step = std::fabs(b.value) * 1e-6;
     inside.push_back(b.value + toward * step);
     outside.push_back(b.value - toward * step);
     return;
@@ -409,59 +715,32 @@ const std::map<std::string, std::function<double(double)>>& References() {
   return refs;
 }
 
-// f(x) typed into the dialog, x written out in full so that it reads back exactly.
-std::string Call(const std::string& function, double x) {
+// x written out in full so that it reads back exactly.
+std::string Number(double x) {
   const std::string number = FormatPlainDecimal(x, 17);
   EXPECT_EQ(LeadingNumber(number), x) << number;
-  return function + "(" + number + ")";
+  return number;
 }
 
-struct DomainRow {
-  std::string function, domain, outsideMessage;
-};
-
-std::vector<DomainRow> DomainRows(const std::string& page) {
-  std::vector<DomainRow> rows;
-  for (const Match& m : AllMatches(page, R"re(<tr([^>]*\bdata-domain="[^"]*"[^>]*)>)re")) {
-    const Attributes a = ParseAttributes(m.groups[1]);
-    DomainRow r;
-    r.function = a.count("data-function") ? a.at("data-function") : "";
-    r.domain = a.at("data-domain");
-    r.outsideMessage = a.count("data-outside") ? a.at("data-outside") : "计算函数值时出现数值错误";
-    rows.push_back(r);
-  }
-  return rows;
-}
-
-TEST(HelpPageClaims, TheFunctionTableNamesEveryFunctionOnce) {
-  std::multiset<std::string> named;
-  for (const DomainRow& r : DomainRows(PageText())) named.insert(AsciiUpper(r.function));
-  for (std::string_view name : kFunctionNames) EXPECT_EQ(named.count(std::string(name)), 1u) << name;
-  EXPECT_EQ(named.size(), kFunctionNames.size());
-}
+std::string Call(const std::string& function, double x) { return function + "(" + Number(x) + ")"; }
 
 TEST(HelpPageClaims, EachFunctionComputesInsideItsStatedDomainAndFailsJustOutside) {
   for (const DomainRow& row : DomainRows(PageText())) {
     SCOPED_TRACE(row.function + " on " + row.domain);
-    const std::vector<Interval> domain = ParseDomain(row.domain);
+    const std::vector<MarkedInterval> domain = ParseMarkedDomain(row.domain);
     std::vector<double> inside, outside;
-    for (const Interval& i : domain) {
-      PointsAtBound(i.low, i.lowClosed, +1, inside, outside);
-      PointsAtBound(i.high, i.highClosed, -1, inside, outside);
-      if (i.low.infinite && i.high.infinite) {
-        for (double x : {0.0, 0.5, -0.5, 1.0, -1.0, 1e6, -1e6, 1e30, -1e30, 1e300, -1e300})
-          inside.push_back(x);
-      }
+    for (const MarkedInterval& i : domain) {
+      PointsAtBound(i.low, i.interval.lowClosed, +1, inside, outside);
+      PointsAtBound(i.high, i.interval.highClosed, -1, inside, outside);
+      // Ordinary operands and the far ends of the doubles, where they belong to the domain.
+      for (double x : {0.0, 0.5, -0.5, 1.0, -1.0, 3.0, -3.0, 1e-30, -1e-30, 1e6, -1e6, 1e30, -1e30,
+                       1e300, -1e300})
+        if (i.interval.contains(x)) inside.push_back(x);
     }
     auto inDomain = [&](double x) {
-      for (const Interval& i : domain)
-        if (i.contains(x)) return true;
+      for (const MarkedInterval& i : domain)
+        if (i.interval.contains(x)) return true;
       return false;
-    };
-    // A point at a bound that only approximates a rounding tie is not held to the formula.
-    auto nearInexactBound = [&](double x) {
-      const double tie = NamedBounds().at("2^-54").value;
-      return std::fabs(std::fabs(x) - tie) < tie * 0.1;
     };
     const auto reference = References().find(row.function);
     // Inside, the function computes: times 0 the expression's value always fits a float.
@@ -474,7 +753,7 @@ TEST(HelpPageClaims, EachFunctionComputesInsideItsStatedDomainAndFailsJustOutsid
       SCOPED_TRACE(text + "*0: " + Shown(o));
       EXPECT_TRUE(o.accepted);
       EXPECT_TRUE(o.messages.empty());
-      if (reference == References().end() || nearInexactBound(x)) continue;
+      if (reference == References().end()) continue;
       const double want = reference->second(x);
       const Observed alone = ThroughTheGraphDialog(text);
       SCOPED_TRACE(text + ": " + Shown(alone));
@@ -497,6 +776,38 @@ TEST(HelpPageClaims, EachFunctionComputesInsideItsStatedDomainAndFailsJustOutsid
       EXPECT_EQ(o.messages, (std::vector<Message>{Message{row.outsideMessage, "出错", MsgIcon::Error}}));
     }
   }
+}
+
+// The formula a row's value cell gives is the function: typed with x replaced by an operand
+// of the domain, it gives the function's value there.
+TEST(HelpPageClaims, EachFormulaOfTheTableGivesItsFunctionsValue) {
+  int checked = 0;
+  for (const DomainRow& row : DomainRows(PageText())) {
+    const std::vector<MarkedInterval> domain = ParseMarkedDomain(row.domain);
+    for (const std::string& formula : row.formulas) {
+      SCOPED_TRACE(row.function + " = " + formula);
+      int points = 0;
+      for (double x : {-3.0, -1.7, -0.6, -0.2, 0.3, 0.8, 1.4, 2.6, 5.0}) {
+        bool in = false;
+        for (const MarkedInterval& i : domain) in = in || i.interval.contains(x);
+        if (!in) continue;
+        const QString operand = QStringLiteral("(") + QString::fromStdString(Number(x)) + QStringLiteral(")");
+        const std::string typed = QString::fromStdString(formula)
+                                      .replace(QRegularExpression(QStringLiteral("(?<![A-Za-z])x(?![A-Za-z])")), operand)
+                                      .toStdString();
+        const Observed byFormula = ThroughTheGraphDialog(typed);
+        const Observed byFunction = ThroughTheGraphDialog(Call(row.function, x));
+        SCOPED_TRACE(typed + ": " + Shown(byFormula) + "; " + Shown(byFunction));
+        ASSERT_TRUE(byFormula.accepted && byFunction.accepted);
+        const float want = byFunction.values[0];
+        EXPECT_NEAR(byFormula.values[0], want, 1e-5 * std::max(1.0f, std::fabs(want)));
+        ++points;
+        ++checked;
+      }
+      EXPECT_GT(points, 0);
+    }
+  }
+  EXPECT_GT(checked, 50);
 }
 
 }  // namespace
