@@ -568,7 +568,7 @@ TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
     std::function<void(const std::string& path, const std::string& newBytes)> check;
     bool needsAttributes = false;
     // Makes the folders the file lies in, before the writer is armed on it.
-    std::function<void(const std::string& path)> makeFolders;
+    std::function<void(const std::string& path)> makeFolders = {};
   };
   const Case cases[] = {
       {"a file its owner made read-only", "doc.out", true, false, false,
@@ -697,7 +697,7 @@ TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
          plantLink("hop", path, 0);
          plantLink("private/secret.txt", folder + "/hop", kThirdUser);
        },
-       [&](const std::string& path, const std::string&) {
+       [&](const std::string&, const std::string&) {
          expectKept();
          EXPECT_EQ(LinkText(folder + "/hop"), "private/secret.txt");
          EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out", "hop", "private"}));
