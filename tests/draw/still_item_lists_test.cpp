@@ -240,6 +240,38 @@ TEST_F(StillItemLists, ResultTextAndMessagesAsEachStepDrawn) {
   EXPECT_EQ(third.report, DrawEachStep().report);
 }
 
+// A still item changed alone compiles its own list only, yet leaves what a full compile
+// leaves: the other still items' messages raised again, the axes around the new box, and
+// the result box as the last item (animated) leaves it, not as the redrawn item's report.
+TEST_F(StillItemLists, AStillItemChangedAloneLeavesWhatAFullCompileLeaves) {
+  ScopedGl use(&gl);
+  auto function = AnalysedFunction(1, 120, -6, 6, 2);
+  Add(function);
+  Add(Relation(2, "log(x)+y", CoordKind::Plane, -1, 1, -1, 1));  // fails left of x = 0
+  Add(AnimatedPoint(3));
+  CompileContent();
+  const float narrowMinX = axesBoxes.back().MinX;
+
+  auto wider = AnalysedFunction(1, 120, -9, 9, 2);
+  function->EqualTo(*wider);
+  ASSERT_TRUE(function->GetPoints());
+  draws.clear();
+  const Compiled compiled = CompileContent();
+  ASSERT_EQ(frame.stepCompiles(), 1);
+  EXPECT_EQ(draws[1], 1);
+  EXPECT_EQ(draws[2] + draws[3], 0);
+
+  const PerStep main = DrawEachStep();
+  ASSERT_FALSE(main.messages.empty());
+  EXPECT_EQ(compiled.messages, main.messages);
+  EXPECT_LT(main.axes.MinX, narrowMinX);
+  EXPECT_EQ(axesBoxes.back().MinX, main.axes.MinX);
+  EXPECT_EQ(axesBoxes.back().MaxX, main.axes.MaxX);
+  EXPECT_EQ(main.report, "");  // the point, last, empties the box
+  EXPECT_EQ(compiled.report, main.report);
+  ExpectFramesAsEachStep(main);
+}
+
 // What a change compiles again: a still item's own list only, or the steps only.
 TEST_F(StillItemLists, AChangeCompilesOnlyWhatItShows) {
   ScopedGl use(&gl);
