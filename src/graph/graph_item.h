@@ -3,7 +3,6 @@
 // the document records of an item live in the drawing and document code.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
