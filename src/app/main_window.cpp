@@ -566,7 +566,6 @@ void MainWindow::SetSelectedGraphLook(bool show, int32_t value) {
         entry.second->Show = value;
       else
         entry.second->Smoothness = value;
-      entry.second->MarkChanged();
       break;
     }
   }

@@ -77,7 +77,6 @@ class MessageCapture {
   ~MessageCapture();
   MessageCapture(const MessageCapture&) = delete;
   MessageCapture& operator=(const MessageCapture&) = delete;
-  const std::vector<Message>& messages() const { return messages_; }
   std::vector<Message> take() { return std::move(messages_); }
   void add(const Message& message);
 

@@ -1,7 +1,6 @@
 // Row evaluation of a compiled program: one operation over a whole row of points at a time,
 // the parts that do not depend on the row computed once.
 #include <algorithm>
-#include <cassert>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -128,21 +127,18 @@ bool WholePowerRow(const S* base, double* d, size_t n) {
 }
 
 // The same for a whole power of 0 to kMaxWholePower given at run time: one unrolled loop per
-// power, so a power outside that range would leave the row unwritten.
+// power. A whole constant exponent is written in digits, so the program holds no other; one
+// outside would give false, and the row would be evaluated point by point.
 template <typename S, unsigned... N>
 bool WholePowerRow(const S* base, double* d, size_t n, unsigned power,
                    std::integer_sequence<unsigned, N...>) {
-  bool ok = true;
-  ((power == N ? (ok = WholePowerRow<N>(base, d, n), true) : false) || ...);
-  return ok;
+  return ((power == N && WholePowerRow<N>(base, d, n)) || ...);
 }
-
-constexpr unsigned kMaxRowPower = unsigned(kMaxWholePower);
 
 template <typename S>
 bool WholePowerRow(const S* base, double* d, size_t n, unsigned power) {
-  assert(power <= kMaxRowPower);
-  return WholePowerRow(base, d, n, power, std::make_integer_sequence<unsigned, kMaxRowPower + 1>());
+  constexpr unsigned kLast = unsigned(kMaxWholePower);
+  return WholePowerRow(base, d, n, power, std::make_integer_sequence<unsigned, kLast + 1>());
 }
 
 }  // namespace
@@ -259,7 +255,7 @@ bool PostfixProgram::EvaluateBlock(bool bolDegree, const VarValues& base, int ro
             onBase[sp] = 0;
             uniform[sp++] = 0;
             const Instr* next = index + 1 < rowCode_.size() ? &rowCode_[index + 1] : nullptr;
-            if (next && next->op == kPowIntC && next->arg <= kMaxRowPower) {
+            if (next && next->op == kPowIntC) {
               // A whole power of the row variable, taken from its values in the same pass.
               ++index;
               if (takeKept(index, sp - 1)) break;
@@ -377,12 +373,10 @@ bool PostfixProgram::EvaluateBlock(bool bolDegree, const VarValues& base, int ro
           bool ok = true;
           if (rowOperand) {  // "/" or "^" by the row variable
             for (size_t i = 0; i < n && ok; ++i) d[i] = binary(op, d[i], double(rowValues[i]), ok);
-          } else if (in.op == kPowIntC && !uniform[t] && in.arg <= kMaxRowPower) {
+          } else if (in.op == kPowIntC && !uniform[t]) {
             if (!WholePowerRow(d, d, n, in.arg)) return false;
           } else if (in.op == kPowIntC) {
-            // One value; or, over the row, a whole exponent beyond the unrolled ones (a
-            // negative one, its two's complement in arg: the conversion writes none today).
-            for (size_t i = 0; i < count; ++i) d[i] = IntPower(d[i], int32_t(in.arg));
+            d[0] = IntPower(d[0], int32_t(in.arg));  // one value
           } else if (op == kAdd) {
             for (size_t i = 0; i < count; ++i) d[i] = d[i] + c;
           } else if (op == kSub) {

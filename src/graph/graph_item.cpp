@@ -9,12 +9,14 @@ namespace curvanta {
 
 int32_t GraphItem::StepT() const { return AnimFrameCount; }
 
-uint64_t GraphItem::NextRevision() {
-  static uint64_t last = 0;  // items live on the interface thread only
-  return ++last;
+uint64_t GraphItem::Revision() const {
+  const GraphItemSettings& now = *this;
+  if (!(now == revisedSettings_)) {
+    revisedSettings_ = now;
+    revision_.Renew();
+  }
+  return revision_.value();
 }
-
-void GraphItem::MarkChanged() { revision_ = NextRevision(); }
 
 std::shared_ptr<Point> GraphItem::VertTab3D(int32_t intU, int32_t intV) {
   if (intU < 0 || intU > kTableUpper || intV < 0 || intV > kTableUpper)
@@ -78,7 +80,6 @@ void GraphItem::Equal(const std::string& strName, int32_t gtpGraphType, int32_t 
                  int32_t lngLineWidth, int32_t MatType, int32_t shwShow, int32_t smtSmooth,
                  bool bolShowCon, bool bolShowVec, bool bolShowColormap, int32_t lngConLevel,
                  int32_t ffFunForm) {
-  MarkChanged();
   NameS = strName;
   GraphType = gtpGraphType;
   CoordType = ctpCoordType;
@@ -108,7 +109,6 @@ void GraphItem::Equal(const std::string& strName, int32_t gtpGraphType, int32_t 
 
 void GraphItem::EqualTo(const GraphItem& fsfNew) {
   if (&fsfNew == this) return;
-  MarkChanged();
   NameS = fsfNew.NameS;
   GraphType = fsfNew.GraphType;
   CoordType = fsfNew.CoordType;
@@ -219,7 +219,6 @@ void GraphItem::EqualTo(const GraphItem& fsfNew) {
 
 void GraphItem::TabEqualTo(GraphItem& fsfNew) {
   if (&fsfNew == this) return;
-  MarkChanged();
   NameS = fsfNew.NameS;
   LineColor = fsfNew.LineColor;
   LineWidth = fsfNew.LineWidth;

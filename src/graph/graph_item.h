@@ -3,15 +3,16 @@
 // the document records of an item live in the drawing and document code.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "graph/box.h"
+#include "graph/graph_item_settings.h"
 #include "graph/point.h"
 #include "graph/point_grid.h"
+#include "graph/revision_number.h"
 
 namespace curvanta {
 
@@ -77,143 +78,24 @@ inline constexpr int32_t Smoothest = 3;
 // Limits of the sampling: a larger item is refused before anything is allocated.
 inline constexpr int32_t kMaxSegments = 10000;
 inline constexpr int64_t kMaxSamples = 4000000;
-// Fixed limits of the position lists and of the table.
-inline constexpr int32_t kMaxPositions = 50;
+// Fixed limit of the table (the position lists' is with the settings).
 inline constexpr int32_t kTableUpper = 200;
 
-class GraphItem {
+class GraphItem : public GraphItemSettings {
  public:
   GraphItem() = default;
-
-  // ---- Step and stem plot
-  bool ShowStep = false;
-  int32_t StepColor = 0;
-  int32_t StepWidth = 0;
-  bool ShowStem = false;
-  int32_t StemHeadColor = 0;
-  int32_t StemHeadSize = 0;
-  int32_t StemHeadSymbol = 0;
-  int32_t StemBodyColor = 0;
-  int32_t StemBodyWidth = 0;
-
-  // ---- Two curves
-  std::string Exp2;
-  int32_t Color2 = 0;
-  int32_t Width2 = 0;
-  bool ShowInter = false;
-  int32_t InterColor = 0;
-  int32_t InterSize = 0;
-  int32_t InterSymbol = 0;
-  bool ShowArea = false;
-  int32_t AreaColor = 0;
-
-  // ---- 2D analysis options
-  bool Show2DCurve = false;
-  bool ShowInverse = false;
-  int32_t InvColor = 0;
-  int32_t InvWidth = 0;
-  bool ShowDev = false;
-  int32_t DevColor = 0;
-  int32_t DevWidth = 0;
-  bool ShowInt = false;
-  int32_t IntColor = 0;
-  float IntFrom = 0;
-  float IntTo = 0;
-  int32_t Symbol = 1;  // scatter marker of a 2D table
-  bool ShowMax = false;
-  int32_t MaxColor = 0;
-  int32_t MaxSize = 0;
-  int32_t MaxSymbol = 0;
-  bool ShowMin = false;
-  int32_t MinColor = 0;
-  int32_t MinSize = 0;
-  int32_t MinSymbol = 0;
-  bool ShowGuai = false;
-  int32_t GuaiColor = 0;
-  int32_t GuaiSize = 0;
-  int32_t GuaiSymbol = 0;
-  bool ShowJO = false;
-  int32_t JOColor = 0;
-  int32_t JOWidth = 0;
-  bool ShowRoot = false;
-  int32_t RootColor = 0;
-  int32_t RootSize = 0;
-  int32_t RootSymbol = 0;
-  bool ShowCurv = false;
-  int32_t CurvColor = 0;
-  int32_t CurvWidth = 0;
-  int32_t CurvNum = 0;
-  bool ShowLen = false;
-  float LenFrom = 0;
-  float LenTo = 0;
-  bool ShowQie = false;
-  int32_t QieColor = 0;
-  int32_t QieWidth = 0;
-  int32_t QieNum = 0;
-  bool ShowNml = false;
-  int32_t NmlColor = 0;
-  int32_t NmlWidth = 0;
-  int32_t NmlNum = 0;
 
   // Positions of curvature circles, tangents and normals: indices 0..50, used from 1 to
   // the count. Reads outside give 0, writes outside are ignored.
   float CurvX(int32_t intT) const { return PositionAt(CurvX_, intT); }
-  void SetCurvX(int32_t intT, float value) { PositionPut(CurvX_, intT, value); MarkChanged(); }
+  void SetCurvX(int32_t intT, float value) { PositionPut(CurvX_, intT, value); }
   float QieX(int32_t intT) const { return PositionAt(QieX_, intT); }
-  void SetQieX(int32_t intT, float value) { PositionPut(QieX_, intT, value); MarkChanged(); }
+  void SetQieX(int32_t intT, float value) { PositionPut(QieX_, intT, value); }
   float NmlX(int32_t intT) const { return PositionAt(NmlX_, intT); }
-  void SetNmlX(int32_t intT, float value) { PositionPut(NmlX_, intT, value); MarkChanged(); }
+  void SetNmlX(int32_t intT, float value) { PositionPut(NmlX_, intT, value); }
 
-  // ---- Display of a 2D data table
-  bool Show2DLine = true;
-  bool Show2DScatter = true;
-  bool ShowSmoothCurve = true;
-  int32_t ScatterSize = 2;
-  int32_t ScatterColor = 0;
-  int32_t SmoothCurveColor = 65280;
-  int32_t SmoothCurveWidth = 1;
-
-  // ---- Kind, form, animation
-  int32_t FunForm = 0;
-  float MaxT = 0;
-  float MinT = 0;
   // The number of t steps: always the program-wide AnimFrameCount of the moment.
   int32_t StepT() const;
-  bool Animation = false;
-
-  // ---- Appearance and identity
-  int32_t Smoothness = 0;
-  int32_t Show = 3;
-  int32_t Material = 0;
-  int32_t ID = 0;
-  std::string NameS;
-
-  // ---- Expressions and grid
-  float MaxV = 0;
-  float MinV = 0;
-  float MaxU = 0;
-  float MinU = 0;
-  int32_t StepV = 1;
-  int32_t StepU = 1;
-  std::string ExpressZ;
-  std::string ExpressY;
-  std::string ExpressX;
-  int32_t GraphType = 0;
-  int32_t CoordType = 0;
-  int32_t FillStyle = 0;
-  int32_t SecondColor = 0;
-  int32_t FirstColor = 0;
-  int32_t LineColor = 0;
-  int32_t LineWidth = 0;
-  int32_t PointColor = 255;
-  float PointSize = 1.0f;
-  bool PointHollow = false;
-
-  // ---- Field overlays of a surface
-  bool ShowContour = false;
-  bool ShowVector = false;
-  bool ShowColormap = false;
-  int32_t contourlevel = 0;
 
   // ---- Sampled point arrays (re-created by every GetPoints). Reads outside the bounds of
   // the last sampling, or before any, give the origin; writes outside are ignored.
@@ -338,15 +220,16 @@ class GraphItem {
   std::string NegateArgument(const std::string& expression) const;
   static bool IsAsciiLetter(const std::string& s);
 
-  // A number that changes whenever what the item draws may have changed: its settings set
-  // through Equal, EqualTo or TabEqualTo, a sampling, a point, table cell or position set
-  // through the item. No two changes, of this item or any other, get the same number. Code
-  // that writes the public settings of a shown item directly calls MarkChanged afterwards.
-  uint64_t Revision() const { return revision_; }
-  void MarkChanged();
+  // A number that changes whenever what the item draws may have changed: any of its
+  // settings (seen here, however they were written), a sampling, a point or table cell set
+  // through the item. No two changes, of this item or any other, get the same number, and a
+  // copy has a number of its own. Code that writes the points of a table cell it holds calls
+  // MarkChanged afterwards. The extents left by GetBox and the plot box are what the drawing
+  // leaves, not what it reads, and change nothing here.
+  uint64_t Revision() const;
+  void MarkChanged() { revision_.Renew(); }
 
  private:
-  using Positions = std::array<float, kMaxPositions + 1>;
   static float PositionAt(const Positions& a, int32_t i) {
     return i >= 0 && i <= kMaxPositions ? a[static_cast<size_t>(i)] : 0.0f;
   }
@@ -355,10 +238,6 @@ class GraphItem {
   }
   void ClearSamples();
   friend class SamplingRun;
-
-  Positions CurvX_{};
-  Positions QieX_{};
-  Positions NmlX_{};
 
   PointGrid Vert3D_;
   PointGrid VertCurve_;
@@ -376,8 +255,10 @@ class GraphItem {
   // 201 x 201 cells, allocated on the first table access.
   std::vector<std::shared_ptr<Point>> tab_;
 
-  static uint64_t NextRevision();
-  uint64_t revision_ = NextRevision();
+  // The settings the revision number stands for, and the number: Revision renews it when
+  // they are no longer the item's own.
+  mutable GraphItemSettings revisedSettings_;
+  mutable RevisionNumber revision_;
 };
 
 // The parity text as a free function of the item's two codes.

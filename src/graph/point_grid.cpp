@@ -9,6 +9,25 @@
 #include <sys/mman.h>
 #endif
 
+// Marks memory that must not be touched, in builds with the address checker; nothing in
+// others.
+#if defined(__has_include)
+#if __has_include(<sanitizer/asan_interface.h>)
+#include <sanitizer/asan_interface.h>
+#endif
+#endif
+#if !defined(ASAN_POISON_MEMORY_REGION)
+#define ASAN_POISON_MEMORY_REGION(addr, size) ((void)(addr), (void)(size))
+#define ASAN_UNPOISON_MEMORY_REGION(addr, size) ((void)(addr), (void)(size))
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define CURVANTA_ADDRESS_CHECKS 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define CURVANTA_ADDRESS_CHECKS 1
+#endif
+#endif
+
 namespace curvanta {
 
 namespace {
@@ -20,8 +39,16 @@ namespace {
 constexpr size_t kLargePage = size_t(2) << 20;
 constexpr size_t kLargeBlock = 2 * kLargePage;
 
+// The address checker guards heap blocks but knows nothing of a mapping: there the room
+// after the points, at least this much, is marked untouchable instead.
+#if defined(CURVANTA_ADDRESS_CHECKS)
+constexpr size_t kGuardBytes = 64;
+#else
+constexpr size_t kGuardBytes = 0;
+#endif
+
 size_t MappedBytes(size_t count) {
-  const size_t bytes = count * sizeof(Point);
+  const size_t bytes = count * sizeof(Point) + kGuardBytes;
   return (bytes + kLargePage - 1) / kLargePage * kLargePage;
 }
 
@@ -31,7 +58,7 @@ Point* NewBlock(size_t count) {
 #if defined(__linux__)
   // Rounded up to whole large pages, with one more for the alignment, the size must still
   // be a number: near the top of the range the rounding would pass it and come out small.
-  if (bytes > static_cast<size_t>(-1) - 2 * kLargePage) throw std::bad_alloc();
+  if (bytes > static_cast<size_t>(-1) - 2 * kLargePage - kGuardBytes) throw std::bad_alloc();
   const size_t rounded = MappedBytes(count);
   // Room for one more large page, so that an aligned start lies inside; the ends go back.
   void* raw = mmap(nullptr, rounded + kLargePage, PROT_READ | PROT_WRITE,
@@ -46,6 +73,7 @@ Point* NewBlock(size_t count) {
 #if defined(MADV_HUGEPAGE)
   madvise(block, rounded, MADV_HUGEPAGE);  // a hint; without it the block works the same
 #endif
+  ASAN_POISON_MEMORY_REGION(static_cast<char*>(block) + bytes, rounded - bytes);
   return static_cast<Point*>(block);
 #else
   return static_cast<Point*>(::operator new(bytes));
@@ -55,6 +83,8 @@ Point* NewBlock(size_t count) {
 void DeleteBlock(Point* block, size_t count) {
 #if defined(__linux__)
   if (count * sizeof(Point) >= kLargeBlock) {
+    // Memory mapped here later must not find the guard still marked.
+    ASAN_UNPOISON_MEMORY_REGION(block, MappedBytes(count));
     munmap(block, MappedBytes(count));
     return;
   }

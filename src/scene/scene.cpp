@@ -157,13 +157,13 @@ void Scene::Draw(int32_t lngAnimStep) const {
 }
 
 void Scene::DrawAnimatedItems(int32_t lngAnimStep,
-                              const std::function<void(GraphItem& item)>& still) const {
+                              const std::function<void(const std::shared_ptr<GraphItem>& item)>& still) const {
   const std::vector<curvanta::GraphCollection::Entry> items(FunSurfs.begin(), FunSurfs.end());
   for (const auto& entry : items) {
     if (entry.second->Animation)
       DrawItem(*entry.second, lngAnimStep);
     else
-      still(*entry.second);
+      still(entry.second);
   }
 }
 

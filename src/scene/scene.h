@@ -109,7 +109,7 @@ class Scene {
   void Draw(int32_t lngAnimStep) const;
   // As Draw, but each still item is handed to `still` in its place instead of drawn.
   void DrawAnimatedItems(int32_t lngAnimStep,
-                         const std::function<void(GraphItem& item)>& still) const;
+                         const std::function<void(const std::shared_ptr<GraphItem>& item)>& still) const;
 
   // One item as GetBox and Draw ask it (the frame only to an animated item); the box is
   // the item's own, without the margin.

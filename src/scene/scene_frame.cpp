@@ -144,9 +144,15 @@ void SceneFrame::CompileStill(bool withAxes) {
   }
 }
 
-SceneFrame::StillList* SceneFrame::StillListOf(const GraphItem& item) {
+bool SceneFrame::SameItem(const std::weak_ptr<GraphItem>& a, const std::weak_ptr<GraphItem>& b) {
+  // By the item's own ownership, not its address: an item made where a gone one lay is
+  // another item.
+  return !a.owner_before(b) && !b.owner_before(a);
+}
+
+SceneFrame::StillList* SceneFrame::StillListOf(const std::shared_ptr<GraphItem>& item) {
   for (StillList& s : still_)
-    if (s.item.lock().get() == &item) return &s;
+    if (SameItem(s.item, item)) return &s;
   return nullptr;
 }
 
@@ -154,12 +160,34 @@ std::vector<SceneFrame::StepEntry> SceneFrame::StepEntries() const {
   std::vector<StepEntry> entries;
   for (const auto& entry : scene_.FunSurfs) {
     const GraphItem& item = *entry.second;
-    entries.push_back({&item, item.Animation ? item.Revision() : 0});
+    entries.push_back({entry.second, item.Animation ? item.Revision() : 0});
   }
   return entries;
 }
 
-bool SceneFrame::UpdateStillLists() {
+bool SceneFrame::StepsCurrent(int32_t n, bool withAxes) {
+  if (contentBase_ == 0 || !animated_ || frameCount_ != n || withAxes != stepsWithAxes_ ||
+      int32_t(animatedBoxes_.size()) != n + 1 || steps_ != StepEntries())
+    return false;
+  // The steps call each still item's list by its number: an item without one needs them anew.
+  for (const auto& entry : scene_.FunSurfs) {
+    if (entry.second->Animation) continue;
+    const StillList* s = StillListOf(entry.second);
+    if (!s || s->list == 0) return false;
+  }
+  return true;
+}
+
+bool SceneFrame::StillListsCurrent() {
+  for (const auto& entry : scene_.FunSurfs) {
+    if (entry.second->Animation) continue;
+    const StillList* s = StillListOf(entry.second);
+    if (!s || s->list == 0 || s->revision != entry.second->Revision()) return false;
+  }
+  return true;
+}
+
+void SceneFrame::UpdateStillLists() {
   GlApi& gl = Gl();
   // Lists of items that are gone or animated now.
   for (size_t i = 0; i < still_.size();) {
@@ -174,11 +202,10 @@ bool SceneFrame::UpdateStillLists() {
     if (still_[i].list != 0) gl.glDeleteLists(still_[i].list, 1);
     still_.erase(still_.begin() + std::ptrdiff_t(i));
   }
-  bool drawn = false;
   for (const auto& entry : scene_.FunSurfs) {
     GraphItem& item = *entry.second;
     if (item.Animation) continue;
-    StillList* s = StillListOf(item);
+    StillList* s = StillListOf(entry.second);
     if (s && s->list != 0 && s->revision == item.Revision()) continue;
     if (!s) {
       still_.push_back(StillList{entry.second, 0, 0, {}, nullptr});
@@ -199,38 +226,35 @@ bool SceneFrame::UpdateStillLists() {
     }
     s->messages = capture.take();
     ++stillListCompiles_;
-    drawn = true;
   }
-  return drawn;
 }
 
 void SceneFrame::CompileAnimation(int32_t n, bool withAxes) {
-  GlApi& gl = Gl();
   const DrawingInputs inputs{n, GraphMode, DivZeroIsError};
   if (inputs != stillInputs_) FreeStillLists();
   stillInputs_ = inputs;
-  // Only still items changed: their lists are drawn again under their own numbers, which the
-  // steps call, and the steps stay as they are.
-  bool stepsCurrent = contentBase_ != 0 && animated_ && frameCount_ == n &&
-                      withAxes == stepsWithAxes_ && steps_ == StepEntries() &&
-                      int32_t(animatedBoxes_.size()) == n + 1;
-  // The steps call each still item's list by its number: an item without one needs them anew.
-  for (const auto& entry : scene_.FunSurfs) {
-    if (entry.second->Animation) continue;
-    const StillList* s = StillListOf(*entry.second);
-    stepsCurrent = stepsCurrent && s && s->list != 0;
-  }
-  if (stepsCurrent && UpdateStillLists()) {
-    // The steps raise what their still items raised when drawn, as a full compile would.
-    for (const auto& entry : scene_.FunSurfs)
-      if (const StillList* s = StillListOf(*entry.second)) ShowMessages(s->messages);
-    CompileAxes(n, withAxes);
-    RestoreResultText();
-    for (StillList& s : still_)
-      if (auto item = s.item.lock()) s.revision = item->Revision();
-    return;
-  }
+  if (StepsCurrent(n, withAxes) && !StillListsCurrent())
+    CompileStillItemsOnly(n, withAxes);
+  else
+    CompileSteps(n, withAxes);
+  // Recorded after drawing and boxing, which may renew what an item holds.
+  for (StillList& s : still_)
+    if (auto item = s.item.lock()) s.revision = item->Revision();
+}
 
+void SceneFrame::CompileStillItemsOnly(int32_t n, bool withAxes) {
+  // Their lists are drawn again under their own numbers, which the steps call; the steps stay
+  // as they are. The steps raise what their still items raised when drawn, as a full compile
+  // would.
+  UpdateStillLists();
+  for (const auto& entry : scene_.FunSurfs)
+    if (const StillList* s = StillListOf(entry.second)) ShowMessages(s->messages);
+  CompileAxes(n, withAxes);
+  RestoreResultText();
+}
+
+void SceneFrame::CompileSteps(int32_t n, bool withAxes) {
+  GlApi& gl = Gl();
   FreeContent();
   ReserveSceneLists(true, n);
   UpdateStillLists();
@@ -248,7 +272,7 @@ void SceneFrame::CompileAnimation(int32_t n, bool withAxes) {
     for (int32_t e = 0; e <= n; ++e) {
       auto drawStep = [&] {
         try {
-          scene_.DrawAnimatedItems(e, [&](GraphItem& item) {
+          scene_.DrawAnimatedItems(e, [&](const std::shared_ptr<GraphItem>& item) {
             const StillList* s = StillListOf(item);
             if (!s || s->list == 0) return;
             gl.glCallList(s->list);
@@ -274,9 +298,7 @@ void SceneFrame::CompileAnimation(int32_t n, bool withAxes) {
     RestoreResultText();
   }
   ++stepCompiles_;
-  // Recorded after drawing and boxing, which may renew what an item holds.
-  for (StillList& s : still_)
-    if (auto item = s.item.lock()) s.revision = item->Revision();
+  // Recorded after drawing and boxing, which may renew what an animated item holds.
   steps_ = StepEntries();
   stepsWithAxes_ = withAxes;
 }
@@ -306,8 +328,8 @@ void SceneFrame::RestoreResultText() {
   // in the scene's order left in the last step.
   if (lastStepText_) lastStepText_();
   if (scene_.FunSurfs.Count() < 1) return;
-  const GraphItem& last = *scene_.FunSurfs.Item(scene_.FunSurfs.Count());
-  if (last.Animation) return;
+  const std::shared_ptr<GraphItem> last = scene_.FunSurfs.Item(scene_.FunSurfs.Count());
+  if (last->Animation) return;
   if (const StillList* s = StillListOf(last); s && s->resultText) s->resultText();
 }
 

@@ -95,9 +95,11 @@ class SceneFrame {
   };
   // An animated item by its revision, a still one by itself: what the step lists show.
   struct StepEntry {
-    const GraphItem* item = nullptr;
+    std::weak_ptr<GraphItem> item;
     uint64_t revision = 0;
-    bool operator==(const StepEntry&) const = default;
+    bool operator==(const StepEntry& o) const {
+      return SameItem(item, o.item) && revision == o.revision;
+    }
   };
 
   void ApplyModelRotation();
@@ -106,11 +108,22 @@ class SceneFrame {
   // Takes the fixed numbers this compile writes, so that no content list is given one.
   void ReserveSceneLists(bool animated, int32_t frameCount);
   void CompileStill(bool withAxes);
+  // The content of an animation: the still items' lists alone when they are all that
+  // changed, otherwise every step.
   void CompileAnimation(int32_t n, bool withAxes);
+  void CompileStillItemsOnly(int32_t n, bool withAxes);
+  void CompileSteps(int32_t n, bool withAxes);
+  // The step lists show the items they would be compiled for now, and call a list for each
+  // still item.
+  bool StepsCurrent(int32_t n, bool withAxes);
+  // Every still item's list holds what the item draws now.
+  bool StillListsCurrent();
   // Draws the still items whose lists are missing or out of date; drops the lists of items
-  // no longer shown. True when any was drawn.
-  bool UpdateStillLists();
-  StillList* StillListOf(const GraphItem& item);
+  // no longer shown.
+  void UpdateStillLists();
+  // Whether two names are of the same item, whether it is still there or not.
+  static bool SameItem(const std::weak_ptr<GraphItem>& a, const std::weak_ptr<GraphItem>& b);
+  StillList* StillListOf(const std::shared_ptr<GraphItem>& item);
   std::vector<StepEntry> StepEntries() const;
   // The union of the steps' boxes, padded, into the axes list.
   void CompileAxes(int32_t n, bool withAxes);

@@ -30,10 +30,7 @@ class AxesPicture : public ::testing::Test, public MainWindowTestSetUp {
     });
     oldDrawer = SetItemDrawer([](GraphItem&, std::optional<int32_t>) {});
     window = std::make_unique<MainWindow>();
-    window->Load(options);
-    window->resize(900, 700);
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    ASSERT_TRUE(LoadAndShow(*window, {900, 700}));
     area = window->picDraw();
     QTest::qWait(50);
     if (!area->isValid()) FAIL() << "no OpenGL context (tests run under xvfb-run, see scripts/test)";

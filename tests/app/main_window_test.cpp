@@ -264,9 +264,7 @@ TEST_F(WindowFixture, EscapeAndTheCloseButtonDoNotAnswerTheExitQuestion) {
 
 TEST_F(WindowFixture, StatusBarNamesTheButtonUnderThePointerEvenWhenDisabled) {
   MainWindow w;
-  w.Load(options);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  ASSERT_TRUE(LoadAndShow(w));
   EXPECT_EQ(w.StatusHint()->text(), "");
   auto moveOver = [&](Bar bar, int index) {
     QWidget* button = w.Toolbar(bar)->widgetForAction(w.ToolbarAction(bar, index));
@@ -307,9 +305,7 @@ TEST_F(WindowFixture, TheWindowShowsTheIconWrittenForTheDesktop) {
 
 TEST_F(WindowFixture, TheHintGoesBackToReadyOverASeparator) {
   MainWindow w;
-  w.Load(options);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  ASSERT_TRUE(LoadAndShow(w));
   auto moveOver = [&](QWidget* widget) {
     QPointF local(widget->width() / 2.0, widget->height() / 2.0);
     QMouseEvent e(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton,
@@ -334,9 +330,7 @@ TEST_F(WindowFixture, TheHintGoesBackToReadyOverASeparator) {
 TEST_F(WindowFixture, FocusAloneGivesTheListNoCurrentLine) {
   ScopedMessageRecorder rec;
   MainWindow w;
-  w.Load(options);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  ASSERT_TRUE(LoadAndShow(w));
   AddGraph(w, 1, true);
   AddGraph(w, 2, true);
   // Tabbing into the list (or the window handing it the focus) picks no line.
@@ -366,9 +360,7 @@ TEST_F(WindowFixture, FocusAloneGivesTheListNoCurrentLine) {
 // removes the graph under the pointer; a right press on the drawing opens GraphEdit.
 TEST_F(WindowFixture, RightPressesOpenThePopupsOnTheLineUnderThePointer) {
   MainWindow w;
-  w.Load(options);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  ASSERT_TRUE(LoadAndShow(w));
   AddGraph(w, 1, true);
   AddGraph(w, 2, true);
   w.List1()->setCurrentRow(0);
@@ -395,10 +387,7 @@ TEST_F(WindowFixture, RightPressesOpenThePopupsOnTheLineUnderThePointer) {
 
 TEST_F(WindowFixture, SplitterBarsMoveOnReleaseWithinTheirLimits) {
   MainWindow w;
-  w.Load(options);
-  w.resize(1000, 700);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  ASSERT_TRUE(LoadAndShow(w, {1000, 700}));
   QWidget* bar = w.findChild<QWidget*>("Splitter");
   QWidget* list = w.List1();
   ASSERT_TRUE(bar);
@@ -448,10 +437,7 @@ TEST_F(WindowFixture, ADocumentNamedOnTheCommandLineIsLoadedOnceInsteadOfNew2D) 
 
 TEST_F(WindowFixture, ShrinkingToTheSmallestSizeBringsBothBarsBackInside) {
   MainWindow w;
-  w.Load(options);
-  w.resize(1400, 1000);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  ASSERT_TRUE(LoadAndShow(w, {1400, 1000}));
   QWidget* bar = w.findChild<QWidget*>("Splitter");
   QWidget* bar2 = w.findChild<QWidget*>("Splitter2");
   DragSplitterBar(bar, {2000, 1});   // to the right-hand limit

@@ -44,10 +44,7 @@ struct PanesInSight : ::testing::Test, MainWindowTestSetUp {
   // Shows the window at 1400 x 1000 with the vertical bar dragged to its right-hand limit (a
   // narrow drawing area) and the horizontal one to its bottom limit; gives the two bars.
   void ShowWithBarsAtTheirLimits(MainWindow& w, QWidget*& bar, QWidget*& bar2) {
-    w.Load(options);
-    w.resize(1400, 1000);
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    ASSERT_TRUE(LoadAndShow(w, {1400, 1000}));
     bar = w.findChild<QWidget*>("Splitter");
     bar2 = w.findChild<QWidget*>("Splitter2");
     ASSERT_TRUE(bar && bar2);
@@ -58,10 +55,7 @@ struct PanesInSight : ::testing::Test, MainWindowTestSetUp {
 
 TEST_F(PanesInSight, ShrinkingToTheSmallestWindowAndGrowingAgain) {
   MainWindow w;
-  w.Load(options);
-  w.resize(1024, 720);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  ASSERT_TRUE(LoadAndShow(w, {1024, 720}));
   QTest::qWait(20);
   ASSERT_EQ(w.minimumSize(), QSize(640, 480));
   const QRect list = w.List1()->geometry(), result = w.Result()->geometry();

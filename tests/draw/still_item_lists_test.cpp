@@ -11,15 +11,11 @@
 
 #include "common/globals.h"
 #include "common/message_service.h"
-#include "common/recording_gl.h"
 #include "draw/graph_draw.h"
 #include "draw/report_sink.h"
 #include "graph/graph_item.h"
-#include "scene/camera.h"
-#include "scene/light.h"
-#include "scene/scene.h"
-#include "scene/scene_frame.h"
 #include "support/analysed_function.h"
+#include "support/scene_frame_rig.h"
 
 using namespace curvanta;
 
@@ -56,7 +52,8 @@ void Flatten(const RecordingGl& gl, GLuint list, std::vector<GlCall>& out) {
   }
 }
 
-struct StillItemLists : ::testing::Test {
+struct StillItemLists : ::testing::Test, SceneFrameRig {
+  StillItemLists() : SceneFrameRig(true) {}
   void SetUp() override {
     ResetGlobals();
     GraphMode = 1;
@@ -154,13 +151,6 @@ struct StillItemLists : ::testing::Test {
     return out;
   }
 
-  RecordingGl gl;
-  Scene scene;
-  Camera camera;
-  Light light;
-  bool trackball = true;
-  Vec4 quat = kIdentityQuat;
-  SceneFrame frame{scene, camera, light, trackball, quat};
   bool axesShown = true;
   std::vector<Box> axesBoxes;
   std::map<int32_t, int> draws;
@@ -240,6 +230,38 @@ TEST_F(StillItemLists, ResultTextAndMessagesAsEachStepDrawn) {
   EXPECT_EQ(third.report, DrawEachStep().report);
 }
 
+// A still item changed alone compiles its own list only, yet leaves what a full compile
+// leaves: the other still items' messages raised again, the axes around the new box, and
+// the result box as the last item (animated) leaves it, not as the redrawn item's report.
+TEST_F(StillItemLists, AStillItemChangedAloneLeavesWhatAFullCompileLeaves) {
+  ScopedGl use(&gl);
+  auto function = AnalysedFunction(1, 120, -6, 6, 2);
+  Add(function);
+  Add(Relation(2, "log(x)+y", CoordKind::Plane, -1, 1, -1, 1));  // fails left of x = 0
+  Add(AnimatedPoint(3));
+  CompileContent();
+  const float narrowMinX = axesBoxes.back().MinX;
+
+  auto wider = AnalysedFunction(1, 120, -9, 9, 2);
+  function->EqualTo(*wider);
+  ASSERT_TRUE(function->GetPoints());
+  draws.clear();
+  const Compiled compiled = CompileContent();
+  ASSERT_EQ(frame.stepCompiles(), 1);
+  EXPECT_EQ(draws[1], 1);
+  EXPECT_EQ(draws[2] + draws[3], 0);
+
+  const PerStep main = DrawEachStep();
+  ASSERT_FALSE(main.messages.empty());
+  EXPECT_EQ(compiled.messages, main.messages);
+  EXPECT_LT(main.axes.MinX, narrowMinX);
+  EXPECT_EQ(axesBoxes.back().MinX, main.axes.MinX);
+  EXPECT_EQ(axesBoxes.back().MaxX, main.axes.MaxX);
+  EXPECT_EQ(main.report, "");  // the point, last, empties the box
+  EXPECT_EQ(compiled.report, main.report);
+  ExpectFramesAsEachStep(main);
+}
+
 // What a change compiles again: a still item's own list only, or the steps only.
 TEST_F(StillItemLists, AChangeCompilesOnlyWhatItShows) {
   ScopedGl use(&gl);
@@ -277,13 +299,15 @@ TEST_F(StillItemLists, AChangeCompilesOnlyWhatItShows) {
   ExpectFramesAsEachStep(DrawEachStep());
   EXPECT_EQ(axesBoxes.back().MinX, DrawEachStep().axes.MinX);
 
-  // A direct write of a setting, marked: the same.
+  // A setting written straight into the item, nothing else said: the same, and the frames
+  // show it.
+  const std::vector<GlCall> withCurve = FrameCalls(0);
   function->Show2DCurve = false;
-  function->MarkChanged();
   draws.clear();
   CompileContent();
   EXPECT_EQ(draws[3], 1);
   EXPECT_EQ(frame.stepCompiles(), 1);
+  EXPECT_FALSE(FrameCalls(0) == withCurve);
   ExpectFramesAsEachStep(DrawEachStep());
 
   // The point sampled again (its line ticked again): the steps, not the still lists.

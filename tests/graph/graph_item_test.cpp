@@ -307,4 +307,63 @@ TEST(GraphCopies, TabEqualToSharesTheCopiedCells) {
   EXPECT_EQ(carrier.VertTab3D(0, 0)->x, 5);
 }
 
+// Any drawn setting written straight into the item renews its revision, with no other call;
+// asking again with nothing changed, or after the drawing left its extents, does not.
+TEST(GraphRevision, EverySettingWrittenDirectlyRenewsIt) {
+  struct Case {
+    const char* what;
+    void (*write)(GraphItem&);
+  };
+  const Case cases[] = {
+      {"a flag", [](GraphItem& g) { g.ShowMax = true; }},
+      {"a colour", [](GraphItem& g) { g.StemBodyColor = 7; }},
+      {"a float", [](GraphItem& g) { g.LenTo = 2.5f; }},
+      {"an expression", [](GraphItem& g) { g.Exp2 = "x^2"; }},
+      {"the animation", [](GraphItem& g) { g.Animation = true; }},
+      {"a table option", [](GraphItem& g) { g.SmoothCurveWidth = 3; }},
+      {"a tangent position", [](GraphItem& g) { g.SetQieX(50, 1.0f); }},
+      {"a curvature position", [](GraphItem& g) { g.SetCurvX(1, -1.0f); }},
+  };
+  for (const Case& c : cases) {
+    GraphItem g;
+    const uint64_t before = g.Revision();
+    EXPECT_EQ(g.Revision(), before) << c.what;
+    c.write(g);
+    const uint64_t after = g.Revision();
+    EXPECT_GT(after, before) << c.what;
+    EXPECT_EQ(g.Revision(), after) << c.what;
+  }
+  GraphItem g;
+  g.ExpressZ = "x";
+  g.StepV = 4;
+  g.MaxV = 1;
+  g.FunForm = FormKind::Explicit;
+  ASSERT_TRUE(g.GetPoints());
+  const uint64_t sampled = g.Revision();
+  g.GetBox();
+  g.BoxMinY += 3.0f;
+  g.PolarPlotBox.MaxX = 2;
+  EXPECT_EQ(g.Revision(), sampled);
+}
+
+// A copy, made or assigned, has a number of its own, and the two then change apart.
+TEST(GraphRevision, CopiesHaveNumbersOfTheirOwn) {
+  GraphItem source;
+  source.ExpressZ = "x";
+  const uint64_t sourceRevision = source.Revision();
+  GraphItem made = source;
+  EXPECT_NE(made.Revision(), sourceRevision);
+  GraphItem assigned;
+  const uint64_t assignedBefore = assigned.Revision();
+  assigned = source;
+  EXPECT_NE(assigned.Revision(), sourceRevision);
+  EXPECT_NE(assigned.Revision(), assignedBefore);
+  EXPECT_NE(assigned.Revision(), made.Revision());
+  EXPECT_EQ(source.Revision(), sourceRevision);
+  const uint64_t madeRevision = made.Revision();
+  source.LineWidth = 3;
+  EXPECT_NE(source.Revision(), sourceRevision);
+  EXPECT_EQ(made.Revision(), madeRevision);
+}
+
 }  // namespace

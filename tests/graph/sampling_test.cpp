@@ -12,6 +12,7 @@
 #include "common/message_service.h"
 #include "common/number_text.h"
 #include "graph/graph_item.h"
+#include "support/new_point.h"
 
 using namespace curvanta;
 
@@ -268,10 +269,6 @@ TEST_F(Sampling, SamplingAgainGivesTheSameNumbersInNewPoints) {
 // sampling wrote has its coordinates and nothing else of the old point, and every point it
 // did not reach is a new point at the origin. The arrays grow and shrink between samplings.
 TEST_F(Sampling, SurfaceSampledAgainAndStoppedPartWayLeavesNewPoints) {
-  auto isNew = [](const Point& p) {
-    const Point fresh;
-    return std::memcmp(&p, &fresh, sizeof p) == 0;
-  };
   auto onlyCoordinates = [](const Point& p) {
     const Point fresh;
     return p.Color == fresh.Color && p.Size == fresh.Size && p.Hollow == fresh.Hollow &&
@@ -318,7 +315,7 @@ TEST_F(Sampling, SurfaceSampledAgainAndStoppedPartWayLeavesNewPoints) {
           for (int32_t k = 0; k <= (animated ? 2 : 0); ++k) {
             const Point& p = animated ? g.Anim3D(i, j, k) : g.Vert3D(i, j);
             if (i * (c.steps + 1) + j >= c.firstMissing) {
-              EXPECT_TRUE(isNew(p)) << i << "," << j << "," << k;
+              EXPECT_TRUE(IsNewPoint(p)) << i << "," << j << "," << k;
               continue;
             }
             EXPECT_TRUE(onlyCoordinates(p)) << i << "," << j << "," << k;
@@ -327,7 +324,7 @@ TEST_F(Sampling, SurfaceSampledAgainAndStoppedPartWayLeavesNewPoints) {
           }
       // Outside the new bounds there is only the origin.
       const Point& outside = animated ? g.Anim3D(c.steps + 1, 0, 0) : g.Vert3D(c.steps + 1, 0);
-      EXPECT_TRUE(isNew(outside));
+      EXPECT_TRUE(IsNewPoint(outside));
       rec_.recorder.clear();
     }
   }

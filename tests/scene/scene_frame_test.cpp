@@ -5,25 +5,14 @@
 #include <algorithm>
 
 #include "common/globals.h"
-#include "common/recording_gl.h"
-#include "scene/camera.h"
-#include "scene/light.h"
-#include "scene/scene.h"
-#include "scene/scene_frame.h"
+#include "support/scene_frame_rig.h"
 
 using namespace curvanta;
 
 namespace {
 
-struct FrameFixture : ::testing::Test {
-  RecordingGl gl;
+struct FrameFixture : ::testing::Test, SceneFrameRig {
   ScopedGl scoped{&gl};
-  Scene scene;
-  Camera camera;
-  Light light;
-  bool trackball = false;
-  Vec4 quat = kIdentityQuat;
-  SceneFrame frame{scene, camera, light, trackball, quat};
   int itemDraws = 0;
   int axesDraws = 0;
   bool axesShown = true;

@@ -1,14 +1,16 @@
 // What a main-window test sets up before it makes its window: fresh globals, and load
 // options that keep the file association in a temporary folder and run no desktop command;
-// and a drag on a splitter bar.
+// showing a window so loaded, and a drag on a splitter bar.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QSize>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <utility>
 
 #include "app/main_window.h"
@@ -40,6 +42,15 @@ struct MainWindowTestSetUp {
     o.association = {tmp.filePath("share"), tmp.path(), tmp.filePath("curvanta")};
     o.processRunner = [](const QString&, const QStringList&) {};
     return o;
+  }
+
+  // Loads `w` with these options, gives it `size` (when one is given), shows it and waits until
+  // it is on the screen; false when it never gets there.
+  [[nodiscard]] bool LoadAndShow(MainWindow& w, QSize size = QSize()) const {
+    w.Load(options);
+    if (size.isValid()) w.resize(size);
+    w.show();
+    return QTest::qWaitForWindowExposed(&w);
   }
 
   // A left-button drag on a splitter bar: pressed near its corner, moved and released at `to`

@@ -26,9 +26,7 @@ class ShownWindowBase : public ::testing::Test, public MainWindowTestSetUp {
   void SetUp() override {
     curvanta::InstallGraphDrawing();
     window = std::make_unique<MainWindow>();
-    window->Load(options);
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    ASSERT_TRUE(LoadAndShow(*window));
     area = window->picDraw();
     QTest::qWait(50);
     if (!area->isValid()) FAIL() << "no OpenGL context (tests run under xvfb-run, see scripts/test)";
