@@ -312,7 +312,9 @@ TEST(HelpPageClaims, EveryExampleGivesTheOutcomeThePageNames) {
   EXPECT_FALSE(examples.empty());
   for (const Element& e : examples) {
     // The reader sees what is checked (an example in words says what it is instead).
-    if (!e.span) EXPECT_EQ(e.text, e.get("data-expr"));
+    if (!e.span) {
+      EXPECT_EQ(e.text, e.get("data-expr"));
+    }
     EXPECT_TRUE(e.has("data-outcome")) << e.text;
     if (!e.has("data-outcome")) continue;
     for (const auto& [place, observed] : RunWhereTyped(e)) ExpectOutcome(e, place, observed);
@@ -659,7 +661,9 @@ TEST(HelpPageClaims, EachDomainCellSaysTheDomainItsRowIsMarkedWith) {
     const QRegularExpressionMatch message =
         QRegularExpression(QStringLiteral("；否则提示 \"([^\"]*)\"")).match(rest);
     EXPECT_EQ(message.hasMatch(), row.outsideMarked);
-    if (message.hasMatch()) EXPECT_EQ(message.captured(1).toStdString(), row.outsideMessage);
+    if (message.hasMatch()) {
+      EXPECT_EQ(message.captured(1).toStdString(), row.outsideMessage);
+    }
   }
 }
 
