@@ -360,6 +360,10 @@ bool ReplaceOrWriteInPlace(const std::string& path, std::string_view bytes) {
     return errno == ENOENT && Replace(*place, nullptr, bytes, steps);
   }
   if (S_ISDIR(old.st_mode) || S_ISLNK(old.st_mode)) return false;  // a link: put there meanwhile
+  if (!SharedFolderLetsUse(place->folder.get(), old)) {
+    errno = EACCES;
+    return false;
+  }
   if (!S_ISREG(old.st_mode)) return WriteInPlace(*place, bytes, steps);
   // Renaming needs only the folder's permission: the file's own is asked as an open for
   // writing would ask it (effective ids, access lists, a read-only mount).
