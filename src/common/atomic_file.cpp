@@ -9,11 +9,13 @@
 #include <poll.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -85,25 +87,48 @@ std::string RandomChars(size_t count) {
   return chars;
 }
 
+// Bytes written to the pipe `fd` that its reader has not taken yet; -1 for a device (or
+// where the system does not tell).
+int UnreadBytes(int fd) {
+  struct stat st;
+  int unread = -1;
+  if (::fstat(fd, &st) != 0 || !S_ISFIFO(st.st_mode) || ::ioctl(fd, FIONREAD, &unread) != 0) return -1;
+  return unread;
+}
+
+// Since when a device or pipe has taken no byte, and what was left unread in the pipe then.
+struct Stall {
+  std::chrono::steady_clock::time_point since;
+  int unread;
+};
+
 // Waits until `fd` (opened not to block) takes bytes again, for what is left of the stall
-// timeout counted from `stalledSince`; false when it took none for all that time.
-bool WaitUntilWritable(int fd, std::chrono::steady_clock::time_point stalledSince) {
+// timeout; false when it took none for all that time. A full pipe takes no byte until its
+// reader has taken a whole page, which a slow one may take longer than the timeout to do:
+// every byte it takes starts the timeout again, as it is still reading.
+bool WaitUntilWritable(int fd, Stall& stall) {
   using namespace std::chrono;
+  const milliseconds timeout(StalledWriteTimeoutMs().load());
+  // Looked at ten times within the timeout, to see whether the reader takes bytes.
+  const milliseconds glance = std::max(timeout / 10, milliseconds(1));
   for (;;) {
-    const auto left = milliseconds(StalledWriteTimeoutMs().load()) - (steady_clock::now() - stalledSince);
+    const auto left = timeout - (steady_clock::now() - stall.since);
     if (left <= steady_clock::duration::zero()) {
       errno = ETIMEDOUT;
       return false;
     }
     pollfd waiting{fd, POLLOUT, 0};
-    const int ready = ::poll(&waiting, 1, int(ceil<milliseconds>(left).count()));
+    const auto wait = ceil<milliseconds>(std::min<steady_clock::duration>(left, glance));
+    const int ready = ::poll(&waiting, 1, int(wait.count()));
     if (ready > 0) return true;  // takes bytes, or fails: the next write tells which
     if (ready < 0 && errno != EINTR) return false;
+    const int unread = UnreadBytes(fd);
+    if (unread >= 0 && unread < stall.unread) stall = Stall{steady_clock::now(), unread};
   }
 }
 
 bool WriteAll(int fd, std::string_view bytes, StepCounter& steps) {
-  std::optional<std::chrono::steady_clock::time_point> stalledSince;
+  std::optional<Stall> stall;
   while (!bytes.empty()) {
     const InjectedFault fault = steps.next(FileStep::Write);
     ssize_t n;
@@ -115,12 +140,12 @@ bool WriteAll(int fd, std::string_view bytes, StepCounter& steps) {
     }
     if (n < 0 && errno == EINTR) continue;
     if (n < 0 && errno == EAGAIN) {  // a device or pipe that takes nothing now
-      if (!stalledSince) stalledSince = std::chrono::steady_clock::now();
-      if (!WaitUntilWritable(fd, *stalledSince)) return false;
+      if (!stall) stall = Stall{std::chrono::steady_clock::now(), UnreadBytes(fd)};
+      if (!WaitUntilWritable(fd, *stall)) return false;
       continue;
     }
     if (n <= 0) return false;  // an error, or a disk that takes nothing more
-    stalledSince.reset();
+    stall.reset();
     bytes.remove_prefix(size_t(n));
   }
   return true;
@@ -360,6 +385,10 @@ bool ReplaceOrWriteInPlace(const std::string& path, std::string_view bytes) {
     return errno == ENOENT && Replace(*place, nullptr, bytes, steps);
   }
   if (S_ISDIR(old.st_mode) || S_ISLNK(old.st_mode)) return false;  // a link: put there meanwhile
+  if (!SharedFolderLetsUse(place->folder.get(), old)) {
+    errno = EACCES;
+    return false;
+  }
   if (!S_ISREG(old.st_mode)) return WriteInPlace(*place, bytes, steps);
   // Renaming needs only the folder's permission: the file's own is asked as an open for
   // writing would ask it (effective ids, access lists, a read-only mount).

@@ -65,7 +65,8 @@ inline constexpr size_t kNewFileRandomChars = 6;
 // user may not write the file.
 // - A symbolic link stays a link: the file it names (followed link by link, also when that
 //   file does not exist yet) is written. A link in a shared folder (sticky, and others may
-//   write into it) is followed only when the saver or the folder's owner owns it.
+//   write into it) is followed only when the saver or the folder's owner owns it; so is a
+//   file, pipe or device there written.
 // - An existing regular file is refused when a plain write to it would be (its permission
 //   bits, owner, a read-only mount); otherwise it is replaced by a new file that takes its
 //   permission bits, its access list and extended attributes and, where the system allows,

@@ -36,15 +36,6 @@ UniqueFd OpenRoot(bool absolute) {
   return UniqueFd(::open(absolute ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
 }
 
-// A link in a shared folder is followed only when the saver or the folder's owner made it:
-// otherwise anyone could point a name there at a file the saver may write.
-bool MayFollow(int folder, const struct stat& link) {
-  struct stat st;
-  if (::fstat(folder, &st) != 0) return false;
-  const bool shared = (st.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
-  return !shared || link.st_uid == ::geteuid() || link.st_uid == st.st_uid;
-}
-
 // The text of the link `name` in `folder`, read once: a buffer longer than any link the
 // system keeps shows a whole text by not filling up.
 bool ReadLink(int folder, const std::string& name, std::string& text) {
@@ -60,6 +51,13 @@ bool ReadLink(int folder, const std::string& name, std::string& text) {
 }
 
 }  // namespace
+
+bool SharedFolderLetsUse(int folder, const struct stat& entry) {
+  struct stat st;
+  if (::fstat(folder, &st) != 0) return false;
+  const bool shared = (st.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
+  return !shared || entry.st_uid == ::geteuid() || entry.st_uid == st.st_uid;
+}
 
 std::optional<FilePlace> LocateForWriting(const std::string& path) {
   if (path.empty()) {
@@ -91,7 +89,7 @@ std::optional<FilePlace> LocateForWriting(const std::string& path) {
         errno = ELOOP;
         return std::nullopt;
       }
-      if (!MayFollow(folder.get(), st)) {
+      if (!SharedFolderLetsUse(folder.get(), st)) {
         errno = EACCES;
         return std::nullopt;
       }

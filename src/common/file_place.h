@@ -2,6 +2,8 @@
 // name there, with every symbolic link on the way followed as the system would follow it.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <optional>
 #include <string>
 
@@ -23,5 +25,11 @@ struct FilePlace {
 // folder or nothing that can be reached, a link is refused (EACCES) or a chain of links is
 // too long to be anything but a loop (ELOOP); errno tells which.
 std::optional<FilePlace> LocateForWriting(const std::string& path);
+
+// Whether the saver may follow or write `entry`, a link or file in `folder`: in a shared
+// folder (sticky, and others may write into it) only one the saver or the folder's owner
+// owns, as otherwise anyone could put a name there where the saver's bytes go (a link to a
+// file the saver may write, or a file or pipe its maker reads).
+bool SharedFolderLetsUse(int folder, const struct stat& entry);
 
 }  // namespace curvanta

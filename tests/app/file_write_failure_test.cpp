@@ -726,6 +726,33 @@ TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
          EXPECT_EQ(LinkText(folder + "/hop"), "mine.out");
          EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out", "hop", "mine.out"}));
        }},
+      // A name another user made in a shared folder is theirs to read: the superuser's
+      // document does not go into it, as a plain write would not.
+      {"a third user's file in a shared folder, saved by the superuser", "doc.out", false, true, false,
+       [&](const std::string& path) {
+         shareFolder();
+         privateFile(path, kThirdUser);
+       },
+       [&](const std::string&, const std::string&) {
+         expectKept();
+         EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
+       }},
+      {"a third user's pipe in a shared folder, with a reader", "doc.out", true, true, false,
+       [&](const std::string& path) {
+         shareFolder();
+         ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+         ASSERT_EQ(chmod(path.c_str(), 0666), 0);
+         ASSERT_EQ(chown(path.c_str(), kThirdUser, kThirdUser), 0);
+         pipeReader = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+         ASSERT_GE(pipeReader, 0);
+       },
+       [&](const std::string& path, const std::string&) {
+         char got[64];
+         EXPECT_LT(read(pipeReader, got, sizeof got), 1) << "the third user read the document";
+         close(pipeReader);
+         EXPECT_TRUE(fs::is_fifo(fs::symlink_status(path)));
+         EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
+       }},
       {"the superuser's file with an access list and a user attribute", "doc.out", false, false, true,
        [&](const std::string& path) {
          WriteAll(path, oldBytes);

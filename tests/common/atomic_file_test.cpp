@@ -249,6 +249,45 @@ TEST_F(AtomicFileTest, APipeThatTakesNothingFailsAfterTheStallTimeout) {
   EXPECT_EQ(FileCount(), 1u);
 }
 
+// A reader that takes a few bytes at a time is still reading, though the pipe, full, takes
+// no new byte until a whole page of it has been read: the write waits for it.
+TEST_F(AtomicFileTest, APipeWhoseReaderTakesFewBytesAtATimeIsWaitedFor) {
+  const std::string pipe = dir + "/pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  const int filler = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+  ASSERT_GE(filler, 0);
+  const std::string page(4096, 'f');
+  size_t filled = 0;
+  for (ssize_t n; (n = ::write(filler, page.data(), page.size())) > 0;) filled += size_t(n);
+  ::close(filler);
+  // A page read 32 bytes every 10 ms takes more than a second, three times the timeout.
+  const std::chrono::milliseconds previous = SetStalledWriteTimeout(std::chrono::milliseconds(400));
+  std::string got;
+  std::atomic<bool> writeEnded{false};
+  std::thread slowReader([&] {
+    char buffer[32];
+    for (;;) {
+      const bool ended = writeEnded;
+      const ssize_t n = ::read(reader, buffer, sizeof buffer);
+      if (n > 0)
+        got.append(buffer, size_t(n));
+      else if (ended)
+        break;
+      if (!ended) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+  });
+  EXPECT_TRUE(ReplaceOrWriteInPlace(pipe, "the document"));
+  writeEnded = true;
+  slowReader.join();
+  SetStalledWriteTimeout(previous);
+  ::close(reader);
+  ASSERT_EQ(got.size(), filled + 12);
+  EXPECT_EQ(got.find_first_not_of('f'), filled);
+  EXPECT_EQ(got.substr(filled), "the document");
+}
+
 // Another user's link to a folder, in a shared folder (sticky, anyone may write into it) on
 // the way to the file: refused, as at the end of the path; the folder's owner's is followed.
 TEST_F(AtomicFileTest, ALinkOnTheWayThroughASharedFolderIsFollowedOnlyWhereItsRuleLetsIt) {
