@@ -262,12 +262,13 @@ TEST_F(AtomicFileTest, APipeWhoseReaderTakesFewBytesAtATimeIsWaitedFor) {
   size_t filled = 0;
   for (ssize_t n; (n = ::write(filler, page.data(), page.size())) > 0;) filled += size_t(n);
   ::close(filler);
-  // A page read 32 bytes every 10 ms takes more than a second, three times the timeout.
-  const std::chrono::milliseconds previous = SetStalledWriteTimeout(std::chrono::milliseconds(400));
+  // A page read 16 bytes every 10 ms takes more than two and a half seconds, well over the
+  // timeout, which still leaves a loaded machine a second to schedule the reader.
+  const std::chrono::milliseconds previous = SetStalledWriteTimeout(std::chrono::milliseconds(1000));
   std::string got;
   std::atomic<bool> writeEnded{false};
   std::thread slowReader([&] {
-    char buffer[32];
+    char buffer[16];
     for (;;) {
       const bool ended = writeEnded;
       const ssize_t n = ::read(reader, buffer, sizeof buffer);
