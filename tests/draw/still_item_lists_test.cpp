@@ -262,6 +262,34 @@ TEST_F(StillItemLists, AStillItemChangedAloneLeavesWhatAFullCompileLeaves) {
   ExpectFramesAsEachStep(main);
 }
 
+// What an animated item's drawing raised is raised again by a compile that redraws only a
+// still item, as by a full compile, in the steps' order.
+TEST_F(StillItemLists, AStillItemChangedAloneRaisesTheAnimatedItemsMessagesAgain) {
+  ScopedGl use(&gl);
+  auto function = AnalysedFunction(1, 120, -6, 6, 2);
+  Add(function);
+  auto failing = Relation(2, "log(x)+y+t", CoordKind::Plane, -1, 1, -1, 1);  // left of x = 0
+  failing->Animation = true;
+  failing->MinT = 0;
+  failing->MaxT = 1;
+  Add(failing);
+  Add(AnimatedPoint(3));
+  const Compiled first = CompileContent();
+  const PerStep main = DrawEachStep();
+  ASSERT_FALSE(main.messages.empty());
+  EXPECT_EQ(first.messages, main.messages);
+
+  auto wider = AnalysedFunction(1, 120, -9, 9, 2);
+  function->EqualTo(*wider);
+  ASSERT_TRUE(function->GetPoints());
+  draws.clear();
+  const Compiled compiled = CompileContent();
+  ASSERT_EQ(frame.stepCompiles(), 1);  // the still function alone was drawn
+  EXPECT_EQ(draws[2] + draws[3], 0);
+  EXPECT_EQ(compiled.messages, DrawEachStep().messages);
+  EXPECT_EQ(compiled.messages, main.messages);
+}
+
 // What a change compiles again: a still item's own list only, or the steps only.
 TEST_F(StillItemLists, AChangeCompilesOnlyWhatItShows) {
   ScopedGl use(&gl);
