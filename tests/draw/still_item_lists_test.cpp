@@ -290,6 +290,42 @@ TEST_F(StillItemLists, AStillItemChangedAloneRaisesTheAnimatedItemsMessagesAgain
   EXPECT_EQ(compiled.messages, main.messages);
 }
 
+// A still 2D table edited as its dialog's OK does (a new item's cells taken over), with
+// every setting as before and one point moved: the next frames show the point where it is.
+TEST_F(StillItemLists, ATableEditedInItsCellsAloneIsDrawnAgain) {
+  ScopedGl use(&gl);
+  const auto table = [](float lastY) {
+    auto item = std::make_shared<GraphItem>();
+    item->ID = 1;
+    item->GraphType = GraphKind::Table2D;
+    item->CoordType = CoordKind::Plane;
+    item->FunForm = FormKind::Explicit;
+    item->StepU = 1;
+    item->StepV = 3;
+    item->LineWidth = 1;
+    item->ShowSmoothCurve = false;
+    for (int32_t j = 0; j <= 3; ++j) {
+      const std::shared_ptr<Point> p = item->VertTab3D(0, j);
+      p->x = float(j);
+      p->y = j == 3 ? lastY : 0.5f;
+    }
+    return item;
+  };
+  auto shown = table(2);
+  scene.FunSurfs.Add(shown);
+  Add(AnimatedPoint(2));
+  CompileContent();
+  const std::vector<GlCall> before = FrameCalls(0);
+
+  shown->TabEqualTo(*table(7));
+  ASSERT_EQ(shown->VertTab3D(0, 3)->y, 7.0f);
+  draws.clear();
+  CompileContent();
+  EXPECT_EQ(draws[1], 1);
+  EXPECT_FALSE(FrameCalls(0) == before);
+  ExpectFramesAsEachStep(DrawEachStep());
+}
+
 // What a change compiles again: a still item's own list only, or the steps only.
 TEST_F(StillItemLists, AChangeCompilesOnlyWhatItShows) {
   ScopedGl use(&gl);
