@@ -326,6 +326,30 @@ TEST_F(StillItemLists, ATableEditedInItsCellsAloneIsDrawnAgain) {
   ExpectFramesAsEachStep(DrawEachStep());
 }
 
+// A still curve's range written and compiled before it is sampled again (its drawing reads
+// the samples): the sampling alone, no setting changed since, has the next compile draw the
+// new points.
+TEST_F(StillItemLists, ASamplingAloneHasAStillItemDrawnAgain) {
+  ScopedGl use(&gl);
+  auto curve = GraphItem::Init(1, "", GraphKind::Curve3D, CoordKind::Cartesian3D, "u", "u*u",
+                               "0", 20, 1, -1, 1, 0, 0, 0, 0, 0xff, 0, 1, 3, 3, 3, false, false,
+                               false, 0);
+  curve->FunForm = FormKind::Parametric;
+  Add(curve);
+  Add(AnimatedPoint(2));
+  CompileContent();
+  curve->MaxU = 2;
+  CompileContent();
+  const std::vector<GlCall> unsampled = FrameCalls(0);
+
+  ASSERT_TRUE(curve->GetPoints());
+  draws.clear();
+  CompileContent();
+  EXPECT_EQ(draws[1], 1);
+  EXPECT_FALSE(FrameCalls(0) == unsampled);
+  ExpectFramesAsEachStep(DrawEachStep());
+}
+
 // What a change compiles again: a still item's own list only, or the steps only.
 TEST_F(StillItemLists, AChangeCompilesOnlyWhatItShows) {
   ScopedGl use(&gl);
