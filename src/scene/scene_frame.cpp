@@ -35,6 +35,7 @@ void SceneFrame::Initialize() {
   still_.clear();
   steps_.clear();
   lastStepText_ = nullptr;
+  stepMessages_.clear();
   GlApi& gl = Gl();
   gl.glClearColor(1, 1, 1, 1);
   gl.glEnable(GL_DITHER);
@@ -244,11 +245,11 @@ void SceneFrame::CompileAnimation(int32_t n, bool withAxes) {
 
 void SceneFrame::CompileStillItemsOnly(int32_t n, bool withAxes) {
   // Their lists are drawn again under their own numbers, which the steps call; the steps stay
-  // as they are. The steps raise what their still items raised when drawn, as a full compile
+  // as they are. What drawing the steps raised is raised again, the animated items' as they
+  // raised it then and the still items' as drawn now, in the steps' order, as a full compile
   // would.
   UpdateStillLists();
-  for (const auto& entry : scene_.FunSurfs)
-    if (const StillList* s = StillListOf(entry.second)) ShowMessages(s->messages);
+  RaiseStepMessages();
   CompileAxes(n, withAxes);
   RestoreResultText();
 }
@@ -264,36 +265,44 @@ void SceneFrame::CompileSteps(int32_t n, bool withAxes) {
   contentCount_ = base ? needed : 0;
   animatedBoxes_.assign(size_t(n) + 1, EmptyUnionBox());
   lastStepText_ = nullptr;
+  stepMessages_.clear();
   if (base != 0) {
     // Each step is drawn before its box is read: some items box what their drawing plotted.
     // The axes list that every step calls is compiled last, for the union of the steps'
     // boxes padded once more, so still and animated items get the same axes.
+    // What the steps raise is kept, in order, for a compile of the still lists alone to
+    // raise again.
     const uint32_t axesList = contentBase_ + uint32_t(n + 1);
-    for (int32_t e = 0; e <= n; ++e) {
-      auto drawStep = [&] {
-        try {
-          scene_.DrawAnimatedItems(e, [&](const std::shared_ptr<GraphItem>& item) {
-            const StillList* s = StillListOf(item);
-            if (!s || s->list == 0) return;
-            gl.glCallList(s->list);
-            if (e == 0) ShowMessages(s->messages);
-          });
-          if (withAxes) gl.glCallList(axesList);
-        } catch (const std::exception&) {
-          // A drawing fault leaves this step as far as it got.
+    {
+      MessageCapture capture;
+      for (int32_t e = 0; e <= n; ++e) {
+        auto drawStep = [&] {
+          try {
+            scene_.DrawAnimatedItems(e, [&](const std::shared_ptr<GraphItem>& item) {
+              const StillList* s = StillListOf(item);
+              if (!s || s->list == 0) return;
+              gl.glCallList(s->list);
+              if (e == 0) stepMessages_.push_back({capture.take(), item});
+            });
+            if (withAxes) gl.glCallList(axesList);
+          } catch (const std::exception&) {
+            // A drawing fault leaves this step as far as it got.
+          }
+        };
+        {
+          ListGuard list(contentBase_ + uint32_t(e));
+          if (e == n)
+            lastStepText_ = RecordDrawEffects(drawStep);
+          else
+            drawStep();
         }
-      };
-      {
-        ListGuard list(contentBase_ + uint32_t(e));
-        if (e == n)
-          lastStepText_ = RecordDrawEffects(drawStep);
-        else
-          drawStep();
+        for (const auto& entry : scene_.FunSurfs)
+          if (entry.second->Animation)
+            WidenBox(animatedBoxes_[size_t(e)], Scene::ItemBox(*entry.second, e));
       }
-      for (const auto& entry : scene_.FunSurfs)
-        if (entry.second->Animation)
-          WidenBox(animatedBoxes_[size_t(e)], Scene::ItemBox(*entry.second, e));
+      stepMessages_.push_back({capture.take(), {}});
     }
+    RaiseStepMessages();
     CompileAxes(n, withAxes);
     RestoreResultText();
   }
@@ -331,6 +340,14 @@ void SceneFrame::RestoreResultText() {
   const std::shared_ptr<GraphItem> last = scene_.FunSurfs.Item(scene_.FunSurfs.Count());
   if (last->Animation) return;
   if (const StillList* s = StillListOf(last); s && s->resultText) s->resultText();
+}
+
+void SceneFrame::RaiseStepMessages() {
+  for (const StepMessages& m : stepMessages_) {
+    ShowMessages(m.raised);
+    if (const auto item = m.stillItem.lock())
+      if (const StillList* s = StillListOf(item)) ShowMessages(s->messages);
+  }
 }
 
 uint32_t SceneFrame::ListForFrame(int32_t animFrame) const {

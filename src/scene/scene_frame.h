@@ -93,6 +93,12 @@ class SceneFrame {
     bool divZeroIsError = false;
     bool operator==(const DrawingInputs&) const = default;
   };
+  // What drawing the steps raised, in order: messages the animated items' drawing raised,
+  // then those of the still item whose list was called next (none after the last).
+  struct StepMessages {
+    std::vector<Message> raised;
+    std::weak_ptr<GraphItem> stillItem;
+  };
   // An animated item by its revision, a still one by itself: what the step lists show.
   struct StepEntry {
     std::weak_ptr<GraphItem> item;
@@ -129,6 +135,9 @@ class SceneFrame {
   void CompileAxes(int32_t n, bool withAxes);
   // The result box as drawing the whole last step would leave it.
   void RestoreResultText();
+  // Raises what drawing the steps raised, each still item's messages as its list now holds
+  // them.
+  void RaiseStepMessages();
 
   Scene& scene_;
   Camera& camera_;
@@ -157,6 +166,7 @@ class SceneFrame {
   bool stepsWithAxes_ = false;
   std::vector<Box> animatedBoxes_;      // per step: the union of the animated items' boxes
   std::function<void()> lastStepText_;  // the result box as the last step's drawing left it
+  std::vector<StepMessages> stepMessages_;
 };
 
 }  // namespace curvanta

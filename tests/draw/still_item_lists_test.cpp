@@ -262,6 +262,94 @@ TEST_F(StillItemLists, AStillItemChangedAloneLeavesWhatAFullCompileLeaves) {
   ExpectFramesAsEachStep(main);
 }
 
+// What an animated item's drawing raised is raised again by a compile that redraws only a
+// still item, as by a full compile, in the steps' order.
+TEST_F(StillItemLists, AStillItemChangedAloneRaisesTheAnimatedItemsMessagesAgain) {
+  ScopedGl use(&gl);
+  auto function = AnalysedFunction(1, 120, -6, 6, 2);
+  Add(function);
+  auto failing = Relation(2, "log(x)+y+t", CoordKind::Plane, -1, 1, -1, 1);  // left of x = 0
+  failing->Animation = true;
+  failing->MinT = 0;
+  failing->MaxT = 1;
+  Add(failing);
+  Add(AnimatedPoint(3));
+  const Compiled first = CompileContent();
+  const PerStep main = DrawEachStep();
+  ASSERT_FALSE(main.messages.empty());
+  EXPECT_EQ(first.messages, main.messages);
+
+  auto wider = AnalysedFunction(1, 120, -9, 9, 2);
+  function->EqualTo(*wider);
+  ASSERT_TRUE(function->GetPoints());
+  draws.clear();
+  const Compiled compiled = CompileContent();
+  ASSERT_EQ(frame.stepCompiles(), 1);  // the still function alone was drawn
+  EXPECT_EQ(draws[2] + draws[3], 0);
+  EXPECT_EQ(compiled.messages, DrawEachStep().messages);
+  EXPECT_EQ(compiled.messages, main.messages);
+}
+
+// A still 2D table edited as its dialog's OK does (a new item's cells taken over), with
+// every setting as before and one point moved: the next frames show the point where it is.
+TEST_F(StillItemLists, ATableEditedInItsCellsAloneIsDrawnAgain) {
+  ScopedGl use(&gl);
+  const auto table = [](float lastY) {
+    auto item = std::make_shared<GraphItem>();
+    item->ID = 1;
+    item->GraphType = GraphKind::Table2D;
+    item->CoordType = CoordKind::Plane;
+    item->FunForm = FormKind::Explicit;
+    item->StepU = 1;
+    item->StepV = 3;
+    item->LineWidth = 1;
+    item->ShowSmoothCurve = false;
+    for (int32_t j = 0; j <= 3; ++j) {
+      const std::shared_ptr<Point> p = item->VertTab3D(0, j);
+      p->x = float(j);
+      p->y = j == 3 ? lastY : 0.5f;
+    }
+    return item;
+  };
+  auto shown = table(2);
+  scene.FunSurfs.Add(shown);
+  Add(AnimatedPoint(2));
+  CompileContent();
+  const std::vector<GlCall> before = FrameCalls(0);
+
+  shown->TabEqualTo(*table(7));
+  ASSERT_EQ(shown->VertTab3D(0, 3)->y, 7.0f);
+  draws.clear();
+  CompileContent();
+  EXPECT_EQ(draws[1], 1);
+  EXPECT_FALSE(FrameCalls(0) == before);
+  ExpectFramesAsEachStep(DrawEachStep());
+}
+
+// A still curve's range written and compiled before it is sampled again (its drawing reads
+// the samples): the sampling alone, no setting changed since, has the next compile draw the
+// new points.
+TEST_F(StillItemLists, ASamplingAloneHasAStillItemDrawnAgain) {
+  ScopedGl use(&gl);
+  auto curve = GraphItem::Init(1, "", GraphKind::Curve3D, CoordKind::Cartesian3D, "u", "u*u",
+                               "0", 20, 1, -1, 1, 0, 0, 0, 0, 0xff, 0, 1, 3, 3, 3, false, false,
+                               false, 0);
+  curve->FunForm = FormKind::Parametric;
+  Add(curve);
+  Add(AnimatedPoint(2));
+  CompileContent();
+  curve->MaxU = 2;
+  CompileContent();
+  const std::vector<GlCall> unsampled = FrameCalls(0);
+
+  ASSERT_TRUE(curve->GetPoints());
+  draws.clear();
+  CompileContent();
+  EXPECT_EQ(draws[1], 1);
+  EXPECT_FALSE(FrameCalls(0) == unsampled);
+  ExpectFramesAsEachStep(DrawEachStep());
+}
+
 // What a change compiles again: a still item's own list only, or the steps only.
 TEST_F(StillItemLists, AChangeCompilesOnlyWhatItShows) {
   ScopedGl use(&gl);
