@@ -203,7 +203,7 @@ bool BitmapFile::WriteToFile(const std::string& filename) const {
   WriteBitmapFileHeader(file_, reinterpret_cast<uint8_t*>(bytes.data()));
   bytes.append(bitmapInfo_.begin(), bitmapInfo_.end());
   bytes.append(bits_.begin(), bits_.end());
-  return ReplaceOrWriteInPlace(filename, bytes);
+  return bool(ReplaceOrWriteInPlace(filename, bytes));
 }
 
 }  // namespace curvanta

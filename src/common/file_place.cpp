@@ -101,6 +101,10 @@ std::optional<FilePlace> LocateForWriting(const std::string& path) {
       PushNames(target, left);
       continue;
     }
+    if (last && S_ISDIR(st.st_mode)) {
+      errno = EISDIR;
+      return std::nullopt;
+    }
     if (last) return FilePlace{std::move(folder), name};
     // Not followed should it have become a link meanwhile: that one is checked above.
     UniqueFd inner(::openat(folder.get(), name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));

@@ -23,6 +23,8 @@ class UniqueFd {
 
   int get() const { return fd_; }
   bool valid() const { return fd_ >= 0; }
+  // Gives up the descriptor without closing it.
+  int release() { return std::exchange(fd_, -1); }
   // Closes the descriptor held (keeping errno, so that the failure that led here is still
   // told) and holds `fd` instead.
   void reset(int fd = -1) {

@@ -38,8 +38,8 @@ bool SaveDocumentFile(const std::string& path) {
                 MsgIcon::Error);
     return false;
   }
-  if (!ReplaceOrWriteInPlace(path, std::get<std::string>(encoded))) {
-    ShowMessage("无法写入文件：\n" + path, "出错", MsgIcon::Error);
+  if (const WriteOutcome outcome = ReplaceOrWriteInPlace(path, std::get<std::string>(encoded)); !outcome) {
+    ShowMessage(WriteFailureText(path, outcome), "出错", MsgIcon::Error);
     return false;
   }
   return true;

@@ -24,8 +24,8 @@ bool WriteIfChanged(const QString& path, const QByteArray& content) {
     existing.close();
   }
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
-  return ReplaceOrWriteInPlace(QFile::encodeName(path).toStdString(),
-                             std::string_view(content.constData(), size_t(content.size())));
+  return bool(ReplaceOrWriteInPlace(QFile::encodeName(path).toStdString(),
+                             std::string_view(content.constData(), size_t(content.size()))));
 }
 
 }  // namespace

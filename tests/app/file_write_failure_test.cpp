@@ -45,6 +45,7 @@
 #include "dialogs/data/table_2d_dialog_state.h"
 #include "scene/scene_globals.h"
 #include "support/main_window_setup.h"
+#include "support/run_as_user.h"
 
 using namespace curvanta;
 
@@ -378,8 +379,10 @@ TEST_F(WriteFailureTest, EveryFailingStepLeavesTheOldFileAndShowsOneMessage) {
 }
 
 // An ordinary user's ids, for a save without the superuser's rights.
-constexpr uid_t kOrdinaryUser = 65534;
-constexpr gid_t kOrdinaryGroup = 65534;
+const uid_t kOrdinaryUser = curvanta::testing::kOrdinaryUser.uid;
+const gid_t kOrdinaryGroup = curvanta::testing::kOrdinaryUser.gid;
+// A group both the ordinary user and the third user of the cases belong to.
+constexpr gid_t kSharedGroup = 4400;
 
 // What a save run elsewhere reported: its result and its messages.
 struct SaveReport {
@@ -387,61 +390,35 @@ struct SaveReport {
   std::vector<Message> shown;
 };
 
-// Runs `save` with an ordinary user's rights and what it showed in `recorder`. The superuser
-// gives them up in a child process, so that nothing of it reaches the other tests (the
-// fixture's window is never shown, so the child draws nothing); nothing when the child
-// cannot become that user. Without the superuser's rights `save` runs here.
-std::optional<SaveReport> SaveAsOrdinaryUser(const std::function<bool()>& save,
-                                             RecordingMessageService& recorder) {
-  constexpr int kCannotBecomeTheUser = 3;
+// Runs `save` as `who` (the superuser gives up its rights in a child process, so that
+// nothing of it reaches the other tests; the fixture's window is never shown, so the child
+// draws nothing) and what it showed in `recorder`; nothing when the child cannot become that
+// user. Without the superuser's rights `save` runs here.
+std::optional<SaveReport> SaveAs(const curvanta::testing::Identity& who, const std::function<bool()>& save,
+                                 RecordingMessageService& recorder) {
   recorder.clear();
-  if (geteuid() != 0) {
-    SaveReport report{save(), recorder.messages};
-    return report;
-  }
-  int pipeFds[2];
-  if (pipe(pipeFds) != 0) return std::nullopt;
-  const pid_t child = fork();
-  if (child == 0) {
-    close(pipeFds[0]);
-    if (setgroups(0, nullptr) != 0 || setresgid(kOrdinaryGroup, kOrdinaryGroup, kOrdinaryGroup) != 0 ||
-        setresuid(kOrdinaryUser, kOrdinaryUser, kOrdinaryUser) != 0)
-      _exit(kCannotBecomeTheUser);
-    // The result, then per message its icon and its text and title, each ended by a zero byte.
-    std::string out(1, save() ? '1' : '0');
-    for (const Message& m : recorder.messages)
-      out += char('0' + int(m.icon)) + m.text + '\0' + m.title + '\0';
-    for (size_t done = 0; done < out.size();) {
-      const ssize_t n = write(pipeFds[1], out.data() + done, out.size() - done);
-      if (n <= 0) _exit(4);
-      done += size_t(n);
-    }
-    _exit(0);
-  }
-  close(pipeFds[1]);
-  std::string in;
-  char buffer[4096];
-  for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) != 0;) {
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) break;
-    in.append(buffer, size_t(n));
-  }
-  close(pipeFds[0]);
-  int status = 0;
-  if (child < 0 || waitpid(child, &status, 0) != child) return std::nullopt;
-  if (WIFEXITED(status) && WEXITSTATUS(status) == kCannotBecomeTheUser) return std::nullopt;
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || in.empty()) {
-    ADD_FAILURE() << "the save as an ordinary user ended with status " << status;
+  std::string failure;
+  // The result, then per message its icon and its text and title, each ended by a zero byte.
+  const std::optional<std::string> in = curvanta::testing::RunAs(
+      who,
+      [&] {
+        std::string out(1, save() ? '1' : '0');
+        for (const Message& m : recorder.messages) out += char('0' + int(m.icon)) + m.text + '\0' + m.title + '\0';
+        return out;
+      },
+      &failure);
+  if (!in || in->empty()) {
+    if (failure.rfind("could not become", 0) != 0) ADD_FAILURE() << "the save as user " << who.uid << " " << failure;
     return std::nullopt;
   }
-  SaveReport report{in[0] == '1', {}};
-  for (size_t at = 1; at < in.size();) {
+  SaveReport report{(*in)[0] == '1', {}};
+  for (size_t at = 1; at < in->size();) {
     Message m;
-    m.icon = MsgIcon(in[at] - '0');
-    const size_t textEnd = in.find('\0', at + 1);
-    const size_t titleEnd = in.find('\0', textEnd + 1);
-    m.text = in.substr(at + 1, textEnd - at - 1);
-    m.title = in.substr(textEnd + 1, titleEnd - textEnd - 1);
+    m.icon = MsgIcon((*in)[at] - '0');
+    const size_t textEnd = in->find('\0', at + 1);
+    const size_t titleEnd = in->find('\0', textEnd + 1);
+    m.text = in->substr(at + 1, textEnd - at - 1);
+    m.title = in->substr(textEnd + 1, titleEnd - textEnd - 1);
     report.shown.push_back(m);
     at = titleEnd + 1;
   }
@@ -569,6 +546,8 @@ TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
     bool needsAttributes = false;
     // Makes the folders the file lies in, before the writer is armed on it.
     std::function<void(const std::string& path)> makeFolders = {};
+    // Who saves where `ordinaryUser` is true.
+    curvanta::testing::Identity saver = curvanta::testing::kOrdinaryUser;
   };
   const Case cases[] = {
       {"a file its owner made read-only", "doc.out", true, false, false,
@@ -617,12 +596,12 @@ TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
          ASSERT_EQ(chmod(path.c_str(), 06666), 0);
        },
        [&](const std::string& path, const std::string& newBytes) {
-         // The saver cannot give the file away, so it is theirs now: "run as its owner" or
-         // "as its group" would now name the saver, which no one asked for.
+         // Written in place, it stays theirs; the system takes its set-id bits away as
+         // another user, not of its group, writes it.
          EXPECT_EQ(ReadAll(path), newBytes);
          const struct stat st = StatOf(path);
-         EXPECT_EQ(st.st_uid, kOrdinaryUser);
-         EXPECT_EQ(st.st_gid, kOrdinaryGroup);
+         EXPECT_EQ(st.st_uid, 4321u);
+         EXPECT_EQ(st.st_gid, 4322u);
          EXPECT_EQ(st.st_mode & 07777, 0666u);
          EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
        }},
@@ -789,16 +768,16 @@ TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
          EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
        },
        true},
-      // Its user attributes cannot be read, so they could not be carried: refused, not lost.
-      {"an ordinary user's own write-only file with a user attribute", "doc.out", true, true, false,
+      // Its user attributes cannot be read, so they could not be carried: written in place.
+      {"an ordinary user's own write-only file with a user attribute", "doc.out", true, true, true,
        [&](const std::string& path) {
          ownFileWithMode(path, 0600);
          ASSERT_EQ(setxattr(path.c_str(), "user.origin", "kept", 4, 0), 0);
          ASSERT_EQ(chmod(path.c_str(), 0200), 0);
          keep(path);
        },
-       [&](const std::string&, const std::string&) {
-         expectKept();
+       [&](const std::string& path, const std::string& newBytes) {
+         expectKeptWithNewBytes(path, newBytes);
          EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
        },
        true},
@@ -808,6 +787,93 @@ TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
       {"the saver's own set-group-id file", "doc.out", true, false, true,
        [&](const std::string& path) { ownFileWithMode(path, 02755); },
        [&](const std::string& path, const std::string& newBytes) { expectKeptWithNewBytes(path, newBytes); }},
+      // Where a new file could not come out as the old one, the old one is written in place:
+      // the owner, group, mode, access list and attributes stay, as after a plain write.
+      {"another user's private file the saver may write through its access list", "doc.out", true, true, true,
+       [&](const std::string& path) {
+         privateFile(path, kThirdUser);
+         ASSERT_TRUE(Output("setfacl -m u:" + std::to_string(kOrdinaryUser) + ":rw -- " + Quoted(path)));
+         keep(path);
+       },
+       [&](const std::string& path, const std::string& newBytes) {
+         expectKeptWithNewBytes(path, newBytes);
+         EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
+       },
+       true},
+      {"the superuser's write-only file in a folder anyone may write", "doc.out", true, true, true,
+       [&](const std::string& path) {
+         WriteAll(path, oldBytes);
+         ASSERT_EQ(chmod(path.c_str(), 0662), 0);
+         keep(path);
+       },
+       [&](const std::string& path, const std::string& newBytes) {
+         expectKeptWithNewBytes(path, newBytes);
+         EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
+       }},
+      {"an ordinary user's own file with a trusted attribute the superuser set", "doc.out", true, true, true,
+       [&](const std::string& path) {
+         ownFileWithMode(path, 0644);
+         ASSERT_EQ(setxattr(path.c_str(), "trusted.origin", "root's", 6, 0), 0);
+         keep(path);
+       },
+       [&](const std::string& path, const std::string& newBytes) {
+         expectKeptWithNewBytes(path, newBytes);
+         EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
+       },
+       true},
+      {"an ordinary user's own file with a security attribute the superuser set", "doc.out", true, true, true,
+       [&](const std::string& path) {
+         ownFileWithMode(path, 0644);
+         ASSERT_EQ(setxattr(path.c_str(), "security.origin", "root's too", 10, 0), 0);
+         keep(path);
+       },
+       [&](const std::string& path, const std::string& newBytes) {
+         expectKeptWithNewBytes(path, newBytes);
+         EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
+       },
+       true},
+      // The superuser sees and sets every attribute and may give the file its owner: replaced.
+      {"the superuser's save of a user's file with trusted and security attributes and an access list", "doc.out",
+       false, true, true,
+       [&](const std::string& path) {
+         ownFileWithMode(path, 0640);
+         GiveAccessListAndAttribute(path);
+         ASSERT_EQ(setxattr(path.c_str(), "trusted.origin", "root's", 6, 0), 0);
+         ASSERT_EQ(setxattr(path.c_str(), "security.origin", "root's too", 10, 0), 0);
+         ASSERT_EQ(link(path.c_str(), (folder + "/other name").c_str()), 0);
+         keep(path);
+       },
+       [&](const std::string& path, const std::string& newBytes) {
+         expectKeptWithNewBytes(path, newBytes);
+         EXPECT_EQ(ReadAll(folder + "/other name"), oldBytes);  // replaced, not written in place
+       },
+       true},
+      {"a group member's file in a group-writable sticky folder, saved by another member", "doc.out", true, true,
+       true,
+       [&](const std::string& path) {
+         ASSERT_EQ(chown(folder.c_str(), 0, kSharedGroup), 0);
+         ASSERT_EQ(chmod(folder.c_str(), 01770), 0);
+         WriteAll(path, oldBytes);
+         ASSERT_EQ(chown(path.c_str(), kThirdUser, kSharedGroup), 0);
+         ASSERT_EQ(chmod(path.c_str(), 0666), 0);
+         keep(path);
+       },
+       [&](const std::string& path, const std::string& newBytes) {
+         expectKeptWithNewBytes(path, newBytes);
+         EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
+       },
+       false, {}, curvanta::testing::Identity{kOrdinaryUser, kOrdinaryGroup, {kSharedGroup}}},
+      {"a file anyone may write in a folder the saver may not write", "doc.out", true, true, true,
+       [&](const std::string& path) {
+         WriteAll(path, oldBytes);
+         ASSERT_EQ(chmod(path.c_str(), 0666), 0);
+         ASSERT_EQ(chmod(folder.c_str(), 0755), 0);
+         keep(path);
+       },
+       [&](const std::string& path, const std::string& newBytes) {
+         expectKeptWithNewBytes(path, newBytes);
+         EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
+       }},
       {"a link to a pipe whose reader never reads", "doc.out", false, false, false,
        [&](const std::string& path) {
          const std::string pipe = folder + "/pipe";
@@ -868,7 +934,7 @@ TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
       c.setUp(path);
       std::optional<SaveReport> report;
       if (c.ordinaryUser) {
-        report = SaveAsOrdinaryUser([&] { return writer.save(path); }, messages.recorder);
+        report = SaveAs(c.saver, [&] { return writer.save(path); }, messages.recorder);
       } else {
         messages.recorder.clear();
         report = SaveReport{writer.save(path), messages.recorder.messages};
@@ -891,6 +957,76 @@ TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
     std::string names;
     for (const std::string& n : notRun) names += " [" + n + "]";
     GTEST_SKIP() << "not run, for want of what each needs:" << names;
+  }
+}
+
+// A file written in place, by every writer, with a step failing part-way: old bytes the saver
+// could read are put back byte for byte and the usual message shown; where they could not be
+// read, the message adds that the old file may be incomplete. A failure before the file was
+// emptied leaves it as it was and says nothing more.
+TEST_F(WriteFailureTest, AFailedWriteInPlacePutsTheOldBytesBackOrSaysTheyMayBeIncomplete) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs the superuser's rights to make another user's file";
+  ASSERT_EQ(chmod(tmp.path().toLocal8Bit().constData(), 0755), 0);
+  const std::string folder = tmp.filePath("in place").toStdString();
+  ASSERT_EQ(mkdir(folder.c_str(), 0777), 0);
+  ASSERT_EQ(chmod(folder.c_str(), 0777), 0);
+  const std::string path = folder + "/doc.out";
+  const std::string oldBytes(9000, 'o');
+  struct Row {
+    const char* name;
+    mode_t mode;  // of the superuser's file: 0666 the saver may read it, 0662 only write it
+    FileStep step;
+    int at;
+    bool oldBytesBack;
+    bool mayBeIncomplete;
+  };
+  const Row rows[] = {
+      {"readable, a write fails", 0666, FileStep::Write, 2, true, false},
+      {"readable, the sync fails", 0666, FileStep::Sync, 1, true, false},
+      {"readable, the close fails", 0666, FileStep::Close, 1, true, false},
+      {"write-only, opening fails", 0662, FileStep::Open, 1, true, false},
+      {"write-only, emptying fails", 0662, FileStep::Truncate, 1, true, false},
+      {"write-only, a write fails", 0662, FileStep::Write, 2, false, true},
+      {"write-only, the sync fails", 0662, FileStep::Sync, 1, false, true},
+  };
+  for (const WriterUnderTest& writer : Writers()) {
+    writer.prepare(true);
+    for (const Row& row : rows) {
+      SCOPED_TRACE(writer.name + ": " + row.name);
+      writer.arm(path);
+      WriteAll(path, oldBytes);
+      ASSERT_EQ(chmod(path.c_str(), row.mode), 0);
+      const FileState old = StateOf(path);
+      const std::optional<SaveReport> report = SaveAs(
+          curvanta::testing::kOrdinaryUser,
+          [&] {
+            ScopedFileFaultHook fail([&row](FileStep s, int n) {
+              InjectedFault f = CappedWrite();
+              if (s == row.step && n == row.at) f.error = EIO;
+              return f;
+            });
+            return writer.save(path);
+          },
+          messages.recorder);
+      ASSERT_TRUE(report);
+      EXPECT_FALSE(report->saved);
+      if (row.oldBytesBack) {
+        EXPECT_EQ(StateOf(path), old);
+      } else {
+        EXPECT_NE(ReadAll(path), oldBytes);
+        EXPECT_EQ(StatOf(path).st_uid, 0u);
+      }
+      EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
+      if (!writer.showsMessage) {
+        EXPECT_TRUE(report->shown.empty());
+        continue;
+      }
+      ASSERT_EQ(report->shown.size(), 1u);
+      EXPECT_EQ(report->shown[0].text,
+                "无法写入文件：\n" + path + (row.mayBeIncomplete ? "\n原文件可能已不完整" : ""));
+      EXPECT_EQ(report->shown[0].title, "出错");
+      EXPECT_EQ(report->shown[0].icon, MsgIcon::Error);
+    }
   }
 }
 

@@ -3,7 +3,9 @@
 // file's name is short, hidden and never blocked by leftovers, pipes are written in place
 // (waiting for a slow reader, giving up on one that never reads), a link in a shared folder
 // is followed only where the rule of such folders lets it, what a plain write takes away
-// stays away, and a target that cannot be replaced is left as it was.
+// stays away, and a target that cannot be replaced is left as it was. A file a new one could
+// not stand in for is written in place, its old bytes put back when a step fails, and every
+// failure leaves errno at the error of the call that failed.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -12,6 +14,8 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <cstring>
+
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -19,11 +23,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "common/atomic_file.h"
+#include "common/file_place.h"
+#include "support/run_as_user.h"
 
 using namespace curvanta;
 
@@ -330,3 +338,280 @@ TEST_F(AtomicFileTest, WhatAPlainWriteWouldNotKeepIsNotGiven) {
 }
 
 }  // namespace
+
+namespace curvanta_inplace_tests {
+
+using curvanta::testing::kOrdinaryUser;
+using curvanta::testing::RunAs;
+
+// What a write reported, as text a child can send back: "written", or "failed" with the
+// errno's name (as a number) and whether the old file may be incomplete.
+std::string Report(const WriteOutcome& outcome) {
+  if (outcome) return "written";
+  return "failed errno " + std::to_string(errno) + (outcome.oldFileMayBeIncomplete ? " incomplete" : "");
+}
+
+std::string Failed(int error, bool incomplete = false) {
+  return "failed errno " + std::to_string(error) + (incomplete ? " incomplete" : "");
+}
+
+// Makes call `at` of `step` fail with `error`, every call at or after `from` of Write fail
+// too (for a put-back that fails), and every write take at most 1000 bytes.
+FileFaultHook Failing(FileStep step, int at, int error, int writesFailingFrom = 0) {
+  return [=](FileStep s, int n) {
+    InjectedFault f;
+    f.maxBytes = 1000;
+    if ((s == step && n == at) || (writesFailingFrom > 0 && s == FileStep::Write && n >= writesFailingFrom))
+      f.error = s == step ? error : EIO;
+    return f;
+  };
+}
+
+struct Owned {
+  std::string bytes;
+  uid_t uid;
+  gid_t gid;
+  mode_t mode;
+  nlink_t links;
+  bool operator==(const Owned&) const = default;
+};
+
+void PrintTo(const Owned& o, std::ostream* out) {
+  *out << o.bytes.size() << " bytes \"" << o.bytes.substr(0, 40) << "\", " << o.uid << ":" << o.gid << " mode 0"
+       << std::oct << o.mode << std::dec << ", " << o.links << " links";
+}
+
+Owned OwnedOf(const std::string& path) {
+  struct stat st {};
+  EXPECT_EQ(stat(path.c_str(), &st), 0) << path;
+  return {ReadAll(path), st.st_uid, st.st_gid, st.st_mode & 07777, st.st_nlink};
+}
+
+// A folder only the superuser may write into, holding another user's file that anyone may
+// write (and, in the second fixture, only write): an ordinary user's save cannot replace it
+// and writes it in place.
+struct InPlaceTest : AtomicFileTest {
+  void SetUp() override {
+    AtomicFileTest::SetUp();
+    if (geteuid() != 0) GTEST_SKIP() << "needs the superuser's rights to make another user's file";
+    ASSERT_EQ(chmod(dir.c_str(), 0755), 0);
+    path = dir + "/doc.pgp";
+    for (int i = 0; i < 3000; ++i) oldBytes += char('A' + i % 26);
+    for (int i = 0; i < 5000; ++i) newBytes += char('a' + i % 26);
+  }
+  void MakeFile(mode_t mode) {
+    std::ofstream(path, std::ios::binary) << oldBytes;
+    ASSERT_EQ(chown(path.c_str(), 4321, 4322), 0);
+    ASSERT_EQ(chmod(path.c_str(), mode), 0);
+    ASSERT_EQ(link(path.c_str(), (dir + "/second link").c_str()), 0);
+  }
+  // The write as the ordinary user, under `hook`.
+  std::string SaveAsOrdinaryUser(FileFaultHook hook) {
+    std::string failure;
+    const std::optional<std::string> report = RunAs(
+        kOrdinaryUser,
+        [&] {
+          ScopedFileFaultHook faults(hook);
+          errno = 0;
+          return Report(ReplaceOrWriteInPlace(path, newBytes));
+        },
+        &failure);
+    EXPECT_TRUE(report) << failure;
+    return report.value_or("");
+  }
+  std::string path, oldBytes, newBytes;
+};
+
+// Every step of a write in place failing in turn: the old bytes are back, errno tells the
+// injected error, and owner, mode and the other hard link stay; without a fault the file
+// takes the new bytes and keeps the rest.
+TEST_F(InPlaceTest, AFailingStepPutsTheOldBytesBack) {
+  MakeFile(0666);
+  const Owned old = OwnedOf(path);
+  struct Row {
+    FileStep step;
+    int at;
+    int error;
+  };
+  const Row rows[] = {{FileStep::Open, 1, EMFILE},  {FileStep::Truncate, 1, EIO}, {FileStep::Write, 1, ENOSPC},
+                      {FileStep::Write, 3, EDQUOT}, {FileStep::Write, 5, EIO},    {FileStep::Sync, 1, EIO},
+                      {FileStep::Close, 1, EDQUOT}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE("step " + std::to_string(int(row.step)) + " call " + std::to_string(row.at));
+    EXPECT_EQ(SaveAsOrdinaryUser(Failing(row.step, row.at, row.error)), Failed(row.error));
+    EXPECT_EQ(OwnedOf(path), old);
+    EXPECT_EQ(FileCount(), 2u);
+  }
+  // Old bytes that could not be read are not needed where nothing was written yet.
+  EXPECT_EQ(SaveAsOrdinaryUser(Failing(FileStep::Read, 1, EIO)), "written");
+  Owned saved = old;
+  saved.bytes = newBytes;
+  EXPECT_EQ(OwnedOf(path), saved);
+  EXPECT_EQ(ReadAll(dir + "/second link"), newBytes);
+}
+
+// Where the old bytes could not be kept (the saver may write the file but not read it, or
+// reading failed) or putting them back failed too, a failure once the file was emptied says
+// the old file may be incomplete; one before says nothing more.
+TEST_F(InPlaceTest, AFailureThatCannotPutTheOldBytesBackSaysSo) {
+  MakeFile(0662);  // the ordinary user may write it, not read it
+  const Owned old = OwnedOf(path);
+  EXPECT_EQ(SaveAsOrdinaryUser(Failing(FileStep::Open, 1, EMFILE)), Failed(EMFILE));
+  EXPECT_EQ(SaveAsOrdinaryUser(Failing(FileStep::Truncate, 1, EIO)), Failed(EIO));
+  EXPECT_EQ(OwnedOf(path), old);
+  EXPECT_EQ(SaveAsOrdinaryUser(Failing(FileStep::Write, 2, ENOSPC)), Failed(ENOSPC, true));
+  EXPECT_EQ(ReadAll(path), newBytes.substr(0, 1000));
+
+  ASSERT_EQ(chmod(path.c_str(), 0666), 0);
+  std::ofstream(path, std::ios::binary) << oldBytes;
+  EXPECT_EQ(SaveAsOrdinaryUser(Failing(FileStep::Read, 1, EIO)), "written");
+  std::ofstream(path, std::ios::binary) << oldBytes;
+  const auto readFailsThenWrite = [](FileStep s, int n) {
+    InjectedFault f;
+    f.maxBytes = 1000;
+    if ((s == FileStep::Read && n == 1) || (s == FileStep::Write && n == 3)) f.error = ENOSPC;
+    return f;
+  };
+  EXPECT_EQ(SaveAsOrdinaryUser(readFailsThenWrite), Failed(ENOSPC, true));
+  // The old bytes were read, but writing them back fails as well.
+  std::ofstream(path, std::ios::binary) << oldBytes;
+  EXPECT_EQ(SaveAsOrdinaryUser(Failing(FileStep::Write, 2, ENOSPC, 3)), Failed(ENOSPC, true));
+  EXPECT_EQ(WriteFailureText("/a/doc.pgp", WriteOutcome{false, true}),
+            "无法写入文件：\n/a/doc.pgp\n原文件可能已不完整");
+  EXPECT_EQ(WriteFailureText("/a/doc.pgp", WriteOutcome{}), "无法写入文件：\n/a/doc.pgp");
+}
+
+// The saver's own set-id file written in place keeps its set-id bits, which the system takes
+// away as the bytes are written; another user's loses them as after a plain write.
+TEST_F(InPlaceTest, TheSaversOwnSetIdBitsStay) {
+  std::ofstream(path, std::ios::binary) << oldBytes;
+  ASSERT_EQ(chown(path.c_str(), kOrdinaryUser.uid, kOrdinaryUser.gid), 0);
+  ASSERT_EQ(chmod(path.c_str(), 06755), 0);
+  EXPECT_EQ(SaveAsOrdinaryUser({}), "written");
+  EXPECT_EQ(OwnedOf(path), (Owned{newBytes, kOrdinaryUser.uid, kOrdinaryUser.gid, 06755, 1}));
+}
+
+// Each failure leaves errno at what the failing call answered, or at what the hook injected:
+// a save that fails never reports an earlier call's error, or none.
+TEST_F(AtomicFileTest, EveryFailureLeavesErrnoAtTheFailingCallsError) {
+  std::filesystem::create_directory(dir + "/folder");
+  const std::string file = dir + "/file";
+  const auto fresh = [&] { std::ofstream(file) << "old"; };
+  // Paths that name no file to write.
+  struct Place {
+    std::string path;
+    int error;
+  };
+  const Place places[] = {{dir + "/folder", EISDIR}, {dir + "/folder/", EISDIR}, {dir + "/missing/f", ENOENT},
+                          {dir + "/file/f", ENOTDIR}};
+  fresh();
+  for (const Place& p : places) {
+    errno = 0;
+    EXPECT_FALSE(LocateForWriting(p.path)) << p.path;
+    EXPECT_EQ(errno, p.error) << p.path << ": " << std::strerror(errno);
+    errno = 0;
+    EXPECT_FALSE(ReplaceOrWriteInPlace(p.path, "x"));
+    EXPECT_EQ(errno, p.error) << p.path << ": " << std::strerror(errno);
+  }
+
+  if (geteuid() != 0) GTEST_SKIP() << "a new file replaces the old one only for the superuser";
+  // Every step of a replacement; the old file carries a user attribute, and the folder hands
+  // new files an access list the old file does not have, to be taken away.
+  const bool attributes = setxattr(file.c_str(), "user.kept", "1", 1, 0) == 0 &&
+                          std::system(("setfacl -d -m u:65534:rw " + dir + " 2>/dev/null").c_str()) == 0;
+  struct Row {
+    FileStep step;
+    int at;
+    int error;
+  };
+  std::vector<Row> rows = {{FileStep::Open, 1, EMFILE}, {FileStep::Write, 1, ENOSPC}, {FileStep::Sync, 1, EIO},
+                           {FileStep::Close, 1, EDQUOT}, {FileStep::Rename, 1, EXDEV}};
+  if (attributes) {
+    rows.push_back({FileStep::Attribute, 1, ENOTSUP});  // the user attribute
+    rows.push_back({FileStep::Attribute, 2, EPERM});    // taking the folder's access list away
+  }
+  for (const Row& row : rows) {
+    SCOPED_TRACE("step " + std::to_string(int(row.step)) + " call " + std::to_string(row.at));
+    std::ofstream(file) << "old";
+    ScopedFileFaultHook hook(Failing(row.step, row.at, row.error));
+    errno = 0;
+    EXPECT_FALSE(ReplaceOrWriteInPlace(file, "new"));
+    EXPECT_EQ(errno, row.error) << std::strerror(errno);
+    EXPECT_EQ(ReadAll(file), "old");
+  }
+  // A pipe written in place.
+  const std::string pipe = dir + "/pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  for (const Row& row : {Row{FileStep::Open, 1, EMFILE}, Row{FileStep::Write, 1, EIO}, Row{FileStep::Close, 1, EIO}}) {
+    ScopedFileFaultHook hook(Failing(row.step, row.at, row.error));
+    errno = 0;
+    EXPECT_FALSE(ReplaceOrWriteInPlace(pipe, "new"));
+    EXPECT_EQ(errno, row.error) << int(row.step) << ": " << std::strerror(errno);
+  }
+  ::close(reader);
+  if (!attributes) GTEST_SKIP() << "attribute steps not tried: no user attributes or access lists here";
+}
+
+// Links are followed as many in a row as the system follows (40), and a longer chain is
+// taken for a loop.
+TEST_F(AtomicFileTest, AChainOfFortyLinksIsFollowedAndALongerOneIsALoop) {
+  for (int n = 1; n <= 41; ++n)
+    ASSERT_EQ(symlink(n == 41 ? "target" : ("link" + std::to_string(n + 1)).c_str(),
+                      (dir + "/link" + std::to_string(n)).c_str()),
+              0);
+  std::ofstream(dir + "/target") << "old";
+  // link2 -> ... -> link41 -> target: 40 links.
+  ASSERT_TRUE(ReplaceOrWriteInPlace(dir + "/link2", "forty"));
+  EXPECT_EQ(ReadAll(dir + "/target"), "forty");
+  errno = 0;
+  EXPECT_FALSE(ReplaceOrWriteInPlace(dir + "/link1", "forty-one"));
+  EXPECT_EQ(errno, ELOOP);
+  EXPECT_EQ(ReadAll(dir + "/target"), "forty");
+  EXPECT_TRUE(std::filesystem::is_symlink(dir + "/link1"));
+}
+
+// A reader that takes a whole page at a time, each after a pause shorter than the stall
+// timeout, is reading all along: however long the whole document takes, the write waits.
+TEST_F(AtomicFileTest, APipeWhoseReaderTakesAPageAtATimeIsWaitedFor) {
+  const std::string pipe = dir + "/pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  std::string document;
+  for (int i = 0; i < 120 * 1024; ++i) document += char('a' + i % 26);
+  const std::chrono::milliseconds previous = SetStalledWriteTimeout(std::chrono::milliseconds(1000));
+  std::string got;
+  std::atomic<bool> writeEnded{false};
+  std::thread pageReader([&] {
+    char page[4096];
+    for (;;) {
+      if (!writeEnded) std::this_thread::sleep_for(std::chrono::milliseconds(300));
+      // One whole page, or what is left once the write has ended.
+      size_t have = 0;
+      while (have < sizeof page) {
+        const bool ended = writeEnded;
+        const ssize_t n = ::read(reader, page + have, sizeof page - have);
+        if (n > 0) {
+          have += size_t(n);
+          continue;
+        }
+        if (ended) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      }
+      got.append(page, have);
+      if (have < sizeof page) break;
+    }
+  });
+  const bool written = bool(ReplaceOrWriteInPlace(pipe, document));
+  writeEnded = true;
+  pageReader.join();
+  SetStalledWriteTimeout(previous);
+  ::close(reader);
+  EXPECT_TRUE(written);
+  EXPECT_EQ(got.size(), document.size());
+  EXPECT_TRUE(got == document);
+}
+
+}  // namespace curvanta_inplace_tests

@@ -232,8 +232,9 @@ PointTableFileBytes ReadPointTableFile(const std::string& path) {
 }
 
 std::optional<Message> WritePointTableFile(const std::string& path, const std::string& text) {
-  if (ReplaceOrWriteInPlace(path, text)) return std::nullopt;
-  return Error("无法写入文件：\n" + path);
+  const WriteOutcome outcome = ReplaceOrWriteInPlace(path, text);
+  if (outcome) return std::nullopt;
+  return Error(WriteFailureText(path, outcome));
 }
 
 }  // namespace curvanta
