@@ -17,6 +17,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -835,6 +836,14 @@ int64_t OrderKey(double x) {
 
 double FromOrderKey(int64_t key) { return std::bit_cast<double>(key < 0 ? (-key) | INT64_MIN : key); }
 
+// A double in exponent form with every digit that tells it from its neighbours.
+std::string AllDigits(double x) {
+  std::ostringstream text;
+  text.precision(17);
+  text << x;
+  return text.str();
+}
+
 double NextDouble(double x) { return FromOrderKey(OrderKey(x) + 1); }
 double PreviousDouble(double x) { return FromOrderKey(OrderKey(x) - 1); }
 
@@ -860,10 +869,10 @@ struct EngineInterval {
   double first = 0, last = 0;
 };
 
-// Every double a user can type as an operand, from -DBL_MAX to DBL_MAX: probed at 0, at
-// every power of two and one and a half times it (subnormals included) and at the ends of
-// the range, then each change between neighbouring probes bisected down to the two
-// neighbouring doubles it lies between.
+// The runs of operands the engine computes the function on, searched over every double from
+// -DBL_MAX to DBL_MAX: probed at 0, at every power of two and one and a half times it
+// (subnormals included) and at the ends of the range, then each change between neighbouring
+// probes bisected down to the two neighbouring doubles it lies between.
 std::vector<EngineInterval> EngineDomain(const std::string& function) {
   std::vector<int64_t> keys = {0, OrderKey(DBL_MAX), OrderKey(-DBL_MAX)};
   for (int e = -1074; e <= 1023; ++e) {
@@ -914,14 +923,14 @@ bool SameEnd(double inside, std::optional<double> outside, double stated, bool c
 
 // What the engine computes is what each domain cell and each mark state: the same number
 // of intervals, each end the operand the cell writes (within the rounding "约" announces)
-// and the one the mark names (its named bounds within a few units of their last digit).
+// and the one the mark names (a bound named by the number types within 1e-12 of it).
 // Each end found is held against the dialog too: accepted inside, refused outside with the
 // message of the row.
 TEST(HelpPageClaims, EachDomainCellStatesTheEdgesTheEngineHas) {
   for (const DomainRow& row : DomainRows(PageText())) {
     const std::vector<EngineInterval> engine = EngineDomain(row.function);
     std::string found;
-    for (const EngineInterval& i : engine) found += " [" + FormatDouble(i.first) + ", " + FormatDouble(i.last) + "]";
+    for (const EngineInterval& i : engine) found += " [" + AllDigits(i.first) + ", " + AllDigits(i.last) + "]";
     SCOPED_TRACE(row.function + ": the engine computes on" + found + "; the cell says \"" + row.cell +
                  "\", the mark " + row.domain);
     const DomainCell cell = ReadDomainCell(row.cell);
@@ -949,11 +958,11 @@ TEST(HelpPageClaims, EachDomainCellStatesTheEdgesTheEngineHas) {
       for (auto [inside, outside] : {std::make_pair(e.first, below), std::make_pair(e.last, above)}) {
         if (!outside) continue;
         const Observed in = ThroughTheGraphDialog(Call(row.function, inside) + "*0");
-        EXPECT_TRUE(in.accepted && in.messages.empty()) << FormatDouble(inside) << ": " << Shown(in);
+        EXPECT_TRUE(in.accepted && in.messages.empty()) << AllDigits(inside) << ": " << Shown(in);
         const Observed out = ThroughTheGraphDialog(Call(row.function, *outside) + "*0");
-        EXPECT_FALSE(out.accepted) << FormatDouble(*outside);
+        EXPECT_FALSE(out.accepted) << AllDigits(*outside);
         EXPECT_EQ(out.messages, (std::vector<Message>{Message{row.outsideMessage, "出错", MsgIcon::Error}}))
-            << FormatDouble(*outside);
+            << AllDigits(*outside);
       }
     }
   }
