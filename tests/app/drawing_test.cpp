@@ -203,6 +203,35 @@ TEST_F(ShownWindow, NewTwoDimensionalDocumentEndsTheSpinAndStartsLevel) {
   Send(QEvent::MouseButtonRelease, c + QPoint(20, 0), Qt::LeftButton, Qt::NoButton);
 }
 
+// A new 2.5D or 3D document starts in the oblique view only when the model was not turned
+// before; a turned model keeps its rotation in the new document until a preset view.
+TEST_F(ShownWindow, NewSpaceDocumentKeepsATurnedModelAndStartsObliqueAfterAPreset) {
+  const Vec4 oblique = PresetRotation(0, -15, 45);
+  window->mnuFileNew3D_Click();
+  area->RebuildRotation();
+  EXPECT_EQ(area->nav().RotationQuat, oblique);
+  window->RunCommand("mnuViewRotate");
+  const QPoint c(area->width() / 2, area->height() / 2);
+  Send(QEvent::MouseButtonPress, c, Qt::LeftButton, Qt::LeftButton);
+  Send(QEvent::MouseMove, c + QPoint(20, 10), Qt::NoButton, Qt::LeftButton);
+  Send(QEvent::MouseButtonRelease, c + QPoint(20, 10), Qt::LeftButton, Qt::NoButton);
+  Send(QEvent::MouseButtonPress, c, Qt::LeftButton, Qt::LeftButton);  // stops the spin
+  Send(QEvent::MouseButtonRelease, c, Qt::LeftButton, Qt::NoButton);
+  const Vec4 turned = area->nav().RotationQuat;
+  ASSERT_NE(turned, oblique);
+  for (void (MainWindow::*startNew)() : {&MainWindow::mnuFileNew25D_Click, &MainWindow::mnuFileNew3D_Click}) {
+    (window.get()->*startNew)();
+    area->RebuildRotation();
+    EXPECT_EQ(area->nav().RotationQuat, turned);
+  }
+  window->RunCommand("mnuViewFront");
+  for (void (MainWindow::*startNew)() : {&MainWindow::mnuFileNew25D_Click, &MainWindow::mnuFileNew3D_Click}) {
+    (window.get()->*startNew)();
+    area->RebuildRotation();
+    EXPECT_EQ(area->nav().RotationQuat, oblique);
+  }
+}
+
 // The axes of an animated polar implicit graph cover what it plots, as the still graph's do:
 // the x axis reaches as far out in both pictures.
 TEST_F(ShownWindow, AnimatedPolarCircleGetsTheAxesOfTheStillOne) {

@@ -7,13 +7,17 @@
 // hold no example or formula without a mark.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cfloat>
+#include <cstdint>
 #include <cmath>
 #include <cstring>
 #include <functional>
 #include <map>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -177,6 +181,25 @@ Observed ThroughThePointAnimationDialog(const std::string& text, const std::stri
   return o;
 }
 
+// The point dialog of a 2D document: the text in the x box (a number box), y 0. What the
+// point's x is sampled as is what the box was read as.
+Observed ThroughThePointDialog(const std::string& text) {
+  ScopedMessageRecorder recorder;
+  PointDialogState s = PointPresetForCreate(false, 1, 10);
+  s.x = text;
+  s.y = "0";
+  Observed o;
+  PointAcceptOutcome out = AcceptPointDialog(s, 1, 1);
+  if (out.refusal) {
+    o.messages.push_back(*out.refusal);
+    return o;
+  }
+  o.accepted = SampleSafely(*out.item);
+  o.messages = recorder.recorder.messages;
+  if (o.accepted) o.read = out.item->Vert3D(0, 0).x;
+  return o;
+}
+
 // The animation settings: the text as the frame count or the speed, the other field 10.
 Observed ThroughTheAnimationSettings(const std::string& text, const std::string& field) {
   AnimationSettingsState s{field == "frames" ? text : "10", field == "speed" ? text : "10"};
@@ -202,6 +225,7 @@ std::vector<std::pair<std::string, Observed>> RunWhereTyped(const Element& e) {
     else if (place == "stepstem") out.emplace_back(place, ThroughTheStepDialog(expr, field));
     else if (place == "pointanim") out.emplace_back(place, ThroughThePointAnimationDialog(expr, field));
     else if (place == "animation") out.emplace_back(place, ThroughTheAnimationSettings(expr, field));
+    else if (place == "point") out.emplace_back(place, ThroughThePointDialog(expr));
     else if (place == "function2d") out.emplace_back(place, ThroughTheGraphDialog(expr, &e));
     else ADD_FAILURE() << "unknown place " << place;
   }
@@ -627,17 +651,36 @@ TEST(HelpPageClaims, TheFunctionTableNamesEveryFunctionOnce) {
   EXPECT_EQ(named.size(), kFunctionNames.size());
 }
 
+// A domain cell as the reader reads it: the condition, whether "约" follows it (its numbers
+// are rounded), and the words after the condition.
+struct DomainCell {
+  std::optional<Domain> condition;
+  bool approximate = false;
+  QString rest;
+};
+
+DomainCell ReadDomainCell(const std::string& text) {
+  const QString cell = QString::fromStdString(text);
+  const qsizetype conditionEnd = cell.indexOf(QRegularExpression(QStringLiteral("[（；]")));
+  DomainCell out;
+  out.condition = ParseStatedCondition((conditionEnd < 0 ? cell : cell.left(conditionEnd)).toStdString());
+  out.rest = conditionEnd < 0 ? QString() : cell.mid(conditionEnd);
+  out.approximate = out.rest.startsWith(QStringLiteral("（约"));
+  return out;
+}
+
+// The relative rounding of a number the page writes with "约" (seven significant digits).
+constexpr double kRoundedWithin = 1e-5;
+
 // The cell the reader sees states the marked domain: the same intervals, ends within the
 // rounding "约" announces (exact without it), and the message the mark names outside.
 TEST(HelpPageClaims, EachDomainCellSaysTheDomainItsRowIsMarkedWith) {
   for (const DomainRow& row : DomainRows(PageText())) {
     SCOPED_TRACE(row.function + ": \"" + row.cell + "\" marked " + row.domain);
-    const QString cell = QString::fromStdString(row.cell);
-    const qsizetype conditionEnd = cell.indexOf(QRegularExpression(QStringLiteral("[（；]")));
-    const QString condition = conditionEnd < 0 ? cell : cell.left(conditionEnd);
-    const QString rest = conditionEnd < 0 ? QString() : cell.mid(conditionEnd);
-    const bool approximate = rest.startsWith(QStringLiteral("（约"));
-    const std::optional<Domain> stated = ParseStatedCondition(condition.toStdString());
+    const DomainCell cell = ReadDomainCell(row.cell);
+    const std::optional<Domain>& stated = cell.condition;
+    const bool approximate = cell.approximate;
+    const QString& rest = cell.rest;
     ASSERT_TRUE(stated) << "a condition the page's words do not form";
     const std::vector<MarkedInterval> marked = ParseMarkedDomain(row.domain);
     ASSERT_EQ(stated->size(), marked.size());
@@ -646,7 +689,7 @@ TEST(HelpPageClaims, EachDomainCellSaysTheDomainItsRowIsMarkedWith) {
       const MarkedInterval& m = marked[i];
       auto close = [&](double got, const Bound& want) {
         if (want.infinite) return got == want.value;
-        const double tolerance = approximate ? 1e-5 : 1e-12;
+        const double tolerance = approximate ? kRoundedWithin : 1e-12;
         return std::fabs(got - want.value) <= tolerance * std::fabs(want.value);
       };
       EXPECT_TRUE(close(s.low, m.low)) << s.low;
@@ -778,6 +821,149 @@ TEST(HelpPageClaims, EachFunctionComputesInsideItsStatedDomainAndFailsJustOutsid
       SCOPED_TRACE(text + ": " + Shown(o));
       EXPECT_FALSE(o.accepted);
       EXPECT_EQ(o.messages, (std::vector<Message>{Message{row.outsideMessage, "出错", MsgIcon::Error}}));
+    }
+  }
+}
+
+// ---- The edges of each domain, found in the engine ----
+
+// The doubles in their order as whole numbers: neighbouring doubles have neighbouring keys,
+// subnormals included, and -0 and +0 share the key 0.
+int64_t OrderKey(double x) {
+  const int64_t bits = std::bit_cast<int64_t>(x);
+  return bits < 0 ? -(bits & INT64_MAX) : bits;
+}
+
+double FromOrderKey(int64_t key) { return std::bit_cast<double>(key < 0 ? (-key) | INT64_MIN : key); }
+
+// A double in exponent form with every digit that tells it from its neighbours.
+std::string AllDigits(double x) {
+  std::ostringstream text;
+  text.precision(17);
+  text << x;
+  return text.str();
+}
+
+double NextDouble(double x) { return FromOrderKey(OrderKey(x) + 1); }
+double PreviousDouble(double x) { return FromOrderKey(OrderKey(x) - 1); }
+
+// Whether the engine computes the function at x, typed as a constant operand and times 0 (so
+// that only the function itself can fail): the text compiled and evaluated as the dialogs
+// sample it, any message box recorded.
+bool EngineComputes(const std::string& function, double x) {
+  ScopedMessageRecorder recorder;
+  ExpressionEngine engine;
+  std::string postfix;
+  const std::string text = Call(function, x) + "*0";
+  if (engine.InfixToPostfix(text, postfix) != 0) {
+    ADD_FAILURE() << "syntax error in " << text;
+    return false;
+  }
+  float result = 0;
+  bool faulted = false;
+  return PostfixProgram::Compile(postfix).EvaluateQuietly(false, result, VarValues{}, faulted);
+}
+
+// A run of doubles the engine computes on, its first and last operand.
+struct EngineInterval {
+  double first = 0, last = 0;
+};
+
+// The runs of operands the engine computes the function on, searched over every double from
+// -DBL_MAX to DBL_MAX: probed at 0, at every power of two and one and a half times it
+// (subnormals included) and at the ends of the range, then each change between neighbouring
+// probes bisected down to the two neighbouring doubles it lies between.
+std::vector<EngineInterval> EngineDomain(const std::string& function) {
+  std::vector<int64_t> keys = {0, OrderKey(DBL_MAX), OrderKey(-DBL_MAX)};
+  for (int e = -1074; e <= 1023; ++e) {
+    for (double m : {1.0, 1.5}) {
+      const double x = std::ldexp(m, e);
+      if (!std::isfinite(x) || x == 0) continue;
+      keys.push_back(OrderKey(x));
+      keys.push_back(OrderKey(-x));
+    }
+  }
+  std::sort(keys.begin(), keys.end());
+  keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+  std::vector<char> in(keys.size());
+  for (size_t i = 0; i < keys.size(); ++i) in[i] = EngineComputes(function, FromOrderKey(keys[i]));
+
+  std::vector<EngineInterval> out;
+  std::optional<int64_t> first;
+  if (in[0]) first = keys[0];
+  for (size_t i = 1; i < keys.size(); ++i) {
+    if (in[i] == in[i - 1]) continue;
+    int64_t low = keys[i - 1], high = keys[i];  // low as probe i - 1, high as probe i
+    while (high - low > 1) {
+      const int64_t middle = low + (high - low) / 2;
+      (EngineComputes(function, FromOrderKey(middle)) == bool(in[i - 1]) ? low : high) = middle;
+    }
+    if (in[i]) {
+      first = high;
+    } else {
+      out.push_back({FromOrderKey(*first), FromOrderKey(low)});
+      first.reset();
+    }
+  }
+  if (first) out.push_back({FromOrderKey(*first), FromOrderKey(keys.back())});
+  return out;
+}
+
+// Whether an end of an interval the engine has is the end a stated interval has. An
+// infinite end is the end of the doubles; a rounded end is within the rounding; an exact
+// end is the operand itself when closed and its neighbour outside when open. `inside` is
+// the engine's last operand inside, `outside` the double beyond it (none at the ends).
+bool SameEnd(double inside, std::optional<double> outside, double stated, bool closed, bool rounded,
+             double tolerance) {
+  if (std::isinf(stated)) return !outside;
+  if (!outside) return false;
+  if (rounded) return std::fabs(inside - stated) <= tolerance * std::fabs(stated);
+  return closed ? inside == stated : *outside == stated;
+}
+
+// What the engine computes is what each domain cell and each mark state: the same number
+// of intervals, each end the operand the cell writes (within the rounding "约" announces)
+// and the one the mark names (a bound named by the number types within 1e-12 of it).
+// Each end found is held against the dialog too: accepted inside, refused outside with the
+// message of the row.
+TEST(HelpPageClaims, EachDomainCellStatesTheEdgesTheEngineHas) {
+  for (const DomainRow& row : DomainRows(PageText())) {
+    const std::vector<EngineInterval> engine = EngineDomain(row.function);
+    std::string found;
+    for (const EngineInterval& i : engine) found += " [" + AllDigits(i.first) + ", " + AllDigits(i.last) + "]";
+    SCOPED_TRACE(row.function + ": the engine computes on" + found + "; the cell says \"" + row.cell +
+                 "\", the mark " + row.domain);
+    const DomainCell cell = ReadDomainCell(row.cell);
+    ASSERT_TRUE(cell.condition) << "a condition the page's words do not form";
+    const std::vector<MarkedInterval> marked = ParseMarkedDomain(row.domain);
+    ASSERT_EQ(engine.size(), cell.condition->size());
+    ASSERT_EQ(engine.size(), marked.size());
+    for (size_t k = 0; k < engine.size(); ++k) {
+      const EngineInterval& e = engine[k];
+      const std::optional<double> below =
+          e.first == -DBL_MAX ? std::nullopt : std::optional<double>(PreviousDouble(e.first));
+      const std::optional<double> above =
+          e.last == DBL_MAX ? std::nullopt : std::optional<double>(NextDouble(e.last));
+      const Interval& s = (*cell.condition)[k];
+      EXPECT_TRUE(SameEnd(e.first, below, s.low, s.lowClosed, cell.approximate, kRoundedWithin))
+          << "the cell's low end " << s.low;
+      EXPECT_TRUE(SameEnd(e.last, above, s.high, s.highClosed, cell.approximate, kRoundedWithin))
+          << "the cell's high end " << s.high;
+      const MarkedInterval& m = marked[k];
+      EXPECT_TRUE(SameEnd(e.first, below, m.low.value, m.interval.lowClosed, m.low.named, 1e-12))
+          << "the mark's low end " << m.low.value;
+      EXPECT_TRUE(SameEnd(e.last, above, m.high.value, m.interval.highClosed, m.high.named, 1e-12))
+          << "the mark's high end " << m.high.value;
+
+      for (auto [inside, outside] : {std::make_pair(e.first, below), std::make_pair(e.last, above)}) {
+        if (!outside) continue;
+        const Observed in = ThroughTheGraphDialog(Call(row.function, inside) + "*0");
+        EXPECT_TRUE(in.accepted && in.messages.empty()) << AllDigits(inside) << ": " << Shown(in);
+        const Observed out = ThroughTheGraphDialog(Call(row.function, *outside) + "*0");
+        EXPECT_FALSE(out.accepted) << AllDigits(*outside);
+        EXPECT_EQ(out.messages, (std::vector<Message>{Message{row.outsideMessage, "出错", MsgIcon::Error}}))
+            << AllDigits(*outside);
+      }
     }
   }
 }
