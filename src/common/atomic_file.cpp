@@ -136,16 +136,28 @@ int CreateNewFile(int folder, mode_t mode, std::string& name, StepCounter& steps
   return -1;
 }
 
+enum class Replaced { Yes, Failed, OwnerNotKept };
+
 // The bytes to a new file beside the target, then over it. `old` is the file replaced, with
-// its `attributes`, or null when there is none yet.
-bool Replace(const FilePlace& place, const struct stat* old, const Attributes& attributes, std::string_view bytes,
-             StepCounter& steps) {
+// its `attributes`, or null when there is none yet. Should the system not give the new file
+// the old one's owner and group after all (as a network file system may refuse even the
+// superuser), nothing is written and the file is to be written in place.
+Replaced Replace(const FilePlace& place, const struct stat* old, const Attributes& attributes,
+                 std::string_view bytes, StepCounter& steps) {
   const int folder = place.folder.get();
   std::string temporary;
   // Unreadable to others until it has the old file's owner and mode.
   const int fd = CreateNewFile(folder, old ? 0600 : 0666, temporary, steps);
-  if (fd < 0) return false;
-  if (old && ::fchown(fd, old->st_uid, old->st_gid) != 0) (void)::fchown(fd, uid_t(-1), old->st_gid);
+  if (fd < 0) return Replaced::Failed;
+  if (old) {
+    struct stat made;
+    if (::fchown(fd, old->st_uid, old->st_gid) != 0 || ::fstat(fd, &made) != 0 || made.st_uid != old->st_uid ||
+        made.st_gid != old->st_gid) {
+      ::close(fd);
+      ::unlinkat(folder, temporary.c_str(), 0);
+      return Replaced::OwnerNotKept;
+    }
+  }
   bool ok = WriteAll(fd, bytes, steps) && (!old || CarryWhatIsSet(fd, *old, attributes, steps)) && Sync(fd, steps);
   if (ok) {
     ok = Close(fd, steps);
@@ -158,13 +170,13 @@ bool Replace(const FilePlace& place, const struct stat* old, const Attributes& a
   if (!ok) {
     const ErrnoKept failure;
     ::unlinkat(folder, temporary.c_str(), 0);
-    return false;
+    return Replaced::Failed;
   }
   // The new name reaches the disk with the folder; a file system that cannot sync a folder
   // (or a folder the saver may not read) has still replaced the file, so this answers nothing.
   const UniqueFd synced(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (synced.valid()) (void)::fsync(synced.get());
-  return true;
+  return Replaced::Yes;
 }
 
 bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
@@ -255,7 +267,7 @@ WriteOutcome ReplaceOrWriteInPlace(const std::string& path, std::string_view byt
   if (::fstatat(place->folder.get(), place->name.c_str(), &old, AT_SYMLINK_NOFOLLOW) != 0) {
     // A new file; a missing folder fails when the file is created in it.
     if (errno != ENOENT) return {};
-    return {Replace(*place, nullptr, {}, bytes, steps), false};
+    return {Replace(*place, nullptr, {}, bytes, steps) == Replaced::Yes, false};
   }
   if (S_ISDIR(old.st_mode) || S_ISLNK(old.st_mode)) {  // put there meanwhile
     errno = S_ISDIR(old.st_mode) ? EISDIR : ELOOP;
@@ -271,7 +283,10 @@ WriteOutcome ReplaceOrWriteInPlace(const std::string& path, std::string_view byt
   if (::faccessat(place->folder.get(), place->name.c_str(), W_OK, AT_EACCESS) != 0) return {};
   Attributes attributes;
   const AttributesRead read = ReadAttributes(*place, attributes);
-  if (ReplacementKeepsEverything(*place, old, read)) return {Replace(*place, &old, attributes, bytes, steps), false};
+  if (ReplacementKeepsEverything(*place, old, read)) {
+    const Replaced replaced = Replace(*place, &old, attributes, bytes, steps);
+    if (replaced != Replaced::OwnerNotKept) return {replaced == Replaced::Yes, false};
+  }
   return WriteRegularFileInPlace(*place, old, bytes, steps);
 }
 
