@@ -13,6 +13,7 @@
 #include "common/message_service.h"
 #include "draw/graph_draw.h"
 #include "draw/report_sink.h"
+#include "expr/engine_texts.h"
 #include "graph/graph_item.h"
 #include "support/analysed_function.h"
 #include "support/scene_frame_rig.h"
@@ -288,6 +289,102 @@ TEST_F(StillItemLists, AStillItemChangedAloneRaisesTheAnimatedItemsMessagesAgain
   EXPECT_EQ(draws[2] + draws[3], 0);
   EXPECT_EQ(compiled.messages, DrawEachStep().messages);
   EXPECT_EQ(compiled.messages, main.messages);
+}
+
+// The compile of the still items alone and the full compile of the same scene raise the same
+// messages in the same order, with what an animated item before a still one raises first.
+// Each scene is compiled, a still item edited and compiled again (its list alone is drawn),
+// and the same items then compiled by a frame that never saw them (every step is drawn).
+TEST_F(StillItemLists, BothCompilesRaiseTheSameMessagesInOrder) {
+  using Make = std::shared_ptr<GraphItem> (*)(int32_t id);
+  const Make logRelation = [](int32_t id) {  // fails left of x = 0
+    return Relation(id, "log(x)+y", CoordKind::Plane, -1, 1, -1, 1);
+  };
+  const Make sqrRelation = [](int32_t id) {
+    return Relation(id, "sqr(x)+y", CoordKind::Plane, -1, 1, -1, 1);
+  };
+  const Make circleRelation = [](int32_t id) {
+    return Relation(id, "x^2+y^2-1", CoordKind::Plane, -1.5f, 1.5f, -1.5f, 1.5f);
+  };
+  const Make animatedSqr = [](int32_t id) {
+    auto item = Relation(id, "sqr(x)+y+t", CoordKind::Plane, -1, 1, -1, 1);
+    item->Animation = true;
+    item->MinT = 0;
+    item->MaxT = 1;
+    return item;
+  };
+  const Make pointAnimated = [](int32_t id) { return AnimatedPoint(id); };
+  struct Case {
+    const char* what;
+    std::vector<Make> items;  // ids 1, 2, ... in the scene's order
+    int32_t edited;           // a still item: its colour changes, or its relation with `now`
+    Make now;
+    std::vector<std::string> raised;  // after the edit, in order
+  };
+  const Case cases[] = {
+      {"animated, then still", {animatedSqr, logRelation}, 2, nullptr,
+       {texts::kSqrDomain, texts::kLogDomain}},
+      {"still, then animated", {logRelation, animatedSqr}, 1, nullptr,
+       {texts::kLogDomain, texts::kSqrDomain}},
+      {"a silent still item edited between the two",
+       {animatedSqr, circleRelation, logRelation, pointAnimated}, 2, nullptr,
+       {texts::kSqrDomain, texts::kLogDomain}},
+      {"the still item's message goes", {animatedSqr, logRelation}, 2, circleRelation,
+       {texts::kSqrDomain}},
+      {"the still item raises the animated one's", {animatedSqr, circleRelation, logRelation}, 3,
+       sqrRelation, {texts::kSqrDomain}},
+      {"a silent still item raises one", {logRelation, animatedSqr, circleRelation}, 3,
+       logRelation, {texts::kLogDomain, texts::kSqrDomain}},
+  };
+  const auto compile = [](SceneFrameRig& rig) {
+    ScopedGl use(&rig.gl);
+    ScopedMessageRecorder shown;
+    {
+      MessageDeferral deferral;
+      rig.frame.Compile(true);
+    }
+    EXPECT_TRUE(rig.gl.Errors().empty());
+    return shown.recorder.messages;
+  };
+  const auto textsOf = [](const std::vector<Message>& messages) {
+    std::vector<std::string> out;
+    for (const Message& m : messages) out.push_back(m.text);
+    return out;
+  };
+  for (const Case& c : cases) {
+    SceneFrameRig kept(true);
+    SceneFrameRig fresh(true);
+    for (size_t i = 0; i < c.items.size(); ++i) {
+      auto item = c.items[i](int32_t(i + 1));
+      ASSERT_TRUE(item->GetPoints()) << c.what;
+      kept.scene.FunSurfs.Add(item);
+      fresh.scene.FunSurfs.Add(item);
+    }
+    for (SceneFrameRig* rig : {&kept, &fresh}) {
+      ScopedGl use(&rig->gl);
+      rig->frame.Initialize();
+    }
+    compile(kept);
+    const std::shared_ptr<GraphItem>& edited = kept.scene.FunSurfs.Item(c.edited);
+    ASSERT_FALSE(edited->Animation) << c.what;
+    if (c.now) {
+      edited->EqualTo(*c.now(c.edited));
+      ASSERT_TRUE(edited->GetPoints()) << c.what;
+    } else {
+      edited->LineColor ^= 0xff;
+    }
+    const int stepsBefore = kept.frame.stepCompiles();
+    const int stillBefore = kept.frame.stillListCompiles();
+    const std::vector<Message> stillOnly = compile(kept);
+    ASSERT_EQ(kept.frame.stepCompiles(), stepsBefore) << c.what;
+    ASSERT_EQ(kept.frame.stillListCompiles(), stillBefore + 1) << c.what;
+    const std::vector<Message> full = compile(fresh);
+    ASSERT_EQ(fresh.frame.stepCompiles(), 1) << c.what;
+
+    EXPECT_EQ(textsOf(full), c.raised) << c.what;
+    EXPECT_EQ(textsOf(stillOnly), textsOf(full)) << c.what;
+    EXPECT_TRUE(stillOnly == full) << c.what << ": the titles or icons differ";
+  }
 }
 
 // A still 2D table edited as its dialog's OK does (a new item's cells taken over), with
