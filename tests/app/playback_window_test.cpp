@@ -273,41 +273,46 @@ class PlaybackAcrossDocuments : public Playback {
 }  // namespace
 
 // Opening a document that loads and File > New of every kind stop a playing loop as 暂停
-// does before the new document is set up; an open that fails or reads nothing, and a New
-// cancelled at the save question, leave it playing.
+// does before the new document is set up: the play mode and the frame stay, but for the
+// first frame the loader shows of an animated document. An open that fails or reads
+// nothing, and a New cancelled at the save question, leave the loop playing.
 TEST_F(PlaybackAcrossDocuments, OpenAndNewEndAPlayingLoopAsPauseDoes) {
   struct Case {
     const char* what;
     std::function<void()> act;
     bool ends;
+    int32_t frame;  // AnimFrame afterwards; the loop had shown frames 1 and 2
   };
   const Case cases[] = {
-      {"open a still 2D document", [&] { Open(still); }, true},
-      {"open an animated document", [&] { Open(animated); }, true},
-      {"new 2D", [&] { New("mnuFileNew2D", MsgAnswer::No); }, true},
-      {"new 2.5D", [&] { New("mnuFileNew25D", MsgAnswer::No); }, true},
-      {"new 3D", [&] { New("mnuFileNew3D", MsgAnswer::No); }, true},
-      {"open a malformed file", [&] { Open(bad); }, false},
-      {"open an empty document", [&] { Open(empty); }, false},
-      {"open cancelled in the file dialog", [&] { Open(""); }, false},
+      {"open a still 2D document", [&] { Open(still); }, true, 3},
+      {"open an animated document", [&] { Open(animated); }, true, 1},
+      {"new 2D", [&] { New("mnuFileNew2D", MsgAnswer::No); }, true, 3},
+      {"new 2.5D", [&] { New("mnuFileNew25D", MsgAnswer::No); }, true, 3},
+      {"new 3D", [&] { New("mnuFileNew3D", MsgAnswer::No); }, true, 3},
+      {"open a malformed file", [&] { Open(bad); }, false, 3},
+      {"open an empty document", [&] { Open(empty); }, false, 3},
+      {"open cancelled in the file dialog", [&] { Open(""); }, false, 3},
       {"new 3D cancelled at the save question", [&] { New("mnuFileNew3D", MsgAnswer::Cancel); },
-       false},
+       false, 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    // What 暂停 followed by the same command leaves.
+    // The commands' states as 暂停 followed by the same command leaves them.
     PlaybackLeft paused;
     if (c.ends) {
       PlayLoop();
       window->RunCommand("mnuAniPause");
       c.act();
       paused = Left();
-      ASSERT_FALSE(paused.ticking);
     }
     PlayLoop();
     const PlaybackLeft before = Left();
     c.act();
-    EXPECT_EQ(Left(), c.ends ? paused : before);
+    const PlaybackLeft after = Left();
+    EXPECT_EQ(after.ticking, !c.ends);
+    EXPECT_EQ(after.mode, PlayMode::ForwardLoop);
+    EXPECT_EQ(after.frame, c.frame);
+    EXPECT_EQ(after, c.ends ? paused : before);
     rec.recorder.clear();
   }
 }
