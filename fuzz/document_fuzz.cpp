@@ -65,6 +65,7 @@ struct SceneWindow : DocumentWindow {
     host.lines.clear();
   }
   void endSpin() override {}
+  void endPlayback() override {}
   void setUpKind(int32_t) override {}
   void startNew2D() override { GraphMode = 1; }
   void showAllLines() override {

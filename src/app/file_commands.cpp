@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QUrl>
 
+#include "app/animation_playback.h"
 #include "app/graph_list.h"
 #include "app/main_window.h"
 #include "common/globals.h"
@@ -123,6 +124,8 @@ void FileCommands::clearDocument() { window_.mnuGraphDelAll_Click(); }
 void FileCommands::endSpin() {
   window_.picDraw()->StopSpin();  // not for good: the next turning drag spins again
 }
+
+void FileCommands::endPlayback() { window_.Player()->Pause(); }
 
 void FileCommands::setUpKind(int32_t graphMode) {
   window_.picDraw()->navigator().state.TrackballActive = false;

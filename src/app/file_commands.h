@@ -56,6 +56,7 @@ class FileCommands : public DocumentWindow {
   // DocumentWindow
   void clearDocument() override;
   void endSpin() override;
+  void endPlayback() override;
   void setUpKind(int32_t graphMode) override;
   void startNew2D() override;
   void showAllLines() override;

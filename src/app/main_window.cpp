@@ -467,20 +467,17 @@ void MainWindow::mnuFileNew25D_Click() { NewDocument(2); }
 void MainWindow::mnuFileNew3D_Click() { NewDocument(3); }
 
 void MainWindow::NewDocument(int kind) {
-  if (DocScene.FunSurfs.Count() >= 1) {
-    MsgAnswer a =
-        ShowMessage(kSaveQuestion, kNoteTitle, MsgIcon::Exclamation, MsgButtons::YesNoCancel);
-    if (a == MsgAnswer::Yes) {
-      if (!SaveDocument()) return;
-      mnuEditDelAll_Click();
-      ApplyKindSettings(kind);
-      SavedFlag = false;
-      return;
-    }
-    if (a != MsgAnswer::No) return;
-    mnuEditDelAll_Click();
+  const bool anyGraph = DocScene.FunSurfs.Count() >= 1;
+  MsgAnswer a = MsgAnswer::No;
+  if (anyGraph) {
+    a = ShowMessage(kSaveQuestion, kNoteTitle, MsgIcon::Exclamation, MsgButtons::YesNoCancel);
+    if (a == MsgAnswer::Yes && !SaveDocument()) return;
+    if (a != MsgAnswer::Yes && a != MsgAnswer::No) return;
   }
+  player_->Pause();  // the animation played ends with its document
+  if (anyGraph) mnuEditDelAll_Click();
   ApplyKindSettings(kind);
+  if (a == MsgAnswer::Yes) SavedFlag = false;
 }
 
 void MainWindow::ApplyKindSettings(int kind) {

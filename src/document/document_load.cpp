@@ -53,6 +53,7 @@ std::optional<std::string> ReadContainer(const std::string& path) {
 void ApplyDocument(const ParsedDocument& doc, DocumentHost& host, DocumentWindow& window) {
   MessageOperation operation;  // one load: each distinct message once
   window.endSpin();  // every document that opens, also one that keeps the kind in force
+  window.endPlayback();  // the animation played ends with its document
   window.clearDocument();
   LastGraphID = 0;
 

@@ -19,6 +19,8 @@ class DocumentWindow {
   virtual void clearDocument() = 0;
   // Ends a spin of the view; the next turning drag may start one again.
   virtual void endSpin() = 0;
+  // Stops a playing animation as 暂停 does: the frame and the play mode stay.
+  virtual void endPlayback() = 0;
   // The view and commands of a document kind: the trackball rotation off and the kind's
   // command set (GraphMode and the model rotation are already set).
   virtual void setUpKind(int32_t graphMode) = 0;

@@ -86,7 +86,7 @@ Outcome Compute(const std::u16string& text1, const std::function<void(const std:
   Outcome out{text1, u""};
   std::string cleaned;
   if (!CheckExpressionText(ToUtf8(text1), cleaned)) {
-    ShowMessage(texts::kInvalidInput, texts::kEvalTitle, MsgIcon::Exclamation);
+    ShowMessage(texts::kInvalidInput, texts::kEvalTitle, MsgIcon::Error);
     return out;
   }
   out.text1 = FromAscii(cleaned);

@@ -34,7 +34,7 @@ struct Outcome {
 
 // Computes the expression in degree mode with U = V = 1 and the other variables 0.
 // DivZeroIsError is True during the computation and False again on every way out. A
-// character outside the language shows "存在不合法的表达式或数值" (title "出错", warning icon);
+// character outside the language shows "存在不合法的表达式或数值" (title "出错", error icon);
 // syntax and domain errors show the engine's own boxes; arithmetic faults end silently.
 // onCleaned, when given, receives the cleaned text before it is converted.
 Outcome Compute(const std::u16string& text1,

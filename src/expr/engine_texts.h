@@ -41,7 +41,7 @@ inline constexpr char kFaultDivisionByZero[] = "除数为零";
 inline constexpr char kFaultInvalidPower[] = "无效的乘方";
 
 // Shown by the callers of the input filters (dialogs, calculator): title kEvalTitle,
-// warning icon.
+// error icon.
 inline constexpr char kInvalidInput[] = "存在不合法的表达式或数值";
 
 }  // namespace curvanta::texts

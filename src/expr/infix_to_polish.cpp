@@ -153,7 +153,7 @@ std::optional<PolishList> InfixToPolish(std::string sExpression, std::string& er
           for (const Word& w : kWords)
             if (w.upper == word) found = &w;
           if (!found) {
-            curvanta::ShowMessage(kPolishInvalid, kPolishInvalidTitle, curvanta::MsgIcon::Exclamation);
+            curvanta::ShowMessage(kPolishInvalid, kPolishInvalidTitle, curvanta::MsgIcon::Error);
             return std::nullopt;
           }
           stack.Append(found->rank, found->token);

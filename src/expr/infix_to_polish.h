@@ -18,7 +18,7 @@ inline constexpr const char* kPolishInvalidTitle = "出错";
 
 // The postfix token list of sExpression, or nullopt. On failure errText holds the fault,
 // except for a word the language does not know: that shows the box "表达式非法" (title
-// "出错", warning icon) and leaves errText as it was.
+// "出错", error icon) and leaves errText as it was.
 // Accepted words: numbers ("." or "," as the decimal point, written back as plain decimals
 // with up to 15 significant digits), the variables x, y, a, r, u, the constants t, b, v,
 // and the functions exp, sqr, log, sin, cos, tan, ctan, sec, csec, asin, acos, atn (also

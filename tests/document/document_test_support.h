@@ -82,6 +82,7 @@ struct FakeWindow : DocumentWindow {
     host.lines.clear();
   }
   void endSpin() override { calls.push_back("end spin"); }
+  void endPlayback() override { calls.push_back("end playback"); }
   void setUpKind(int32_t mode) override { calls.push_back("kind " + std::to_string(mode)); }
   void startNew2D() override {
     calls.push_back("new2D");

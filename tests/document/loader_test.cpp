@@ -61,7 +61,7 @@ TEST_F(Loader, Generation0IsParametricAndTouchesNoSettings) {
   DocAxes().LabelNumX = 9;
   ASSERT_EQ(OpenText(Fixture("generation0.txt")), LoadOutcome::Loaded);
   EXPECT_EQ(GraphMode, 1);
-  EXPECT_EQ(window.calls, (Lines_{"end spin", "clear", "kind 1", "showAll"}));
+  EXPECT_EQ(window.calls, (Lines_{"end spin", "end playback", "clear", "kind 1", "showAll"}));
   ASSERT_EQ(DocScene.FunSurfs.Count(), 2);
   EXPECT_EQ(Lines(), (Lines_{"二维曲线  x=u,y=sin(u)", "点  x=1, y=2"}));
   EXPECT_EQ(Graph(1).ID, 1);
@@ -279,7 +279,7 @@ TEST_F(Loader, DigitSevenKeepsTheKindInForceAndIdsStartAgain) {
   ViewScene.RotYaw = 10;
   window.calls.clear();
   ASSERT_EQ(OpenText("S47 0 0"), LoadOutcome::Loaded);
-  EXPECT_EQ(window.calls, (Lines_{"end spin", "clear", "showAll"}));  // a spin ends all the same
+  EXPECT_EQ(window.calls, (Lines_{"end spin", "end playback", "clear", "showAll"}));  // a spin ends all the same
   EXPECT_EQ(GraphMode, 3);
   EXPECT_EQ(ViewScene.RotYaw, 10.0f);
   EXPECT_EQ(DocScene.FunSurfs.Count(), 0);

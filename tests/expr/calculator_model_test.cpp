@@ -21,7 +21,7 @@ TEST(CalculatorModel, Computations) {
     std::u16string text2;
     std::vector<Message> messages;
   };
-  const Message invalid{"存在不合法的表达式或数值", "出错", MsgIcon::Exclamation};
+  const Message invalid{"存在不合法的表达式或数值", "出错", MsgIcon::Error};
   const std::vector<Case> cases = {
       {u"sin(90)", u"sin(90)", u"1", {}},
       {u"cos(60)", u"cos(60)", u"0.4999979", {}},
@@ -36,6 +36,7 @@ TEST(CalculatorModel, Computations) {
       {u"x=1", u"x=1", u"", {invalid}},
       {u"", u"", u"", {invalid}},
       {u"2×3", u"2×3", u"", {invalid}},
+      {u"2#3", u"2#3", u"", {invalid}},
       {u"sin()", u"sin()", u"", {{"字符 4：  缺少操作参数", "语法错误", MsgIcon::Error}}},
       {u"hsin()", u"hsin()", u"", {{"字符 1：  没有定义的标记 'hsin'", "语法错误", MsgIcon::Error}}},
       {u"log(0)", u"log(0)", u"", {{"The parameter of function LOG must larger than 0.", "出错", MsgIcon::Error}}},

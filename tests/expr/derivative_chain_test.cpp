@@ -158,7 +158,7 @@ TEST(InfixToPolish, UnknownWordsShowTheBox) {
     EXPECT_FALSE(InfixToPolish(text, err).has_value()) << text;
     EXPECT_EQ(err, "unchanged") << text;
     ASSERT_EQ(rec.recorder.messages.size(), 1u) << text;
-    EXPECT_EQ(rec.recorder.messages[0], (Message{"表达式非法", "出错", MsgIcon::Exclamation}));
+    EXPECT_EQ(rec.recorder.messages[0], (Message{"表达式非法", "出错", MsgIcon::Error}));
   }
 }
 
