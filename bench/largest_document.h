@@ -36,6 +36,7 @@ struct QuietHost : DocumentHost, DocumentWindow {
     lines = 0;
   }
   void endSpin() override {}
+  void endPlayback() override {}
   void setUpKind(int32_t) override {}
   void startNew2D() override {}
   void showAllLines() override {
