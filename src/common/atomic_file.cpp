@@ -179,6 +179,22 @@ Replaced Replace(const FilePlace& place, const struct stat* old, const Attribute
   return Replaced::Yes;
 }
 
+// A new file in a folder whose names cannot be replaced or taken away is made under its own
+// name, as a plain write would make it: a failure leaves what was written, as no new file
+// beside it could be removed again.
+bool CreateUnderItsOwnName(const FilePlace& place, std::string_view bytes, StepCounter& steps) {
+  if (steps.next(FileStep::Open).error != 0) return false;
+  const int fd =
+      ::openat(place.folder.get(), place.name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+  if (fd < 0) return false;
+  if (!WriteAll(fd, bytes, steps) || !Sync(fd, steps)) {
+    const ErrnoKept failure;
+    Close(fd, steps);
+    return false;
+  }
+  return Close(fd, steps);
+}
+
 bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 // The bytes of the regular file `file` (as `place` names it), where the saver may read them;
@@ -204,12 +220,16 @@ std::optional<std::string> ReadOldBytes(const FilePlace& place, const struct sta
 
 // Sets again the set-id bits the system took from the saver's own file `fd` as it was
 // written (it keeps them only for the privileged); another user's file stays as the system
-// left it, as after a plain write.
+// left it, as after a plain write. The rest of the mode is the file's as it is now, so that
+// a mode the owner narrowed while the save ran stays: the system takes the set-user-id bit
+// on any write, the set-group-id bit only from a file its group may run.
 bool KeepOwnFilesMode(int fd, const struct stat& old) {
   struct stat now;
   if (old.st_uid != ::geteuid()) return true;
-  return ::fstat(fd, &now) == 0 &&
-         ((now.st_mode & 07777) == (old.st_mode & 07777) || ::fchmod(fd, old.st_mode & 07777) == 0);
+  if (::fstat(fd, &now) != 0) return false;
+  mode_t taken = old.st_mode & S_ISUID & ~now.st_mode;
+  if (now.st_mode & S_IXGRP) taken |= old.st_mode & S_ISGID & ~now.st_mode;
+  return taken == 0 || ::fchmod(fd, (now.st_mode & 07777) | taken) == 0;
 }
 
 // Writes the old bytes back into the file `fd`, after a write in place failed; false when
@@ -242,7 +262,8 @@ WriteOutcome WriteRegularFileInPlace(const FilePlace& place, const struct stat& 
     if (written) return {true, false};
     // Closed all the same: opened again to put the old bytes back.
     const ErrnoKept failure;
-    file.reset(::openat(place.folder.get(), place.name.c_str(), O_WRONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
+    file.reset(
+        ::openat(place.folder.get(), place.name.c_str(), O_WRONLY | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
     struct stat again;
     if (file.valid() && (::fstat(file.get(), &again) != 0 || !SameFile(again, old))) file.reset();
   }
@@ -267,6 +288,7 @@ WriteOutcome ReplaceOrWriteInPlace(const std::string& path, std::string_view byt
   if (::fstatat(place->folder.get(), place->name.c_str(), &old, AT_SYMLINK_NOFOLLOW) != 0) {
     // A new file; a missing folder fails when the file is created in it.
     if (errno != ENOENT) return {};
+    if (FolderKeepsItsNames(place->folder.get())) return {CreateUnderItsOwnName(*place, bytes, steps), false};
     return {Replace(*place, nullptr, {}, bytes, steps) == Replaced::Yes, false};
   }
   if (S_ISDIR(old.st_mode) || S_ISLNK(old.st_mode)) {  // put there meanwhile

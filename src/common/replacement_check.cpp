@@ -4,6 +4,8 @@
 
 #include <fcntl.h>
 #include <linux/capability.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -59,10 +61,18 @@ bool ReplacementKeepsEverything(const FilePlace& place, const struct stat& old, 
   if (::faccessat(place.folder.get(), ".", W_OK | X_OK, AT_EACCESS) != 0) return false;
   struct stat folder;
   if (::fstat(place.folder.get(), &folder) != 0) return false;
+  if (FolderKeepsItsNames(place.folder.get())) return false;
   if ((folder.st_mode & S_ISVTX) && old.st_uid != saver && folder.st_uid != saver &&
       !(systemWide && HasCapability(CAP_FOWNER)))
     return false;
   return true;
+}
+
+bool FolderKeepsItsNames(int folder) {
+  const UniqueFd readable(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  int flags = 0;
+  if (!readable.valid() || ::ioctl(readable.get(), FS_IOC_GETFLAGS, &flags) != 0) return false;
+  return (flags & (FS_APPEND_FL | FS_IMMUTABLE_FL)) != 0;
 }
 
 }  // namespace curvanta

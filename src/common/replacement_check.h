@@ -16,4 +16,8 @@ namespace curvanta {
 // on a file system that keeps attributes may carry some they cannot know of.
 bool ReplacementKeepsEverything(const FilePlace& place, const struct stat& old, AttributesRead read);
 
+// Whether the folder lets no name in it be replaced or taken away (append-only or
+// immutable): a new file made there could neither stand in for another nor be removed.
+bool FolderKeepsItsNames(int folder);
+
 }  // namespace curvanta

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
@@ -489,6 +491,76 @@ TEST_F(InPlaceTest, TheSaversOwnSetIdBitsStay) {
   ASSERT_EQ(chmod(path.c_str(), 06755), 0);
   EXPECT_EQ(SaveAsOrdinaryUser({}), "written");
   EXPECT_EQ(OwnedOf(path), (Owned{newBytes, kOrdinaryUser.uid, kOrdinaryUser.gid, 06755, 1}));
+}
+
+// Only the set-id bits the system took as the bytes were written are set again: a mode the
+// owner narrowed while the save ran stays narrowed.
+TEST_F(InPlaceTest, AModeNarrowedDuringTheSaveStays) {
+  std::ofstream(path, std::ios::binary) << oldBytes;
+  ASSERT_EQ(chown(path.c_str(), kOrdinaryUser.uid, kOrdinaryUser.gid), 0);
+  ASSERT_EQ(chmod(path.c_str(), 06755), 0);
+  const std::string file = path;
+  EXPECT_EQ(SaveAsOrdinaryUser([file](FileStep s, int n) {
+              if (s == FileStep::Write && n == 1) (void)::chmod(file.c_str(), 04700);
+              return InjectedFault{};
+            }),
+            "written");
+  EXPECT_EQ(OwnedOf(path), (Owned{newBytes, kOrdinaryUser.uid, kOrdinaryUser.gid, 04700, 1}));
+}
+
+// A failed close after a write in place opens the name again to put the old bytes back;
+// should the name have become a pipe meanwhile, that open does not wait for a reader, and
+// the message says the old file may be incomplete.
+TEST_F(InPlaceTest, APutBackDoesNotWaitOnAPipeThatTookTheFilesName) {
+  ASSERT_EQ(chmod(dir.c_str(), 0777), 0);  // the ordinary user may rename, not take 4321's file
+  MakeFile(0666);
+  const std::string file = path;
+  EXPECT_EQ(SaveAsOrdinaryUser([file](FileStep s, int n) {
+              InjectedFault f;
+              if (s == FileStep::Close && n == 1) {
+                ::alarm(10);  // a child that waits on the pipe ends, rather than the test
+                (void)::rename(file.c_str(), (file + ".moved").c_str());
+                (void)::mkfifo(file.c_str(), 0666);
+                f.error = EDQUOT;
+              }
+              return f;
+            }),
+            Failed(EDQUOT, true));
+  struct stat st {};
+  ASSERT_EQ(lstat(path.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+// A folder whose names may be added but not replaced (append-only) gets no new file that
+// could not be taken away again: the file is written in place, and a new one is made under
+// its own name.
+TEST_F(AtomicFileTest, AFileInAnAppendOnlyFolderIsWrittenInPlace) {
+  std::ofstream(dir + "/doc.pgp") << "old";
+  const int folder = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  ASSERT_GE(folder, 0);
+  int flags = 0;
+  if (::ioctl(folder, FS_IOC_GETFLAGS, &flags) != 0) {
+    ::close(folder);
+    GTEST_SKIP() << "no file flags here";
+  }
+  int appendOnly = flags | FS_APPEND_FL;
+  if (::ioctl(folder, FS_IOC_SETFLAGS, &appendOnly) != 0) {
+    ::close(folder);
+    GTEST_SKIP() << "cannot make a folder append-only here (needs the superuser)";
+  }
+  const bool written = bool(ReplaceOrWriteInPlace(dir + "/doc.pgp", "new"));
+  const size_t files = FileCount();
+  const bool madeNew = bool(ReplaceOrWriteInPlace(dir + "/other.pgp", "other"));
+  const size_t filesAfterNew = FileCount();
+  ASSERT_EQ(::ioctl(folder, FS_IOC_SETFLAGS, &flags), 0);
+  ::close(folder);
+  EXPECT_TRUE(written);
+  EXPECT_EQ(ReadAll(dir + "/doc.pgp"), "new");
+  EXPECT_EQ(files, 1u);
+  // A new file is made under its own name, no other beside it.
+  EXPECT_TRUE(madeNew);
+  EXPECT_EQ(ReadAll(dir + "/other.pgp"), "other");
+  EXPECT_EQ(filesAfterNew, 2u);
 }
 
 // Each failure leaves errno at what the failing call answered, or at what the hook injected:
