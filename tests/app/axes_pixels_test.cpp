@@ -53,8 +53,6 @@ class AxesPicture : public ::testing::Test, public MainWindowTestSetUp {
   static bool Dark(QColor c) { return c.red() < 128 && c.green() < 128 && c.blue() < 128; }
   static bool White(QColor c) { return c.red() > 250 && c.green() > 250 && c.blue() > 250; }
 
-  ForwardingGl gl;
-  ScopedGl scoped{&gl};
   float half = 4;  // the graph spans [-half, half]
   ItemBoxer oldBoxer;
   ItemDrawer oldDrawer;

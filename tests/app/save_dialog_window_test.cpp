@@ -121,7 +121,7 @@ TEST_F(SaveDialogTest, TheQuestionIsAboutTheNameWithItsExtension) {
     EXPECT_TRUE(question.contains(QLatin1String(c.written))) << question.toStdString();
     EXPECT_NE(ReadAll(written), "old");
     EXPECT_FALSE(QFile::exists(typed));
-    EXPECT_TRUE(messages.recorder.messages.empty());
+    EXPECT_TRUE(messages.recorder.messages.empty()) << (messages.recorder.messages.empty() ? "" : messages.recorder.messages[0].text);
     if (c.written == std::string("doc.pgp")) {
       EXPECT_EQ(window->Files().DocumentPath(), written);
     }

@@ -14,13 +14,17 @@
 #include <utility>
 
 #include "app/main_window.h"
+#include "common/gl_api.h"
 #include "common/globals.h"
+#include "common/ui/forwarding_gl.h"
 #include "scene/scene_globals.h"
 
 namespace curvanta {
 
 // Base (or member) of a test fixture: the globals are reset when it is made and again when it
-// goes, after the fixture's own members (its window among them).
+// goes, after the fixture's own members (its window among them). GL calls go to the window's
+// context, as in the program: with the do-nothing layer a shown window's fonts would fail and
+// their deferred message reach a later test.
 struct MainWindowTestSetUp {
   MainWindowTestSetUp() {
     ResetGlobals();
@@ -32,6 +36,8 @@ struct MainWindowTestSetUp {
     ResetSceneGlobals();
     ResetGlobals();
   }
+  ForwardingGl gl;
+  ScopedGl scopedGl{&gl};
   MainWindowTestSetUp(const MainWindowTestSetUp&) = delete;
   MainWindowTestSetUp& operator=(const MainWindowTestSetUp&) = delete;
 

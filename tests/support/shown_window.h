@@ -66,8 +66,6 @@ class ShownWindowBase : public ::testing::Test, public MainWindowTestSetUp {
     return false;
   }
 
-  curvanta::ForwardingGl gl;
-  curvanta::ScopedGl scoped{&gl};
   std::unique_ptr<MainWindow> window;
   curvanta::DrawArea* area = nullptr;
 };
