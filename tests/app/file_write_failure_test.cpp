@@ -133,6 +133,12 @@ std::string AttributesMissingIn(const std::string& folder) {
   return missing;
 }
 
+// Makes `folder` append-only (names may be added, none replaced or removed) or takes that
+// away again; false where its file system or the saver's rights do not allow it.
+bool SetFolderAppendOnly(const std::string& folder, bool appendOnly) {
+  return bool(Output(std::string("chattr ") + (appendOnly ? "+a" : "-a") + " -- " + Quoted(folder) + " 2>/dev/null"));
+}
+
 // Gives `path` an access list that lets the ordinary user write it while its group may only
 // read, and a user attribute: what a save must keep.
 void GiveAccessListAndAttribute(const std::string& path) {
@@ -533,6 +539,7 @@ TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
     EXPECT_EQ(StateOf(path), saved);
   };
   int pipeReader = -1;
+  bool appendOnlyUnavailable = false;
 
   struct Case {
     std::string name;
@@ -874,6 +881,17 @@ TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
          expectKeptWithNewBytes(path, newBytes);
          EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
        }},
+      {"the superuser's file in a folder whose names may be added but not replaced", "doc.out", false, true, true,
+       [&](const std::string& path) {
+         WriteAll(path, oldBytes);
+         keep(path);
+         appendOnlyUnavailable = !SetFolderAppendOnly(folder, true);
+       },
+       [&](const std::string& path, const std::string& newBytes) {
+         if (!appendOnlyUnavailable) ASSERT_TRUE(SetFolderAppendOnly(folder, false));
+         expectKeptWithNewBytes(path, newBytes);
+         EXPECT_EQ(Entries(folder), (std::set<std::string>{"doc.out"}));
+       }},
       {"a link to a pipe whose reader never reads", "doc.out", false, false, false,
        [&](const std::string& path) {
          const std::string pipe = folder + "/pipe";
@@ -953,6 +971,7 @@ TEST_F(WriteFailureTest, ASaveKeepsWhatTheUserSetOnTheFile) {
     }
     QFile::remove(QString::fromStdString(probe));
   }
+  if (appendOnlyUnavailable) notRun.insert("the append-only folder: file flags on its file system");
   if (!notRun.empty()) {
     std::string names;
     for (const std::string& n : notRun) names += " [" + n + "]";
