@@ -103,23 +103,30 @@ int OpenToWrite(const FilePlace& place, StepCounter& steps) {
 // A device or a pipe keeps nothing that a new file could protect: its own bytes go to it.
 // A pipe without a reader refuses at once rather than waiting for one; one whose reader
 // leaves during the write fails it, and so does one that takes no byte for the stall timeout.
-bool WriteDeviceOrPipe(const FilePlace& place, std::string_view bytes, StepCounter& steps) {
-  const SigPipeHeldBack sigPipe;
-  const int fd = OpenToWrite(place, steps);
-  if (fd < 0) return false;
-  struct stat st;
-  bool written = ::fstat(fd, &st) == 0;
-  if (written && S_ISREG(st.st_mode)) {  // not one put there meanwhile
-    errno = EAGAIN;
-    written = false;
-  }
-  written = written && WriteAll(fd, bytes, steps) && Sync(fd, steps, EINVAL);
-  if (!written) {
+// Writes every byte to `fd`, syncs and closes it; closed also when writing or syncing fails,
+// errno then telling that failure. `nothingToSync` as for Sync.
+bool WriteSyncAndClose(int fd, std::string_view bytes, StepCounter& steps, int nothingToSync = 0) {
+  if (!WriteAll(fd, bytes, steps) || !Sync(fd, steps, nothingToSync)) {
     const ErrnoKept failure;
     Close(fd, steps);
     return false;
   }
   return Close(fd, steps);
+}
+
+bool WriteDeviceOrPipe(const FilePlace& place, std::string_view bytes, StepCounter& steps) {
+  const SigPipeHeldBack sigPipe;
+  const int fd = OpenToWrite(place, steps);
+  if (fd < 0) return false;
+  struct stat st;
+  const bool statted = ::fstat(fd, &st) == 0;
+  if (!statted || S_ISREG(st.st_mode)) {  // not one put there meanwhile
+    if (statted) errno = EAGAIN;
+    const ErrnoKept failure;
+    Close(fd, steps);
+    return false;
+  }
+  return WriteSyncAndClose(fd, bytes, steps, EINVAL);
 }
 
 // Creates the new file in `folder` under a name of its own; -1 when none can be created.
@@ -187,12 +194,7 @@ bool CreateUnderItsOwnName(const FilePlace& place, std::string_view bytes, StepC
   const int fd =
       ::openat(place.folder.get(), place.name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
   if (fd < 0) return false;
-  if (!WriteAll(fd, bytes, steps) || !Sync(fd, steps)) {
-    const ErrnoKept failure;
-    Close(fd, steps);
-    return false;
-  }
-  return Close(fd, steps);
+  return WriteSyncAndClose(fd, bytes, steps);
 }
 
 bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }

@@ -97,6 +97,9 @@ std::string WriteFailureText(const std::string& path, const WriteOutcome& outcom
 //   writes the old bytes back.
 // - An existing file of another kind (a device, a pipe) is written in place; one that takes
 //   no byte for the stall timeout fails the write.
+// - A file that does not exist yet is made as a new file renamed to its name, except in a
+//   folder whose names cannot be replaced or removed (append-only, immutable): there it is
+//   made under its own name, as no new file beside it could be taken away again.
 // - Every path the system takes can be written: the new file is made relative to its folder.
 WriteOutcome ReplaceOrWriteInPlace(const std::string& path, std::string_view bytes);
 
